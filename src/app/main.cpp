@@ -1,0 +1,36 @@
+// Kugelwart: starts the main window on the real platform.
+#include <QApplication>
+#include <QStandardPaths>
+
+#include "platform/desktop_shell.h"
+#include "platform/ini_settings_store.h"
+#include "platform/qt_sound.h"
+#include "platform/system_clock.h"
+#include "ui/main_window.h"
+#include "ui/widget_dialogs.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quendels Kleinkugel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    kw::WidgetDialogs dialogs;
+    kw::DesktopShell shell;
+    kw::QtSound sound;
+    kw::SystemClock clock;
+    kw::IniSettingsStore settings(kw::IniSettingsStore::defaultFilePath());
+    kw::Services services{dialogs,
+                          shell,
+                          sound,
+                          clock,
+                          settings,
+                          qEnvironmentVariable("APPDATA"),
+                          QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                          QCoreApplication::applicationDirPath()};
+
+    kw::TForm1 window(services);
+    dialogs.setParent(&window);
+    window.show();
+    return app.exec();
+}

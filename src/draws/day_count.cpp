@@ -1,0 +1,23 @@
+#include "draws/day_count.h"
+
+#include <cmath>
+
+namespace kw {
+
+namespace {
+const QDate kEpoch(1899, 12, 30);
+}
+
+DayCount dayCountFromDate(const QDate& date)
+{
+    return static_cast<DayCount>(kEpoch.daysTo(date));
+}
+
+QDate dateFromDayCount(DayCount days)
+{
+    // Beyond a few million years QDate cannot represent the day anyway.
+    if (!std::isfinite(days) || std::fabs(days) > 1e9) return {};
+    return kEpoch.addDays(static_cast<qint64>(std::floor(days)));
+}
+
+}  // namespace kw

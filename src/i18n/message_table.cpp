@@ -1,0 +1,97 @@
+#include "i18n/message_table.h"
+
+namespace kw {
+
+MessageTable::MessageTable() : m_entries(builtIn()) {}
+
+QString MessageTable::text(int index) const
+{
+    if (index < 0 || index >= m_entries.size()) return {};
+    return m_entries.at(index).left(kMaxEntryLength);
+}
+
+QStringList MessageTable::builtIn()
+{
+    // Unused positions (0, 1, 31, 47 to 49, 69, 70) stay occupied so that every
+    // later entry keeps its index.
+    return {
+        QString(),  // 0
+        QString(),  // 1
+        QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!"),
+        QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem "),
+        QStringLiteral(" aus dem Internet neu aufbauen??"),
+        QStringLiteral("Ziehungsdaten löschen?"),
+        QStringLiteral("Zahlenverteilung"),
+        QStringLiteral("Ziehungen : "),
+        QStringLiteral("Quersumme: "),
+        QStringLiteral("Wie oft wurden die einzelnen Eurozahlen gezogen?"),
+        QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"),  // 10
+        QStringLiteral("Tipp-Test"),
+        QStringLiteral("Ein Treffer am  "),
+        QStringLiteral(" gefunden. Weiter?"),
+        QStringLiteral("Ziehung gefunden"),
+        QStringLiteral("Paare gefunden :  "),
+        QStringLiteral("Dreier gefunden :  "),
+        QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"),
+        QStringLiteral("Quersummenverteilung"),
+        QStringLiteral("Vierer gefunden!"),
+        QStringLiteral("Stoppen"),  // 20
+        QStringLiteral("Berechnung der Paarbildung"),
+        QStringLiteral("Berechnung der Dreiergruppenbildung"),
+        QStringLiteral("Berechnung der Vierergruppenbildung"),
+        QStringLiteral("Berechnung der Zahlenverteilung"),
+        QStringLiteral("Berechnung der aussehenden Zahlen"),
+        QStringLiteral("Berechnung der Nachbarzahlen der letzten Ziehung"),
+        QStringLiteral("Beginn der Tippberechnung"),
+        QStringLiteral("Tipp"),
+        QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"),
+        QStringLiteral("Tipps wurden neu berechnet"),  // 30
+        QString(),                                     // 31
+        QStringLiteral("Quendels Lotto-Tipp für "),
+        QStringLiteral("Eurozahl"),
+        QStringLiteral("Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"),
+        QStringLiteral("Ihre Glückszahl (1-99999999)?"),
+        QStringLiteral("Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"),
+        QStringLiteral("Glückszahl"),
+        QStringLiteral("gesetzt"),
+        QStringLiteral("Zahlenverteilung des Tippes"),
+        QStringLiteral("Soll die Analyse der Einstellungen jetzt ab dem "),  // 40
+        QStringLiteral("durchgeführt werden??"),
+        QStringLiteral("aktuellen Tipps werden dabei gelöscht?"),
+        QStringLiteral("Aktuelle Einstellung brachten"),
+        QStringLiteral("Anzahl ohne Eurozahlen"),
+        QStringLiteral("Reihen"),
+        QStringLiteral("Fehler bei Eingabe der Zufallszahl"),
+        QString(),  // 47
+        QString(),  // 48
+        QString(),  // 49
+        QStringLiteral("Zahlen für Berechnung wählen"),  // 50
+        QStringLiteral("Tipp bearbeiten"),
+        QStringLiteral("Zufall"),
+        QStringLiteral("Stopp"),
+        QStringLiteral("Welche Eurozahl wurde am längsten nicht gezogen?"),
+        QStringLiteral("Soll die Analyse der Datenbank jetzt ab dem"),
+        QStringLiteral("durchgeführt werden??"),
+        QStringLiteral("aktuellen Tipps werden dabei gelöscht?"),
+        QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"),
+        QStringLiteral("Ziehungsergebnis vergleichen"),
+        QStringLiteral("Ein Treffer gefunden am"),  // 60
+        QStringLiteral("Weiter?"),
+        QStringLiteral("Ziehung gefunden"),
+        QStringLiteral("Treffer von Ziehungen in der Datenbank"),
+        QStringLiteral("Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen"),
+        QStringLiteral("Sollen die Tipps übertragen werden"),
+        QStringLiteral("Übertragen?"),
+        QStringLiteral("Soll die Liste vorher gelöscht werden?"),
+        QStringLiteral("Liste löschen?"),  // 68
+        QString(),                         // 69
+        QString(),                         // 70
+        QStringLiteral("Es läuft gerade eine Tippberechnung. Sollen die Tipps trotzdem gelöscht werden?"),
+        QStringLiteral("Tipps löschen?"),
+        QStringLiteral("Die Tipps wurden an den Warenkorb übergeben."),
+        QStringLiteral("Soll die bearbeitete Tippliste übernommen werden?"),
+        QStringLiteral("Tippliste übernehmen?"),  // 75
+    };
+}
+
+}  // namespace kw

@@ -1,0 +1,141 @@
+#include "platform/ini_settings_store.h"
+
+#include <QStandardPaths>
+#include <QtEndian>
+#include <cstring>
+
+namespace kw {
+
+namespace {
+
+QString groupOf(const QString& keyPath)
+{
+    QString group = keyPath;
+    group.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (group.startsWith(QLatin1Char('/'))) group.remove(0, 1);
+    while (group.endsWith(QLatin1Char('/'))) group.chop(1);
+    return group;
+}
+
+}  // namespace
+
+IniSettingsStore::IniSettingsStore(const QString& filePath)
+    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+{
+}
+
+QString IniSettingsStore::defaultFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quendel/Kleinkugel.ini");
+}
+
+bool IniSettingsStore::keyExists(const QString& keyPath) const
+{
+    const QString group = groupOf(keyPath);
+    const QStringList keys = m_settings->allKeys();
+    for (const QString& key : keys)
+        if (key.startsWith(group + QLatin1Char('/'), Qt::CaseInsensitive)) return true;
+    return m_settings->childGroups().contains(group, Qt::CaseInsensitive);
+}
+
+bool IniSettingsStore::openKey(const QString& keyPath, bool create)
+{
+    if (!create && !keyExists(keyPath)) return false;
+    m_group = groupOf(keyPath);
+    return m_settings->isWritable() || !create;
+}
+
+void IniSettingsStore::closeKey()
+{
+    m_settings->sync();
+}
+
+QString IniSettingsStore::storedName(const QString& name) const
+{
+    m_settings->beginGroup(m_group);
+    const QStringList keys = m_settings->childKeys();
+    m_settings->endGroup();
+    for (const QString& key : keys)
+        if (key.compare(name, Qt::CaseInsensitive) == 0) return key;
+    return name;
+}
+
+std::optional<QVariant> IniSettingsStore::read(const QString& name) const
+{
+    const QString key = m_group + QLatin1Char('/') + storedName(name);
+    if (!m_settings->contains(key)) return std::nullopt;
+    return m_settings->value(key);
+}
+
+void IniSettingsStore::write(const QString& name, const QVariant& value)
+{
+    m_settings->setValue(m_group + QLatin1Char('/') + storedName(name), value);
+}
+
+bool IniSettingsStore::valueExists(const QString& name) const
+{
+    return read(name).has_value();
+}
+
+std::optional<bool> IniSettingsStore::readBool(const QString& name) const
+{
+    const auto value = readInteger(name);
+    if (!value) return std::nullopt;
+    return *value != 0;
+}
+
+std::optional<int> IniSettingsStore::readInteger(const QString& name) const
+{
+    const auto value = read(name);
+    if (!value || value->typeId() == QMetaType::QByteArray) return std::nullopt;
+    bool ok = false;
+    const int number = value->toString().trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return number;
+}
+
+std::optional<QString> IniSettingsStore::readString(const QString& name) const
+{
+    const auto value = read(name);
+    if (!value || value->typeId() == QMetaType::QByteArray) return std::nullopt;
+    return value->toString();
+}
+
+std::optional<double> IniSettingsStore::readDate(const QString& name) const
+{
+    const auto value = read(name);
+    if (!value || value->typeId() != QMetaType::QByteArray) return std::nullopt;
+    const QByteArray bytes = value->toByteArray();
+    if (bytes.size() != 8) return std::nullopt;
+    const quint64 bits = qFromLittleEndian<quint64>(bytes.constData());
+    double dayCount;
+    std::memcpy(&dayCount, &bits, sizeof dayCount);
+    return dayCount;
+}
+
+void IniSettingsStore::writeBool(const QString& name, bool value)
+{
+    write(name, value ? 1 : 0);
+}
+
+void IniSettingsStore::writeInteger(const QString& name, int value)
+{
+    write(name, value);
+}
+
+void IniSettingsStore::writeString(const QString& name, const QString& value)
+{
+    write(name, value);
+}
+
+void IniSettingsStore::writeDate(const QString& name, double dayCount)
+{
+    quint64 bits;
+    std::memcpy(&bits, &dayCount, sizeof bits);
+    QByteArray bytes(8, '\0');
+    qToLittleEndian(bits, bytes.data());
+    write(name, bytes);
+}
+
+}  // namespace kw

@@ -1,0 +1,52 @@
+#pragma once
+// The start of the program up to the main window being shown, apart from what
+// the window itself does (sizes, controls): folders, seed history, flags,
+// analysis dates, the random seed.
+#include <QDate>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "draws/day_count.h"
+
+namespace kw {
+
+class MainState;
+struct Services;
+
+namespace startup {
+
+// 8 before 4 October 2014, else 10.
+int sternenzahlMaxFor(const QDate& today);
+// The analysis start kept at start: the saved date, or the minimum when none could
+// be read; and the minimum again when it lies within the last week.
+DayCount analysisStart(std::optional<DayCount> saved, const QDate& today);
+// Copies the whole records of seedPath to targetPath when targetPath is missing and
+// seedPath exists. True when a copy was made; false with *error set on failure.
+bool seedDrawFile(const QString& seedPath, const QString& targetPath, QString* error);
+
+}  // namespace startup
+
+// Formats, star maximum, end date, DataFolder, sound file, run flags. False when the
+// DataFolder cannot be created (reported through the dialogs); start goes on.
+bool prepareState(MainState& state, Services& services);
+// What start-up reads from the settings besides the state itself.
+struct StartSettings {
+    bool analysisStartRead = false;
+    std::optional<int> height;
+    std::optional<int> width;
+    QString productPage;     // empty: the built-in address
+    QStringList links;       // empty: the built-in addresses
+};
+inline const QString kSettingsKey = QStringLiteral("\\SOFTWARE\\Quendel\\Kleinkugel");
+
+// The values read from the settings so far: window size, run budget, proxy,
+// analysis start and the web addresses. Sets sortieren at its end.
+StartSettings loadStartSettings(MainState& state, Services& services);
+// Writes back what loadStartSettings reads (the size only when given).
+void saveStartSettings(const MainState& state, Services& services, std::optional<QSize> size);
+// Analysis dates, run budget, proxy port, seed history, random seed, working date.
+void finishStartup(MainState& state, Services& services, bool analysisStartRead);
+
+}  // namespace kw

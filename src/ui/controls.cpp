@@ -1,0 +1,41 @@
+#include "ui/controls.h"
+
+namespace kw {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint)
+{
+    return named(new QPushButton(caption, parent), name, hint);
+}
+
+QToolButton* makeIconButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
+                            const QString& caption, const QString& hint)
+{
+    auto* button = named(new QToolButton(parent), name, hint);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setText(caption);
+    button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
+                                                 : Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(false);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+    return named(new QLabel(caption, parent), name, hint);
+}
+
+NumberEdit::NumberEdit(QWidget* parent, int digits) : QLineEdit(parent), m_digits(digits)
+{
+    setAlignment(Qt::AlignCenter);
+}
+
+QSize NumberEdit::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    const int text = fm.horizontalAdvance(QString(m_digits + 1, QLatin1Char('0')));
+    const QSize base = QLineEdit::sizeHint();
+    return {text + 10, base.height()};
+}
+
+}  // namespace kw

@@ -1,0 +1,306 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "draws/day_count.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+#include "state/startup.h"
+#include "ui/dialog_windows.h"
+#include "ui/side_pages.h"
+#include "ui/tip_page.h"
+#include "ui/vertical_label.h"
+#include "ui/zoom.h"
+
+namespace kw {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Quendels Kugelwart  für Kleinkugel Polen");
+
+// A page's content in a frameless scroll area: when the window is smaller than the
+// scaled content needs, the page scrolls instead of forcing the window larger.
+QWidget* scrolled(QWidget* content, const char* pageName)
+{
+    auto* area = new QScrollArea;
+    area->setObjectName(QLatin1String(pageName));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    return area;
+}
+
+QAction* menuAction(QWidget* owner, const char* name, const QString& caption,
+                    const QKeySequence& shortcut = {})
+{
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    owner->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(kCaption);
+    resize(kDesignWidth, kDesignHeight);
+    buildMenu();
+    buildPages();
+    buildStatusBar();
+    connect(&m_state, &MainState::statusChanged, this, [this](int panel, const QString& text) {
+        if (panel >= 0 && panel < kStatusPanels) m_statusPanels[panel]->setText(text);
+    });
+    qApp->installEventFilter(this);
+    FormCreate();
+    createDialogs();
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+QString TForm1::defaultProductPage()
+{
+    return QStringLiteral("https://www.lotto.pl/mini-lotto");
+}
+
+QStringList TForm1::defaultLinks()
+{
+    return {QStringLiteral("https://www.lotto.pl/mini-lotto/wyniki-i-wygrane"),
+            QStringLiteral("https://www.lotto.pl/mini-lotto"),
+            QStringLiteral("https://www.check-dein-spiel.de")};
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto* download = menuAction(this, "Aktualisieren1", QStringLiteral("&Ziehungsdaten laden"),
+                                QKeySequence(Qt::CTRL | Qt::Key_A));
+    auto* generate = menuAction(this, "Berechnen1", QStringLiteral("&Berechnen"),
+                                QKeySequence(Qt::CTRL | Qt::Key_R));
+    download->setEnabled(false);
+    generate->setEnabled(false);
+    bar->addAction(download);
+    bar->addAction(generate);
+
+    QMenu* language = bar->addMenu(QStringLiteral("Sprache/&Language"));
+    language->setObjectName(QStringLiteral("SpracheLanguage1"));
+    const std::pair<const char*, const char*> languages[] = {
+        {"Deutsch1", "Deutsch"},        {"Englich1", "Englisch"},
+        {"Franz1", "Französisch"},      {"Spanisch1", "Spanisch"},
+        {"Italenisch1", "Italienisch"}, {"Russisch1", "Russisch"},
+        {"rkisch1", "Türkisch"},        {"Niederlndisch1", "Niederländisch"},
+        {"Polnisch1", "Polnisch"},      {"schechisch1", "Tschechisch"},
+        {"Slowakisch1", "Slowakisch"},  {"Ungarisch1", "Ungarisch"},
+        {"Grischisch1", "Griechisch"},  {"Schwedisch1", "Schwedisch"},
+        {"Norwegisch1", "Norwegisch"},  {"Finnisch1", "Finnisch"},
+        {"Dnisch1", "Dänisch"},         {"Portugisisch1", "Portugiesisch"},
+        {"Chinese1", "Chinese"},
+    };
+    for (const auto& [name, caption] : languages) {
+        auto* item = menuAction(this, name, QString::fromUtf8(caption));
+        item->setCheckable(true);
+        item->setEnabled(false);  // the language files come with the translations
+        language->addAction(item);
+    }
+    language->addSeparator();
+    auto* saveTemplate = menuAction(this, "Dateispeichern1", QStringLiteral("Datei &speichern"));
+    saveTemplate->setEnabled(false);
+    language->addAction(saveTemplate);
+
+    auto* submit = menuAction(this, "Abgeben1", QStringLiteral("&Abgeben"),
+                              QKeySequence(Qt::CTRL | Qt::Key_G));
+    submit->setVisible(false);
+    submit->setEnabled(false);
+    bar->addAction(submit);
+    auto* close = menuAction(this, "Schlieen1", QStringLiteral("&Schließen"));
+    connect(close, &QAction::triggered, this, &TForm1::Schlieen1Click);
+    bar->addAction(close);
+}
+
+void TForm1::buildPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_tipPage = new TipPage(nullptr);
+    m_parameterPage = new ParameterPage(nullptr);
+    m_chartPage = new ChartPage(nullptr);
+    m_databasePage = new DatabasePage(nullptr);
+    m_internetPage = new InternetPage(nullptr, defaultLinks());
+    auto* lastDraw = new QWidget;
+    m_pages->addTab(scrolled(m_tipPage, "TabSheet1"), QStringLiteral("Tipp-Übersicht"));
+    m_pages->addTab(scrolled(lastDraw, "TabSheet2"), QStringLiteral("Zahlen der letzten Ziehung"));
+    m_pages->addTab(scrolled(m_parameterPage, "TabSheet6"), QStringLiteral("Parameter"));
+    m_pages->addTab(scrolled(m_chartPage, "TabSheet5"), QStringLiteral("Diagramm"));
+    m_pages->addTab(scrolled(m_databasePage, "TabSheet4"), QStringLiteral("Datenbank"));
+    m_pages->addTab(scrolled(m_internetPage, "TabSheet3"), QStringLiteral("Internet-Optionen"));
+    m_pages->setTabVisible(1, false);
+    setCentralWidget(m_pages);
+
+    connect(m_tipPage->Label43, &VerticalLabel::clicked, this, &TForm1::Label43Click);
+    connect(m_tipPage->Label44, &VerticalLabel::clicked, this, &TForm1::Label43Click);
+    connect(m_internetPage, &InternetPage::linkClicked, this, &TForm1::Label52Click);
+
+    connect(m_chartPage->DateTimePicker2, &QDateEdit::dateChanged, this, [this](const QDate& d) {
+        m_state.DateTimePicker2.setDate(dayCountFromDate(d));
+    });
+    connect(m_databasePage->DateTimePicker1, &QDateEdit::dateChanged, this, [this](const QDate& d) {
+        m_state.DateTimePicker1.setDate(dayCountFromDate(d));
+    });
+    connect(m_internetPage->ProxyHostEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.ProxyHostEdit = text; });
+    connect(m_internetPage->ProxyPortEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.ProxyPortEdit = text; });
+}
+
+void TForm1::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const int widths[kStatusPanels] = {150, 50};
+    for (int i = 0; i < kStatusPanels; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setMinimumWidth(widths[i]);
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(panel, i == kStatusPanels - 1 ? 1 : 0);
+        m_statusPanels[i] = panel;
+    }
+}
+
+void TForm1::createDialogs()
+{
+    m_form3 = new TForm3(this);
+    m_form5 = new TForm5(this);
+    m_form6 = new TForm6(this);
+    m_form8 = new TForm8(this);
+    m_form9 = new TForm9(this);
+    m_qksForm = new TQKSForm(this);
+}
+
+void TForm1::FormCreate()
+{
+    Groesse = 0;
+    prepareState(m_state, m_services);
+
+    Groesse = height();
+    const StartSettings saved = loadStartSettings(m_state, m_services);
+    if (saved.height) resize(width(), std::clamp(*saved.height, 240, 4000));
+    if (saved.width) resize(std::clamp(*saved.width, 320, 8000), height());
+    FormResize();
+    m_productPage = saved.productPage.isEmpty() ? defaultProductPage() : saved.productPage;
+    if (!saved.links.isEmpty()) {
+        for (int i = 0; i < m_internetPage->linkLabels.size() && i < saved.links.size(); ++i)
+            m_internetPage->linkLabels[i]->setText(saved.links[i]);
+    }
+
+    finishStartup(m_state, m_services, saved.analysisStartRead);
+    showState();
+}
+
+void TForm1::showState()
+{
+    const QSignalBlocker block1(m_databasePage->DateTimePicker1);
+    const QSignalBlocker block2(m_chartPage->DateTimePicker2);
+    m_databasePage->DateTimePicker1->setDate(dateFromDayCount(m_state.DateTimePicker1.date()));
+    m_chartPage->DateTimePicker2->setDate(dateFromDayCount(m_state.DateTimePicker2.date()));
+    m_internetPage->ProxyHostEdit->setText(m_state.ProxyHostEdit);
+    m_internetPage->ProxyPortEdit->setText(m_state.ProxyPortEdit);
+}
+
+void TForm1::FormShow()
+{
+    // Runs once the window is on screen: the place of the language switch, the
+    // first selection of the CurrentDraw and the download of new draws.
+}
+
+void TForm1::FormResize()
+{
+    const int h = height();
+    if (h == Groesse) return;
+    if (Groesse > 0) {
+        const double factor = static_cast<double>(h) / Groesse;
+        applyZoom(m_pages, zoomOf(m_pages) * factor);
+        for (QWidget* dialog : {static_cast<QWidget*>(m_form6), static_cast<QWidget*>(m_form5),
+                                static_cast<QWidget*>(m_form9)}) {
+            if (!dialog) break;
+            applyZoom(dialog, zoomOf(dialog) * factor);
+        }
+    }
+    Groesse = h;
+}
+
+void TForm1::FormClose()
+{
+    std::optional<QSize> size;
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        size = QSize(width(), height());
+    saveStartSettings(m_state, m_services, size);
+}
+
+void TForm1::Schlieen1Click()
+{
+    close();
+}
+
+void TForm1::Label43Click()
+{
+    openAddress(m_productPage);
+}
+
+void TForm1::Label52Click(const QString& address)
+{
+    openAddress(address);
+}
+
+void TForm1::openAddress(const QString& address)
+{
+    QString error;
+    if (!m_services.shell.openUrl(address, &error)) m_services.dialogs.notify(error);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown) return;
+    m_shown = true;
+    QMetaObject::invokeMethod(this, &TForm1::FormShow, Qt::QueuedConnection);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() == this && !widget->toolTip().isEmpty())
+            m_state.setStatusText(1, widget->toolTip());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace kw

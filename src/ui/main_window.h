@@ -1,0 +1,99 @@
+#pragma once
+// TForm1, the main window: six pages, the main menu and the status bar. It binds
+// its controls to the MainState and calls the operations; it holds no logic of its own.
+#include <QMainWindow>
+#include <memory>
+
+#include "platform/services.h"
+#include "state/main_state.h"
+
+class QAction;
+class QLabel;
+class QTabWidget;
+
+namespace kw {
+
+class ChartPage;
+class DatabasePage;
+class InternetPage;
+class ParameterPage;
+class TipPage;
+class TForm3;
+class TForm5;
+class TForm6;
+class TForm8;
+class TForm9;
+class TQKSForm;
+
+// The window's size as designed; the saved size is applied over it.
+inline constexpr int kDesignWidth = 1024;
+inline constexpr int kDesignHeight = 720;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Services services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    MainState& state() { return m_state; }
+    Services& services() { return m_services; }
+    int Groesse = 0;  // the last height the page area was scaled for
+
+    TipPage* tipPage() const { return m_tipPage; }
+    QTabWidget* pageControl() const { return m_pages; }
+    TForm3* form3() const { return m_form3; }
+    TForm5* form5() const { return m_form5; }
+    TForm6* form6() const { return m_form6; }
+    TForm8* form8() const { return m_form8; }
+    TForm9* form9() const { return m_form9; }
+    TQKSForm* qksForm() const { return m_qksForm; }
+
+    // The addresses the banners and the link labels open (configurable in the settings).
+    static QString defaultProductPage();
+    static QStringList defaultLinks();
+    const QString& productPage() const { return m_productPage; }
+
+public slots:
+    void FormCreate();
+    void FormShow();
+    void FormResize();
+    void FormClose();
+    void Schlieen1Click();
+    void Label43Click();
+    void Label52Click(const QString& address);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildPages();
+    void buildStatusBar();
+    void createDialogs();
+    void showState();
+    void openAddress(const QString& address);
+
+    Services m_services;
+    MainState m_state;
+    QTabWidget* m_pages = nullptr;
+    TipPage* m_tipPage = nullptr;
+    ParameterPage* m_parameterPage = nullptr;
+    ChartPage* m_chartPage = nullptr;
+    DatabasePage* m_databasePage = nullptr;
+    InternetPage* m_internetPage = nullptr;
+    QLabel* m_statusPanels[kStatusPanels] = {};
+    TForm3* m_form3 = nullptr;
+    TForm5* m_form5 = nullptr;
+    TForm6* m_form6 = nullptr;
+    TForm8* m_form8 = nullptr;
+    TForm9* m_form9 = nullptr;
+    TQKSForm* m_qksForm = nullptr;
+    bool m_shown = false;
+    QString m_productPage;
+    QStringList m_links;
+};
+
+}  // namespace kw

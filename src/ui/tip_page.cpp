@@ -1,0 +1,245 @@
+#include "ui/tip_page.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "generation/parameters.h"
+#include "ui/controls.h"
+#include "ui/vertical_label.h"
+
+namespace kw {
+
+const std::array<TipRowLayout, 12> kTipRows{{
+    {1, 6, 93, 28, 22, 36},    {7, 12, 94, 30, 23, 37},   {13, 18, 95, 31, 24, 38},
+    {19, 24, 96, 32, 25, 39},  {25, 30, 97, 33, 26, 40},  {31, 36, 98, 34, 27, 41},
+    {43, 48, 99, 46, 45, 49},  {49, 54, 100, 48, 47, 50}, {56, 61, 101, 62, 65, 67},
+    {62, 67, 102, 61, 66, 68}, {68, 73, 103, 63, 69, 71}, {74, 79, 104, 64, 70, 72},
+}};
+
+namespace {
+
+QByteArray name(const char* prefix, int number)
+{
+    return QByteArray(prefix) + QByteArray::number(number);
+}
+
+QFrame* banner(QWidget* parent, const char* panelName, VerticalLabel* label, const QColor& colour)
+{
+    auto* panel = named(new QFrame(parent), panelName);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(palette);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    label->setFont(font);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(label);
+    return panel;
+}
+
+}  // namespace
+
+TipPage::TipPage(QWidget* parent) : QWidget(parent)
+{
+    auto* root = new QVBoxLayout(this);
+    root->addWidget(buildHeader());
+
+    auto* middle = new QHBoxLayout;
+    Label43 = named(new VerticalLabel(QStringLiteral("Kleinkugel Polen")), "Label43",
+                    QStringLiteral("Zur Internetseite des Spiels"));
+    Label44 = named(new VerticalLabel(QStringLiteral("Kugelwart 1.0")), "Label44",
+                    QStringLiteral("Zur Internetseite des Spiels"));
+    middle->addWidget(banner(this, "Panel2", Label43, QColor(0, 90, 160)));
+
+    auto* centre = new QVBoxLayout;
+    auto* views = new QHBoxLayout;
+    Standardansicht =
+        makeButton(this, "Standardansicht", QStringLiteral("Standard"),
+                   QStringLiteral("Hier können auch bis zu 12 Tipp berechnet und ausgewertet werden"));
+    Listenansicht =
+        makeButton(this, "Listenansicht", QStringLiteral("Listenansicht"),
+                   QStringLiteral("Hier können auch größere Liste geladen und ausgewertet werden"));
+    Standardansicht->setCheckable(true);
+    Standardansicht->setChecked(true);
+    Listenansicht->setCheckable(true);
+    views->addWidget(Standardansicht);
+    views->addWidget(Listenansicht);
+    views->addStretch();
+    centre->addLayout(views);
+
+    sheet = buildSheet();
+    centre->addWidget(sheet, 0, Qt::AlignHCenter);
+    auto* lists = new QHBoxLayout;
+    Gewinnzahlen = named(new QListWidget(this), "Gewinnzahlen");
+    Gewinne = named(new QListWidget(this), "Gewinne");
+    Gewinnzahlen->hide();
+    Gewinne->hide();
+    lists->addWidget(Gewinnzahlen, 3);
+    lists->addWidget(Gewinne, 2);
+    centre->addLayout(lists, 1);
+    centre->addStretch();
+    centre->addWidget(buildActionRow());
+    middle->addLayout(centre, 1);
+
+    middle->addWidget(banner(this, "Panel8", Label44, QColor(200, 40, 40)));
+    root->addLayout(middle, 1);
+    root->addWidget(buildBottomRow());
+}
+
+QWidget* TipPage::buildHeader()
+{
+    auto* panel = named(new QFrame(this), "Panel1");
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QHBoxLayout(panel);
+    SpeedButton10 = makeIconButton(panel, "SpeedButton10", QStyle::SP_BrowserReload, {},
+                                   QStringLiteral("Ziehungsdaten aus dem Internet laden"));
+    SpeedButton6 = makeIconButton(panel, "SpeedButton6", QStyle::SP_ArrowBack, {},
+                                  QStringLiteral("vorhergehende Ziehung anzeigen"));
+    SpeedButton7 = makeIconButton(panel, "SpeedButton7", QStyle::SP_ArrowForward, {},
+                                  QStringLiteral("nächste Ziehung anzeigen"));
+    Label35 = makeLabel(panel, "Label35", QString());
+    Label13 = makeLabel(panel, "Label13", QStringLiteral("Quersumme"));
+    QFont strong = Label35->font();
+    strong.setBold(true);
+    strong.setPointSizeF(strong.pointSizeF() * 1.2);
+    Label35->setFont(strong);
+    Label35->setMinimumWidth(QFontMetrics(strong).horizontalAdvance(
+        QStringLiteral("Mo. 00.00.00    00  00  00  00  00")));
+    layout->addWidget(SpeedButton10);
+    layout->addSpacing(12);
+    layout->addWidget(SpeedButton6);
+    layout->addWidget(Label35);
+    layout->addWidget(SpeedButton7);
+    layout->addSpacing(12);
+    layout->addWidget(Label13);
+    layout->addStretch();
+    return panel;
+}
+
+QWidget* TipPage::buildSheet()
+{
+    auto* box = named(new QFrame(this), "TipSheet");
+    box->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    const QString lockHintShort = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    const QString lockHintLong =
+        lockHintShort +
+        QStringLiteral(" Sind nur bis zu 3 Zahlen eingegeben werden die restlichen berechnet.");
+    for (int r = 0; r < 12; ++r) {
+        const TipRowLayout& row = kTipRows[r];
+        int column = 0;
+        auto* label = makeLabel(box, name("Label", row.rowLabel).constData(),
+                                QString::number(r + 1) + QStringLiteral(". Tipp"),
+                                r < 6 ? lockHintLong : lockHintShort);
+        label->setCursor(Qt::PointingHandCursor);
+        m_rowLabels[r] = label;
+        grid->addWidget(label, r, column++);
+        for (int k = 0; k < 5; ++k) {
+            const int number = row.firstNumberEdit + k;
+            auto* edit = named(new NumberEdit(box), name("Edit", number).constData());
+            m_edits[number] = edit;
+            grid->addWidget(edit, r, column++);
+        }
+        for (int star : {row.starEdit6, row.starEdit7}) {
+            auto* edit = named(new NumberEdit(box), name("Edit", star).constData());
+            edit->hide();  // this game has no star numbers; the fields still hold values
+            m_edits[star] = edit;
+            grid->addWidget(edit, r, column++);
+        }
+        auto* editButton =
+            makeIconButton(box, (QByteArray("Tipp") + QByteArray::number(r + 1) + "Edit").constData(),
+                           QStyle::SP_FileDialogContentsView, {},
+                           QStringLiteral("Tipp mit der Zahlenauswahl bearbeiten"));
+        editButton->setEnabled(false);
+        grid->addWidget(editButton, r, column++);
+        auto* resultA = makeLabel(box, name("Label", row.resultA).constData(), QString());
+        auto* resultB = makeLabel(box, name("Label", row.resultB).constData(), QString());
+        resultA->setMinimumWidth(QFontMetrics(resultA->font()).horizontalAdvance(QStringLiteral("00000")));
+        resultB->setMinimumWidth(QFontMetrics(resultB->font()).horizontalAdvance(QStringLiteral("000")));
+        grid->addWidget(resultA, r, column++);
+        grid->addWidget(resultB, r, column++);
+    }
+    return box;
+}
+
+QWidget* TipPage::buildActionRow()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto add = [&](QWidget* w, bool visible = true) {
+        w->setEnabled(false);  // each comes alive with its operation
+        w->setVisible(visible);
+        layout->addWidget(w);
+    };
+    add(makeIconButton(row, "SpeedButton11", QStyle::SP_TrashIcon, {},
+                       QStringLiteral("Löschen aller Tipps")));
+    add(makeIconButton(row, "SpeedButton15", QStyle::SP_DialogSaveButton, {},
+                       QStringLiteral("Speichern des Tipps")));
+    add(makeIconButton(row, "SpeedButton16", QStyle::SP_DialogOpenButton, {},
+                       QStringLiteral("Tipp laden aus Datei")));
+    add(makeButton(row, "auswertung", QStringLiteral("Auswertung"),
+                   QStringLiteral("Auswertung und Ermittlung der Gewinnsumme")),
+        false);
+    add(makeIconButton(row, "SpeedButton28", QStyle::SP_FileDialogDetailedView, {},
+                       QStringLiteral("Tippliste bearbeiten")),
+        false);
+    add(makeButton(row, "BitBtn7", QStringLiteral("Tipp ausdrucken"),
+                   QStringLiteral("Drucken SIe hier die berechneten Tipps aus")));
+    add(makeButton(row, "SpeedButton27", QStringLiteral("Schein drucken (Test)")));
+    add(makeButton(row, "OnlineTipp", QStringLiteral("Klicklauf")), false);
+    add(makeButton(row, "SpeedButton4", QStringLiteral("Tipps in DB suchen")));
+    add(makeButton(row, "Button6", QStringLiteral("Verteilung der Tipps"),
+                   QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden")));
+    layout->addStretch();
+    return row;
+}
+
+QWidget* TipPage::buildBottomRow()
+{
+    auto* panel = named(new QFrame(this), "Panel3");
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QHBoxLayout(panel);
+    layout->addWidget(new QLabel(QStringLiteral("Anzahl Tipps:"), panel));
+    UpDown8 = named(new QSpinBox(panel), "UpDown8");
+    const UpDownSpec& spec = upDownSpec(8);
+    UpDown8->setRange(spec.minimum, spec.maximum);
+    UpDown8->setValue(spec.position);
+    UpDown8->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit80"));
+    layout->addWidget(UpDown8);
+    layout->addStretch();
+    auto* lucky = makeButton(panel, "SpeedButton13", QStringLiteral("Glückszahl"),
+                             QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
+    auto* cart = makeButton(panel, "Warenkorb", QStringLiteral("Warenkorb"));
+    BitBtn4 = makeButton(panel, "BitBtn4", QStringLiteral("Tipps berechnen"));
+    QFont bold = BitBtn4->font();
+    bold.setBold(true);
+    BitBtn4->setFont(bold);
+    for (QPushButton* b : {lucky, cart, BitBtn4}) {
+        b->setEnabled(false);
+        layout->addWidget(b);
+    }
+    return panel;
+}
+
+QLineEdit* TipPage::edit(int number) const
+{
+    return number >= 1 && number < static_cast<int>(m_edits.size()) ? m_edits[number] : nullptr;
+}
+
+QLabel* TipPage::rowLabel(int row) const
+{
+    return row >= 1 && row <= 12 ? m_rowLabels[row - 1] : nullptr;
+}
+
+}  // namespace kw

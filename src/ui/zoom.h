@@ -1,0 +1,14 @@
+#pragma once
+// Proportional scaling of a widget tree: every font under the root follows one
+// zoom factor. Sizes follow through the layouts, which size controls by their fonts.
+class QWidget;
+
+namespace kw {
+
+// Sets the fonts under root to their design size times zoom (design sizes are
+// remembered on first use).
+void applyZoom(QWidget* root, double zoom);
+// The zoom currently applied to root (1 when never zoomed).
+double zoomOf(const QWidget* root);
+
+}  // namespace kw
