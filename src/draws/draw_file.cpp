@@ -71,7 +71,9 @@ bool DrawFile::replace(const std::vector<DrawRecord>& records, QString* error) c
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) return fail(error, fileErrorText(file));
     const QByteArray bytes = serialise(records);
-    if (file.write(bytes) != bytes.size()) {
+    // A short write is not always reported by write() itself (a file size limit, a
+    // full disk): the copy must have its full size before it may take the name.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         const QString text = fileErrorText(file);
         file.cancelWriting();
         return fail(error, text);
@@ -88,7 +90,8 @@ bool DrawFile::append(const std::vector<DrawRecord>& records, QString* error) co
     if (whole != file.size() && !file.resize(whole)) return fail(error, fileErrorText(file));
     if (!file.seek(whole)) return fail(error, fileErrorText(file));
     const QByteArray bytes = serialise(records);
-    if (file.write(bytes) != bytes.size() || !file.flush()) return fail(error, fileErrorText(file));
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != whole + bytes.size())
+        return fail(error, fileErrorText(file));
     file.close();
     if (file.error() != QFileDevice::NoError) return fail(error, fileErrorText(file));
     return true;

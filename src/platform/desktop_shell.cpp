@@ -39,9 +39,16 @@ bool DesktopShell::openInEditor(const QString& path, QString* error)
     QString editor = env.value(QStringLiteral("VISUAL"));
     if (editor.isEmpty()) editor = env.value(QStringLiteral("EDITOR"));
     if (editor.isEmpty()) return openUrl(path, error);
+#ifdef Q_OS_WIN
     QStringList command = QProcess::splitCommand(editor);
     const QString program = command.takeFirst();
     command << path;
+#else
+    // As git does: the shell reads the editor's command line, quotes and all.
+    const QString program = QStringLiteral("/bin/sh");
+    const QStringList command{QStringLiteral("-c"), editor + QStringLiteral(" \"$@\""),
+                              QStringLiteral("sh"), path};
+#endif
     if (!QProcess::startDetached(program, command))
         return refused(error, QStringLiteral("Editor kann nicht gestartet werden: ") + editor);
     return true;

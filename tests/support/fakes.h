@@ -1,0 +1,75 @@
+#pragma once
+// Scripted stand-ins for the platform seams: they answer from a script and
+// record what the program asked for.
+#include <QDate>
+#include <QQueue>
+#include <QStringList>
+#include <optional>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+
+namespace kw::test {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    // Answers given in order; an unscripted question answers No / cancel.
+    QQueue<bool> yesNoAnswers;
+    QQueue<std::optional<QString>> inputAnswers;
+    QQueue<QString> fileAnswers;
+
+    struct Shown {
+        QString kind;  // "question", "notice", "input", "open", "save"
+        QString text;
+        QString caption;
+        FileDialogRequest file;
+    };
+    QList<Shown> shown;
+    int busyDepth = 0;
+
+    bool askYesNo(const QString& text, const QString& caption) override;
+    void notify(const QString& text, const QString& caption = {}) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& defaultText) override;
+    QString openFileName(const FileDialogRequest& request) override;
+    QString saveFileName(const FileDialogRequest& request) override;
+    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+
+    QStringList notices() const;
+};
+
+class RecordingShell : public Shell {
+public:
+    QStringList opened;
+    QStringList edited;
+    QStringList started;  // "program parameters"
+    bool succeed = true;
+
+    bool openUrl(const QString& urlOrPath, QString* error = nullptr) override;
+    bool openInEditor(const QString& path, QString* error = nullptr) override;
+    bool startProgram(const QString& program, const QString& parameters,
+                      QString* error = nullptr) override;
+};
+
+class RecordingSound : public Sound {
+public:
+    QStringList played;
+    void play(const QString& wavPath) override { played << wavPath; }
+};
+
+class FixedClock : public Clock {
+public:
+    QDate date = QDate(2026, 8, 23);
+    std::uint64_t counter = 0x1234567890ull;
+    std::uint32_t ticks = 4242;
+    int slept = 0;
+
+    QDate today() const override { return date; }
+    std::uint64_t performanceCounter() const override { return counter; }
+    std::uint32_t tickCount() const override { return ticks; }
+    void sleep(int milliseconds) override { slept += milliseconds; }
+};
+
+}  // namespace kw::test

@@ -1,0 +1,325 @@
+#include <QAction>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "draws/draw_file.h"
+#include "state/startup.h"
+#include "support/fakes.h"
+#include "support/memory_settings_store.h"
+#include "ui/dialog_windows.h"
+#include "ui/main_window.h"
+#include "ui/tip_page.h"
+#include "ui/vertical_label.h"
+#include "ui/zoom.h"
+
+using namespace kw;
+using namespace kw::test;
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir appData;
+    QTemporaryDir program;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    RecordingSound sound;
+    FixedClock clock;
+    MemorySettingsStore settings;
+
+    Services services() { return {dialogs, shell, sound, clock, settings, appData.path(), QString(), program.path()}; }
+    std::unique_ptr<TForm1> window() { return std::make_unique<TForm1>(services()); }
+};
+
+template <typename T>
+T* child(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(QLatin1String(name));
+    if (!found) qWarning("no control %s", name);
+    return found;
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void captionAndPages()
+    {
+        Fixture f;
+        auto w = f.window();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quendels Kugelwart  für Kleinkugel Polen"));
+        QTabWidget* pages = w->pageControl();
+        const QStringList captions{"Tipp-Übersicht", "Zahlen der letzten Ziehung", "Parameter",
+                                   "Diagramm", "Datenbank", "Internet-Optionen"};
+        const QStringList names{"TabSheet1", "TabSheet2", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3"};
+        QCOMPARE(pages->count(), 6);
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(pages->tabText(i), captions[i]);
+            QCOMPARE(pages->widget(i)->objectName(), names[i]);
+            QCOMPARE(pages->isTabVisible(i), i != 1);
+        }
+        auto* sub = child<QTabWidget>(w.get(), "PageControl2");
+        QCOMPARE(sub->tabText(0), QStringLiteral("Statistisch"));
+        QCOMPARE(sub->tabText(4), QStringLiteral("Allgemein"));
+        QVERIFY(!sub->isTabVisible(3));
+    }
+
+    void menu_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("download") << "Aktualisieren1" << "&Ziehungsdaten laden" << "Ctrl+A" << true;
+        QTest::newRow("generate") << "Berechnen1" << "&Berechnen" << "Ctrl+R" << true;
+        QTest::newRow("submit") << "Abgeben1" << "&Abgeben" << "Ctrl+G" << false;
+        QTest::newRow("close") << "Schlieen1" << "&Schließen" << "" << true;
+        QTest::newRow("template") << "Dateispeichern1" << "Datei &speichern" << "" << true;
+        QTest::newRow("Deutsch") << "Deutsch1" << "Deutsch" << "" << true;
+        QTest::newRow("Chinese") << "Chinese1" << "Chinese" << "" << true;
+    }
+    void menu()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        QFETCH(bool, visible);
+        Fixture f;
+        auto w = f.window();
+        auto* action = w->findChild<QAction*>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->shortcut().toString(), shortcut);
+        QCOMPARE(action->isVisible(), visible);
+        auto* language = w->findChild<QMenu*>(QStringLiteral("SpracheLanguage1"));
+        QCOMPARE(language->title(), QStringLiteral("Sprache/&Language"));
+        QCOMPARE(language->actions().size(), 21);  // 19 languages, a separator, the template
+    }
+
+    void dialogsCreatedInOrder()
+    {
+        Fixture f;
+        auto w = f.window();
+        QStringList order;
+        for (QObject* o : w->children())
+            if (auto* d = qobject_cast<QDialog*>(o)) order << d->objectName();
+        QCOMPARE(order, QStringList({"TForm3", "TForm5", "TForm6", "TForm8", "TForm9", "TQKSForm"}));
+        QCOMPARE(w->form3()->windowTitle(), QStringLiteral("Zahlen der Ziehung eingeben"));
+        QCOMPARE(w->form5()->windowTitle(), QStringLiteral("Übergabe des Tippscheins direkt an Lottoland"));
+        QCOMPARE(w->form6()->windowTitle(), QStringLiteral("Welche Zahlen für die Berechnung"));
+        QCOMPARE(w->form8()->windowTitle(), QStringLiteral("Positionierung des Scheindruckes"));
+        QCOMPARE(w->form9()->windowTitle(), QStringLiteral("Auswertung und Gewinnberechnung"));
+        QCOMPARE(w->qksForm()->windowTitle(), QStringLiteral("Script für Zahlenübergabe auswählen!"));
+        for (QDialog* d : w->findChildren<QDialog*>()) QVERIFY(!d->isVisible());
+    }
+
+    void tipPageControls()
+    {
+        Fixture f;
+        auto w = f.window();
+        for (int n : {1, 5, 6, 7, 36, 43, 79, 93, 104}) QVERIFY(w->tipPage()->edit(n));
+        QVERIFY(!w->tipPage()->edit(37));  // a parameter field, not on the sheet
+        QCOMPARE(w->tipPage()->rowLabel(1)->objectName(), QStringLiteral("Label28"));
+        QCOMPARE(w->tipPage()->rowLabel(12)->text(), QStringLiteral("12. Tipp"));
+        QVERIFY(w->tipPage()->edit(6)->isHidden());
+        QVERIFY(!w->tipPage()->edit(5)->isHidden());
+        QCOMPARE(child<QPushButton>(w.get(), "BitBtn4")->text(), QStringLiteral("Tipps berechnen"));
+        QCOMPARE(child<QLineEdit>(w.get(), "Edit80")->text(), QStringLiteral("5"));
+        QVERIFY(child<QPushButton>(w.get(), "OnlineTipp")->isHidden());
+        QVERIFY(child<QPushButton>(w.get(), "auswertung")->isHidden());
+        QVERIFY(child<QToolButton>(w.get(), "SpeedButton28")->isHidden());
+        QVERIFY(child<QWidget>(w.get(), "Gewinnzahlen")->isHidden());
+        // Buttons whose operations are not there yet are disabled, never dead.
+        for (const char* name : {"BitBtn4", "SpeedButton13", "Warenkorb", "BitBtn7", "SpeedButton27",
+                                 "SpeedButton4", "Button6"})
+            QVERIFY2(!child<QWidget>(w.get(), name)->isEnabled(), name);
+    }
+
+    void hintGoesToStatusPanel()
+    {
+        Fixture f;
+        auto w = f.window();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto* panel0 = child<QLabel>(w.get(), "StatusPanel0");
+        auto* panel1 = child<QLabel>(w.get(), "StatusPanel1");
+        QVERIFY(panel0->minimumWidth() >= 150);
+        QVERIFY(panel1->minimumWidth() >= 50);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(child<QWidget>(w.get(), "SpeedButton6"), &enter);
+        QCOMPARE(panel1->text(), QStringLiteral("vorhergehende Ziehung anzeigen"));
+        QCOMPARE(w->state().statusText(1), panel1->text());
+        QApplication::sendEvent(child<QWidget>(w.get(), "Listenansicht"), &enter);
+        QCOMPARE(panel1->text(), QStringLiteral("Hier können auch größere Liste geladen und ausgewertet werden"));
+    }
+
+    void widthOnlyResizeScalesNothing()
+    {
+        Fixture f;
+        auto w = f.window();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const int h = w->height();
+        auto* label = child<QLabel>(w.get(), "Label35");
+        const double before = label->font().pointSizeF();
+        w->resize(w->width() + 200, h);
+        QTRY_COMPARE(w->width(), kDesignWidth + 200);
+        QCOMPARE(w->height(), h);
+        QCOMPARE(zoomOf(w->pageControl()), 1.0);
+        QCOMPARE(label->font().pointSizeF(), before);
+        QCOMPARE(w->Groesse, h);
+    }
+
+    void doubledHeightDoublesFonts()
+    {
+        Fixture f;
+        auto w = f.window();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto* label = child<QLabel>(w.get(), "Label35");  // a bold, larger font of its own
+        auto* edit = w->tipPage()->edit(1);
+        auto* dialogButton = w->form6();
+        const double labelBefore = label->font().pointSizeF();
+        const double editBefore = edit->font().pointSizeF();
+        const int editWidthBefore = edit->sizeHint().width();
+        const double dialogBefore = dialogButton->font().pointSizeF();
+        const double menuBefore = w->menuBar()->font().pointSizeF();
+        const int h = w->height();
+        w->resize(w->width(), 2 * h);
+        QTRY_COMPARE(w->height(), 2 * h);
+        QCOMPARE(zoomOf(w->pageControl()), 2.0);
+        QCOMPARE(label->font().pointSizeF(), 2 * labelBefore);
+        QCOMPARE(edit->font().pointSizeF(), 2 * editBefore);
+        QVERIFY(edit->sizeHint().width() > 1.6 * editWidthBefore);
+        QCOMPARE(dialogButton->font().pointSizeF(), 2 * dialogBefore);
+        QCOMPARE(zoomOf(w->form5()), 2.0);
+        QCOMPARE(zoomOf(w->form9()), 2.0);
+        QCOMPARE(zoomOf(w->form3()), 1.0);  // only the page area and three dialogs scale
+        QCOMPARE(w->menuBar()->font().pointSizeF(), menuBefore);
+        w->resize(w->width(), h);
+        QTRY_COMPARE(w->height(), h);
+        QCOMPARE(label->font().pointSizeF(), labelBefore);
+    }
+
+    void savedSizeScalesFromDesignHeight()
+    {
+        Fixture f;
+        f.settings.openKey(kSettingsKey, true);
+        f.settings.writeInteger(QStringLiteral("height"), 2 * kDesignHeight);
+        f.settings.writeInteger(QStringLiteral("width"), 1100);
+        auto w = f.window();
+        QCOMPARE(w->height(), 2 * kDesignHeight);
+        QCOMPARE(w->width(), 1100);
+        QCOMPARE(w->Groesse, 2 * kDesignHeight);
+        QCOMPARE(zoomOf(w->pageControl()), 2.0);
+    }
+
+    void closeSavesSizeAndDates()
+    {
+        Fixture f;
+        {
+            auto w = f.window();
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            w->resize(900, 650);
+            QTRY_COMPARE(w->height(), 650);
+            child<QDateEdit>(w.get(), "DateTimePicker2")->setDate(QDate(2025, 3, 1));
+            child<QLineEdit>(w.get(), "ProxyHostEdit")->setText(QStringLiteral("proxy.example"));
+            child<QLineEdit>(w.get(), "ProxyPortEdit")->setText(QStringLiteral("3128"));
+            w->findChild<QAction*>(QStringLiteral("Schlieen1"))->trigger();
+            QVERIFY(!w->isVisible());
+        }
+        QCOMPARE(f.settings.mainValue(QStringLiteral("height"))->data.toInt(), 650);
+        QCOMPARE(f.settings.mainValue(QStringLiteral("width"))->data.toInt(), 900);
+        auto again = f.window();
+        QCOMPARE(again->height(), 650);
+        QCOMPARE(child<QDateEdit>(again.get(), "DateTimePicker2")->date(), QDate(2025, 3, 1));
+        QCOMPARE(child<QLineEdit>(again.get(), "ProxyPortEdit")->text(), QStringLiteral("3128"));
+        QCOMPARE(again->state().aktDatum, dayCountFromDate(QDate(2025, 3, 1)));
+    }
+
+    void closeWhileMaximisedKeepsSavedSize()
+    {
+        Fixture f;
+        f.settings.openKey(kSettingsKey, true);
+        f.settings.writeInteger(QStringLiteral("height"), 600);
+        auto w = f.window();
+        w->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->close();
+        QCOMPARE(f.settings.mainValue(QStringLiteral("height"))->data.toInt(), 600);
+        QVERIFY(!f.settings.mainValue(QStringLiteral("width")));
+    }
+
+    void firstStartThroughTheWindow()
+    {
+        Fixture f;
+        DrawRecord seed;
+        seed.datum = dayCountFromDate(QDate(2026, 8, 22));
+        for (int i = 1; i <= 5; ++i) seed.setSlot(i, 7 * i);
+        QVERIFY(DrawFile(f.program.filePath(QStringLiteral("ZahlenKK.dat"))).replace({seed}, nullptr));
+        auto w = f.window();
+        const QString data = f.appData.filePath(QStringLiteral("KugelwartKK/ZahlenKK.dat"));
+        QCOMPARE(w->state().drawFilePath(), data);
+        QCOMPARE(DrawFile(data).readAll(nullptr)->size(), size_t(1));
+        QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), f.clock.date);
+        QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker2")->date(), QDate(2018, 1, 1));
+        QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker1")->minimumDate(), QDate(2018, 1, 1));
+    }
+
+    void dataFolderThatCannotBeCreated()
+    {
+        Fixture f;
+        QFile blocker(f.appData.filePath(QStringLiteral("KugelwartKK")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
+        blocker.close();
+        auto w = f.window();
+        QCOMPARE(f.dialogs.notices().size(), 1);
+        QVERIFY(f.dialogs.notices().first().contains(QStringLiteral("KugelwartKK")));
+    }
+
+    void bannersAndLinksOpenAddresses()
+    {
+        Fixture f;
+        auto w = f.window();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTest::mouseClick(w->tipPage()->Label43, Qt::LeftButton);
+        QTest::mouseClick(w->tipPage()->Label44, Qt::LeftButton);
+        QCOMPARE(f.shell.opened, QStringList({w->productPage(), w->productPage()}));
+        w->pageControl()->setCurrentIndex(5);
+        auto* link = child<QLabel>(w.get(), "Label53");
+        QTRY_VERIFY(link->isVisible());
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(f.shell.opened.last(), link->text());
+        QVERIFY(link->text().startsWith(QStringLiteral("https://")));
+        f.shell.succeed = false;
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(f.dialogs.notices().size(), 1);
+    }
+
+    void configuredAddressesReplaceBuiltIn()
+    {
+        Fixture f;
+        f.settings.openKey(kSettingsKey, true);
+        f.settings.writeString(QStringLiteral("Produktseite"), QStringLiteral("https://example.org/kk"));
+        f.settings.writeString(QStringLiteral("Links"), QStringLiteral("https://a.example|https://b.example"));
+        auto w = f.window();
+        w->Label43Click();
+        QCOMPARE(f.shell.opened, QStringList{QStringLiteral("https://example.org/kk")});
+        QCOMPARE(child<QLabel>(w.get(), "Label52")->text(), QStringLiteral("https://a.example"));
+        QCOMPARE(child<QLabel>(w.get(), "Label53")->text(), QStringLiteral("https://b.example"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
