@@ -34,8 +34,8 @@ QSize NumberEdit::sizeHint() const
 {
     const QFontMetrics fm(font());
     const int text = fm.horizontalAdvance(QString(m_digits + 1, QLatin1Char('0')));
-    const QSize base = QLineEdit::sizeHint();
-    return {text + 10, base.height()};
+    // The height follows the font too (the line edit's own hint has a floor).
+    return {text + qRound(fm.height() * 0.6), qRound(fm.height() * 1.5)};
 }
 
 }  // namespace kw

@@ -128,9 +128,12 @@ QWidget* TipPage::buildSheet()
 {
     auto* box = named(new QFrame(this), "TipSheet");
     box->setFrameShape(QFrame::StyledPanel);
+    QFont sheetFont = box->font();
+    sheetFont.setPointSizeF(sheetFont.pointSizeF() * 1.15);
+    box->setFont(sheetFont);
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(2);
     const QString lockHintShort = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     const QString lockHintLong =
         lockHintShort +
