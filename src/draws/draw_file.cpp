@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "state/atomic_write.h"
 #include "state/file_error.h"
 
 namespace kw {
@@ -67,19 +67,7 @@ bool DrawFile::scan(const std::function<bool(const DrawRecord&)>& visit, QString
 
 bool DrawFile::replace(const std::vector<DrawRecord>& records, QString* error) const
 {
-    QSaveFile file(m_path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) return fail(error, fileErrorText(file));
-    const QByteArray bytes = serialise(records);
-    // A short write is not always reported by write() itself (a file size limit, a
-    // full disk): the copy must have its full size before it may take the name.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        const QString text = fileErrorText(file);
-        file.cancelWriting();
-        return fail(error, text);
-    }
-    if (!file.commit()) return fail(error, fileErrorText(file));
-    return true;
+    return writeFileAtomically(m_path, serialise(records), error);
 }
 
 bool DrawFile::append(const std::vector<DrawRecord>& records, QString* error) const

@@ -4,6 +4,7 @@
 // message table. The window mirrors it; the operations work on it.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "draws/day_count.h"
@@ -11,6 +12,7 @@
 #include "generation/random_generator.h"
 #include "i18n/message_table.h"
 #include "state/date_picker_value.h"
+#include "tips/tip_sheet.h"
 
 namespace kw {
 
@@ -48,6 +50,26 @@ public:
     DayCount Datum1 = 0;
     std::array<int, 9> Zahl{};
 
+    // What the header shows of the CurrentDraw (Label35 copies Label29).
+    QString Label29;
+    QString Label35;
+    QString Label13 = QStringLiteral("Quersumme");
+
+    // The tips: the sheet, the list view's lines and their results, and which is shown.
+    TipSheet sheet;
+    QStringList Gewinnzahlen;
+    QStringList Gewinne;
+    bool listView = false;  // Gewinnzahlen and Gewinne visible
+    bool SpeedButton28Visible = false;  // the list edit button
+    QString BitBtn4Caption = QStringLiteral("Tipps berechnen");
+
+    // The last comparison and the class counts of the last evaluation.
+    std::array<bool, 6> Treffer{};  // 1..5
+    int Gewinn = 0;
+    bool Zusatz = false;
+    bool Super = false;
+    std::array<std::array<int, 3>, 7> Statistik{};
+
     // Internet options.
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
@@ -66,8 +88,16 @@ public:
     const QString& statusText(int panel) const;
     void setStatusText(int panel, const QString& text);
 
+    // Tell the window what to show again.
+    void notifyDrawChanged() { emit drawChanged(); }
+    void notifyListChanged() { emit listChanged(); }
+    void notifyViewChanged() { emit viewChanged(); }
+
 signals:
     void statusChanged(int panel, const QString& text);
+    void drawChanged();  // the CurrentDraw, its texts and the pickers
+    void listChanged();  // Gewinnzahlen or Gewinne
+    void viewChanged();  // the list view shown or hidden
     void parameterChanged();
 
 private:

@@ -41,6 +41,7 @@ bool prepareState(MainState& state, Services& services)
 {
     const QDate today = services.clock.today();
     state.SternenzahlMax = startup::sternenzahlMaxFor(today);
+    state.sheet.setStarMaximum(state.SternenzahlMax);
     state.dfb = dayCountFromDate(today);
 
     state.Home = dataFolderPath(services.appData, services.userDataLocation);
@@ -63,6 +64,10 @@ StartSettings loadStartSettings(MainState& state, Services& services)
     SettingsStore& settings = services.settings;
     StartSettings result;
     if (settings.openKey(kSettingsKey, true)) {
+        if (settings.readInteger(QStringLiteral("Ansicht")) == std::optional<int>(1)) {
+            state.listView = true;
+            state.SpeedButton28Visible = true;
+        }
         result.height = settings.readInteger(QStringLiteral("height"));
         result.width = settings.readInteger(QStringLiteral("width"));
         if (const auto position = settings.readInteger(QStringLiteral("UpDown7")))
@@ -90,6 +95,7 @@ void saveStartSettings(const MainState& state, Services& services, std::optional
         settings.writeInteger(QStringLiteral("height"), size->height());
         settings.writeInteger(QStringLiteral("width"), size->width());
     }
+    settings.writeInteger(QStringLiteral("Ansicht"), state.listView ? 1 : 0);
     settings.writeInteger(QStringLiteral("UpDown7"), state.upDownPosition(7));
     settings.writeString(QStringLiteral("ProxyHostEdit"), state.ProxyHostEdit);
     settings.writeString(QStringLiteral("ProxyPortEdit"), state.ProxyPortEdit);

@@ -7,10 +7,17 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "draws/current_draw.h"
 #include "draws/day_count.h"
+#include "evaluation/sheet_evaluation.h"
+#include "tips/tip_operations.h"
+#include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "state/startup.h"
@@ -62,6 +69,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
         if (panel >= 0 && panel < kStatusPanels) m_statusPanels[panel]->setText(text);
     });
     qApp->installEventFilter(this);
+    bindTips();
     FormCreate();
     createDialogs();
 }
@@ -69,6 +77,10 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // The pages go before the state they mirror, and say nothing to a window
+    // that is already half gone.
+    m_tipPage->disconnect(this);
+    delete m_pages;
 }
 
 QString TForm1::defaultProductPage()
@@ -209,11 +221,55 @@ void TForm1::FormCreate()
     }
 
     finishStartup(m_state, m_services, saved.analysisStartRead);
+    loadListAtStart(m_state, m_services);
     showState();
+}
+
+void TForm1::bindTips()
+{
+    TipPage* page = m_tipPage;
+    page->bindSheet(m_state.sheet);
+    connect(page, &TipPage::cellLeft, this, &TForm1::Edit1Exit);
+    connect(page, &TipPage::rowLabelClicked, this, &TForm1::Label30Click);
+    connect(page->SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(page->SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    connect(m_databasePage->SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    m_databasePage->SpeedButton5->setEnabled(true);
+    connect(page->SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    connect(page->SpeedButton28, &QToolButton::clicked, this, &TForm1::SpeedButton28Click);
+    connect(page->Standardansicht, &QPushButton::clicked, this, &TForm1::StandardansichtClick);
+    connect(page->Listenansicht, &QPushButton::clicked, this, &TForm1::ListenansichtClick);
+    connect(page->UpDown8, &QSpinBox::valueChanged, this,
+            [this](int value) { m_state.setUpDownPosition(8, value); });
+
+    connect(&m_state, &MainState::drawChanged, this, &TForm1::showDraw);
+    connect(&m_state, &MainState::listChanged, this, [this] { m_tipPage->showLists(m_state); });
+    connect(&m_state, &MainState::viewChanged, this, [this] { m_tipPage->showLists(m_state); });
+    connect(&m_state, &MainState::parameterChanged, this, &TForm1::showUpDown8);
+}
+
+void TForm1::showDraw()
+{
+    m_tipPage->Label35->setText(m_state.Label35);
+    m_tipPage->Label13->setText(m_state.Label13);
+    m_databasePage->Label29->setText(m_state.Label29);
+    const QSignalBlocker block(m_databasePage->DateTimePicker1);
+    m_databasePage->DateTimePicker1->setDate(dateFromDayCount(m_state.DateTimePicker1.date()));
+}
+
+void TForm1::showUpDown8()
+{
+    QSpinBox* rows = m_tipPage->UpDown8;
+    const QSignalBlocker block(rows);
+    rows->setRange(upDownSpec(8).minimum, m_state.upDownMaximum(8));
+    rows->setValue(m_state.upDownPosition(8));
 }
 
 void TForm1::showState()
 {
+    showDraw();
+    showUpDown8();
+    m_tipPage->showLists(m_state);
     const QSignalBlocker block1(m_databasePage->DateTimePicker1);
     const QSignalBlocker block2(m_chartPage->DateTimePicker2);
     m_databasePage->DateTimePicker1->setDate(dateFromDayCount(m_state.DateTimePicker1.date()));
@@ -224,8 +280,9 @@ void TForm1::showState()
 
 void TForm1::FormShow()
 {
-    // Runs once the window is on screen: the place of the language switch, the
-    // first selection of the CurrentDraw and the download of new draws.
+    // Runs once the window is on screen. The language switch and the download of
+    // new draws join here; the CurrentDraw for today is selected and evaluated.
+    SpeedButton5Click();
 }
 
 void TForm1::FormResize()
@@ -250,6 +307,68 @@ void TForm1::FormClose()
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
         size = QSize(width(), height());
     saveStartSettings(m_state, m_services, size);
+    QString error;
+    if (!saveListFiles(m_state, &error)) m_services.dialogs.notify(error);
+}
+
+void TForm1::SpeedButton5Click()
+{
+    selectDrawForDate(m_state, m_services);
+}
+
+void TForm1::SpeedButton6Click()
+{
+    showPreviousDraw(m_state, m_services);
+}
+
+void TForm1::SpeedButton7Click()
+{
+    showNextDraw(m_state, m_services);
+}
+
+int TForm1::Komplettcheck()
+{
+    return kw::Komplettcheck(m_state, m_services.sound);
+}
+
+int TForm1::Listengewinncheck()
+{
+    return kw::Listengewinncheck(m_state, m_services.sound);
+}
+
+void TForm1::Edit1Exit(int)
+{
+    if (m_state.sortieren) Komplettcheck();
+}
+
+void TForm1::Label30Click(int row)
+{
+    m_state.sheet.toggleLock(row);
+}
+
+void TForm1::SpeedButton11Click()
+{
+    clearTips(m_state, m_services);
+}
+
+void TForm1::ListenansichtClick()
+{
+    showListView(m_state, m_services);
+}
+
+void TForm1::ListenansichtOhneClick()
+{
+    showListViewAppendingSheet(m_state, m_services);
+}
+
+void TForm1::StandardansichtClick()
+{
+    showStandardView(m_state);
+}
+
+void TForm1::SpeedButton28Click()
+{
+    editListExternally(m_state, m_services);
 }
 
 void TForm1::Schlieen1Click()

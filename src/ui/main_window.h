@@ -62,6 +62,21 @@ public slots:
     void Label43Click();
     void Label52Click(const QString& address);
 
+    // The CurrentDraw.
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    // The tips.
+    int Komplettcheck();
+    int Listengewinncheck();
+    void Edit1Exit(int edit);
+    void Label30Click(int row);
+    void SpeedButton11Click();
+    void ListenansichtClick();
+    void ListenansichtOhneClick();
+    void StandardansichtClick();
+    void SpeedButton28Click();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -74,6 +89,9 @@ private:
     void buildStatusBar();
     void createDialogs();
     void showState();
+    void showDraw();
+    void showUpDown8();
+    void bindTips();
     void openAddress(const QString& address);
 
     Services m_services;

@@ -3,22 +3,19 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QEvent>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "generation/parameters.h"
+#include "state/main_state.h"
+#include "tips/tip_sheet.h"
+#include "ui/tip_list_view.h"
 #include "ui/controls.h"
 #include "ui/vertical_label.h"
 
 namespace kw {
-
-const std::array<TipRowLayout, 12> kTipRows{{
-    {1, 6, 93, 28, 22, 36},    {7, 12, 94, 30, 23, 37},   {13, 18, 95, 31, 24, 38},
-    {19, 24, 96, 32, 25, 39},  {25, 30, 97, 33, 26, 40},  {31, 36, 98, 34, 27, 41},
-    {43, 48, 99, 46, 45, 49},  {49, 54, 100, 48, 47, 50}, {56, 61, 101, 62, 65, 67},
-    {62, 67, 102, 61, 66, 68}, {68, 73, 103, 63, 69, 71}, {74, 79, 104, 64, 70, 72},
-}};
 
 namespace {
 
@@ -78,10 +75,17 @@ TipPage::TipPage(QWidget* parent) : QWidget(parent)
     sheet = buildSheet();
     centre->addWidget(sheet, 0, Qt::AlignHCenter);
     auto* lists = new QHBoxLayout;
-    Gewinnzahlen = named(new QListWidget(this), "Gewinnzahlen");
-    Gewinne = named(new QListWidget(this), "Gewinne");
+    Gewinnzahlen = new TipListView(this, "Gewinnzahlen");
+    Gewinne = new TipListView(this, "Gewinne");
     Gewinnzahlen->hide();
     Gewinne->hide();
+    // The two lists scroll and select together, line by line.
+    connect(Gewinnzahlen->verticalScrollBar(), &QScrollBar::valueChanged,
+            Gewinne->verticalScrollBar(), &QScrollBar::setValue);
+    connect(Gewinne->verticalScrollBar(), &QScrollBar::valueChanged,
+            Gewinnzahlen->verticalScrollBar(), &QScrollBar::setValue);
+    connect(Gewinnzahlen, &TipListView::lineClicked, Gewinne, &TipListView::selectLine);
+    connect(Gewinne, &TipListView::lineClicked, Gewinnzahlen, &TipListView::selectLine);
     lists->addWidget(Gewinnzahlen, 3);
     lists->addWidget(Gewinne, 2);
     centre->addLayout(lists, 1);
@@ -145,17 +149,20 @@ QWidget* TipPage::buildSheet()
                                 QString::number(r + 1) + QStringLiteral(". Tipp"),
                                 r < 6 ? lockHintLong : lockHintShort);
         label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
         m_rowLabels[r] = label;
         grid->addWidget(label, r, column++);
         for (int k = 0; k < 5; ++k) {
             const int number = row.firstNumberEdit + k;
             auto* edit = named(new NumberEdit(box), name("Edit", number).constData());
+            edit->installEventFilter(this);
             m_edits[number] = edit;
             grid->addWidget(edit, r, column++);
         }
         for (int star : {row.starEdit6, row.starEdit7}) {
             auto* edit = named(new NumberEdit(box), name("Edit", star).constData());
             edit->hide();  // this game has no star numbers; the fields still hold values
+            edit->installEventFilter(this);
             m_edits[star] = edit;
             grid->addWidget(edit, r, column++);
         }
@@ -169,6 +176,8 @@ QWidget* TipPage::buildSheet()
         auto* resultB = makeLabel(box, name("Label", row.resultB).constData(), QString());
         resultA->setMinimumWidth(QFontMetrics(resultA->font()).horizontalAdvance(QStringLiteral("00000")));
         resultB->setMinimumWidth(QFontMetrics(resultB->font()).horizontalAdvance(QStringLiteral("000")));
+        m_hitLabels[r] = resultA;
+        m_sumLabels[r] = resultB;
         grid->addWidget(resultA, r, column++);
         grid->addWidget(resultB, r, column++);
     }
@@ -185,8 +194,9 @@ QWidget* TipPage::buildActionRow()
         w->setVisible(visible);
         layout->addWidget(w);
     };
-    add(makeIconButton(row, "SpeedButton11", QStyle::SP_TrashIcon, {},
-                       QStringLiteral("Löschen aller Tipps")));
+    SpeedButton11 = makeIconButton(row, "SpeedButton11", QStyle::SP_TrashIcon, {},
+                                   QStringLiteral("Löschen aller Tipps"));
+    layout->addWidget(SpeedButton11);
     add(makeIconButton(row, "SpeedButton15", QStyle::SP_DialogSaveButton, {},
                        QStringLiteral("Speichern des Tipps")));
     add(makeIconButton(row, "SpeedButton16", QStyle::SP_DialogOpenButton, {},
@@ -194,9 +204,10 @@ QWidget* TipPage::buildActionRow()
     add(makeButton(row, "auswertung", QStringLiteral("Auswertung"),
                    QStringLiteral("Auswertung und Ermittlung der Gewinnsumme")),
         false);
-    add(makeIconButton(row, "SpeedButton28", QStyle::SP_FileDialogDetailedView, {},
-                       QStringLiteral("Tippliste bearbeiten")),
-        false);
+    SpeedButton28 = makeIconButton(row, "SpeedButton28", QStyle::SP_FileDialogDetailedView, {},
+                                   QStringLiteral("Tippliste bearbeiten"));
+    SpeedButton28->hide();
+    layout->addWidget(SpeedButton28);
     add(makeButton(row, "BitBtn7", QStringLiteral("Tipp ausdrucken"),
                    QStringLiteral("Drucken SIe hier die berechneten Tipps aus")));
     add(makeButton(row, "SpeedButton27", QStringLiteral("Schein drucken (Test)")));
@@ -243,6 +254,88 @@ QLineEdit* TipPage::edit(int number) const
 QLabel* TipPage::rowLabel(int row) const
 {
     return row >= 1 && row <= 12 ? m_rowLabels[row - 1] : nullptr;
+}
+
+QLabel* TipPage::resultLabel(int row, bool sum) const
+{
+    if (row < 1 || row > 12) return nullptr;
+    return sum ? m_sumLabels[row - 1] : m_hitLabels[row - 1];
+}
+
+void TipPage::bindSheet(TipSheet& sheet)
+{
+    m_sheet = &sheet;
+    for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) {
+        if (!m_edits[edit]) continue;
+        connect(m_edits[edit], &QLineEdit::textEdited, this,
+                [this, edit](const QString& text) { m_sheet->setCell(edit, text); });
+        showCell(edit);
+    }
+    connect(&sheet, &TipSheet::cellChanged, this, &TipPage::showCell);
+    connect(&sheet, &TipSheet::lockChanged, this, &TipPage::showLock);
+    connect(&sheet, &TipSheet::resultChanged, this, &TipPage::showResult);
+    for (int r = 1; r <= 12; ++r) {
+        showLock(r);
+        showResult(r);
+    }
+}
+
+void TipPage::showCell(int edit)
+{
+    QLineEdit* field = this->edit(edit);
+    if (!field || !m_sheet) return;
+    const QString text = m_sheet->cell(edit);
+    if (field->text() != text) field->setText(text);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, m_sheet->isHit(edit) ? QColor(0, 255, 0)
+                                                          : this->palette().color(QPalette::Base));
+    field->setPalette(palette);
+}
+
+void TipPage::showLock(int row)
+{
+    QLabel* label = rowLabel(row);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, m_sheet && m_sheet->isLocked(row)
+                                               ? QColor(255, 0, 0)
+                                               : this->palette().color(QPalette::WindowText));
+    label->setPalette(palette);
+}
+
+void TipPage::showResult(int row)
+{
+    if (!m_sheet) return;
+    const TipSheet::RowResult& result = m_sheet->result(row);
+    QLabel* hits = resultLabel(row, false);
+    hits->setText(result.hits);
+    QPalette palette = hits->palette();
+    palette.setColor(QPalette::WindowText, result.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    hits->setPalette(palette);
+    resultLabel(row, true)->setText(result.sum);
+}
+
+void TipPage::showLists(const MainState& state)
+{
+    sheet->setVisible(!state.listView);
+    Gewinnzahlen->setVisible(state.listView);
+    Gewinne->setVisible(state.listView);
+    SpeedButton28->setVisible(state.SpeedButton28Visible);
+    Standardansicht->setChecked(!state.listView);
+    Listenansicht->setChecked(state.listView);
+    if (Gewinnzahlen->lines() != state.Gewinnzahlen) Gewinnzahlen->setLines(state.Gewinnzahlen);
+    if (Gewinne->lines() != state.Gewinne) Gewinne->setLines(state.Gewinne);
+}
+
+bool TipPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int r = 1; r <= 12; ++r)
+            if (watched == m_rowLabels[r - 1]) emit rowLabelClicked(r);
+    } else if (event->type() == QEvent::FocusOut) {
+        for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit)
+            if (watched == m_edits[edit]) emit cellLeft(edit);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace kw

@@ -6,25 +6,16 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
 
 namespace kw {
 
+class MainState;
+class TipListView;
+class TipSheet;
 class VerticalLabel;
-
-// Where the fields of one tip row live (designer numbers of the edits and labels).
-struct TipRowLayout {
-    int firstNumberEdit;  // Edit<first> .. Edit<first + 4>
-    int starEdit6;        // column 6
-    int starEdit7;        // column 7
-    int rowLabel;         // Label<n>, caption "<row>. Tipp"
-    int resultA;
-    int resultB;
-};
-extern const std::array<TipRowLayout, 12> kTipRows;
 
 class TipPage : public QWidget {
     Q_OBJECT
@@ -41,16 +32,35 @@ public:
     QPushButton* Standardansicht;
     QPushButton* Listenansicht;
     QWidget* sheet;
-    QListWidget* Gewinnzahlen;
-    QListWidget* Gewinne;
+    TipListView* Gewinnzahlen;
+    TipListView* Gewinne;
+    QToolButton* SpeedButton11;  // clear
+    QToolButton* SpeedButton28;  // edit the list
     QSpinBox* UpDown8;
     QPushButton* BitBtn4;  // "Tipps berechnen"
 
     // Edit1..Edit104 of the sheet (nullptr for numbers that are no sheet field).
     QLineEdit* edit(int number) const;
     QLabel* rowLabel(int row) const;  // 1..12
+    QLabel* resultLabel(int row, bool sum) const;
+
+    // Mirrors the sheet: cell texts, hit colours, lock colours, results.
+    void bindSheet(TipSheet& sheet);
+    // Shows the list view's lines and results, or the sheet.
+    void showLists(const MainState& state);
+
+signals:
+    void rowLabelClicked(int row);
+    void cellLeft(int edit);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showCell(int edit);
+    void showLock(int row);
+    void showResult(int row);
+
     QWidget* buildHeader();
     QWidget* buildSheet();
     QWidget* buildActionRow();
@@ -58,6 +68,9 @@ private:
 
     std::array<QLineEdit*, 105> m_edits{};
     std::array<QLabel*, 12> m_rowLabels{};
+    std::array<QLabel*, 12> m_hitLabels{};
+    std::array<QLabel*, 12> m_sumLabels{};
+    TipSheet* m_sheet = nullptr;
 };
 
 }  // namespace kw

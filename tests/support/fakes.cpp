@@ -5,7 +5,7 @@ namespace kw::test {
 bool ScriptedDialogs::askYesNo(const QString& text, const QString& caption)
 {
     shown.append({QStringLiteral("question"), text, caption, {}});
-    return !yesNoAnswers.isEmpty() && yesNoAnswers.dequeue();
+    return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
 }
 
 void ScriptedDialogs::notify(const QString& text, const QString& caption)
@@ -18,19 +18,19 @@ std::optional<QString> ScriptedDialogs::inputText(const QString& title, const QS
 {
     shown.append({QStringLiteral("input"), prompt, title, {}});
     Q_UNUSED(defaultText);
-    return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
+    return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.takeFirst();
 }
 
 QString ScriptedDialogs::openFileName(const FileDialogRequest& request)
 {
     shown.append({QStringLiteral("open"), {}, request.title, request});
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
 QString ScriptedDialogs::saveFileName(const FileDialogRequest& request)
 {
     shown.append({QStringLiteral("save"), {}, request.title, request});
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
 QStringList ScriptedDialogs::notices() const
@@ -51,6 +51,7 @@ bool RecordingShell::openUrl(const QString& urlOrPath, QString* error)
 bool RecordingShell::openInEditor(const QString& path, QString* error)
 {
     edited << path;
+    if (whileEditing) whileEditing(path);
     if (!succeed && error) *error = QStringLiteral("refused: ") + path;
     return succeed;
 }

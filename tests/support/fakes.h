@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QQueue>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "platform/clock.h"
@@ -16,9 +17,9 @@ namespace kw::test {
 class ScriptedDialogs : public Dialogs {
 public:
     // Answers given in order; an unscripted question answers No / cancel.
-    QQueue<bool> yesNoAnswers;
-    QQueue<std::optional<QString>> inputAnswers;
-    QQueue<QString> fileAnswers;
+    QList<bool> yesNoAnswers;
+    QList<std::optional<QString>> inputAnswers;
+    QList<QString> fileAnswers;
 
     struct Shown {
         QString kind;  // "question", "notice", "input", "open", "save"
@@ -46,6 +47,8 @@ public:
     QStringList edited;
     QStringList started;  // "program parameters"
     bool succeed = true;
+    // What "the user" does in the editor before the program goes on.
+    std::function<void(const QString& path)> whileEditing;
 
     bool openUrl(const QString& urlOrPath, QString* error = nullptr) override;
     bool openInEditor(const QString& path, QString* error = nullptr) override;

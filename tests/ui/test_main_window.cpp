@@ -13,8 +13,7 @@
 
 #include "draws/draw_file.h"
 #include "state/startup.h"
-#include "support/fakes.h"
-#include "support/memory_settings_store.h"
+#include "support/window_fixture.h"
 #include "ui/dialog_windows.h"
 #include "ui/main_window.h"
 #include "ui/tip_page.h"
@@ -24,30 +23,7 @@
 using namespace kw;
 using namespace kw::test;
 
-namespace {
-
-struct Fixture {
-    QTemporaryDir appData;
-    QTemporaryDir program;
-    ScriptedDialogs dialogs;
-    RecordingShell shell;
-    RecordingSound sound;
-    FixedClock clock;
-    MemorySettingsStore settings;
-
-    Services services() { return {dialogs, shell, sound, clock, settings, appData.path(), QString(), program.path()}; }
-    std::unique_ptr<TForm1> window() { return std::make_unique<TForm1>(services()); }
-};
-
-template <typename T>
-T* child(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(QLatin1String(name));
-    if (!found) qWarning("no control %s", name);
-    return found;
-}
-
-}  // namespace
+using Fixture = WindowFixture;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -303,8 +279,10 @@ private slots:
         QCOMPARE(f.shell.opened.last(), link->text());
         QVERIFY(link->text().startsWith(QStringLiteral("https://")));
         f.shell.succeed = false;
+        const qsizetype before = f.dialogs.notices().size();
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(f.dialogs.notices().size(), 1);
+        QCOMPARE(f.dialogs.notices().size(), before + 1);
+        QVERIFY(f.dialogs.notices().last().contains(link->text()));
     }
 
     void configuredAddressesReplaceBuiltIn()

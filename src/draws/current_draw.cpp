@@ -1,0 +1,123 @@
+#include "draws/current_draw.h"
+
+#include <QLocale>
+#include <cmath>
+
+#include "draws/draw_file.h"
+#include "evaluation/sheet_evaluation.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "state/main_state.h"
+
+namespace kw {
+
+namespace {
+
+// Copies the record into the CurrentDraw fields and the header texts; a record
+// with no positive date is not shown.
+void showRecord(MainState& state, const DrawRecord& record, const QString& text)
+{
+    if (!(record.datum > 0)) return;
+    for (int i = 1; i <= DrawRecord::kSlots; ++i) state.Zahl[i] = record.slot(i);
+    state.Datum1 = record.datum;
+    state.Label29 = text;
+    int sum = 0;
+    for (int i = 1; i <= 5; ++i) sum += state.Zahl[i];
+    state.Label13 = state.messages.text(8) + QLatin1Char(' ') + QString::number(sum);
+    state.Label35 = state.Label29;
+}
+
+std::optional<std::vector<DrawRecord>> readDraws(MainState& state, Services& services)
+{
+    QString error;
+    auto records = DrawFile(state.drawFilePath()).readAll(&error);
+    if (!records) services.dialogs.notify(error, QStringLiteral("Fehler / Error"));
+    return records;
+}
+
+void finish(MainState& state, Services& services)
+{
+    // A draw before the picker's minimum is still shown; the picker then stays at its minimum.
+    if (!state.DateTimePicker1.setDate(state.Datum1))
+        state.DateTimePicker1.setDate(state.DateTimePicker1.minimum());
+    state.notifyDrawChanged();
+    evaluateShownTips(state, services);
+}
+
+}  // namespace
+
+QString drawDisplayText(const DrawRecord& record, bool firstRecord)
+{
+    const QDate date = dateFromDayCount(record.datum);
+    QString weekday = QLocale().dayName(date.isValid() ? date.dayOfWeek() : 1, QLocale::ShortFormat);
+    if (weekday.endsWith(QLatin1Char('.'))) weekday.chop(1);
+    QString text = weekday + QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy"));
+    text += firstRecord ? QStringLiteral("   ") : QStringLiteral("  ");
+    for (int i = 1; i <= 5; ++i) text += QStringLiteral("  ") + QString::number(record.slot(i));
+    return text;
+}
+
+void selectDrawForDate(MainState& state, Services& services)
+{
+    const DrawFile file(state.drawFilePath());
+    if (!file.exists()) {
+        services.dialogs.notify(state.messages.text(17));
+        QString error;
+        if (!file.createEmpty(&error)) services.dialogs.notify(error);
+        return;
+    }
+    state.aktDatum = std::round(state.DateTimePicker1.date());
+    const auto records = readDraws(state, services);
+    if (!records) return;
+    int position = 0;
+    const DrawRecord* shown = nullptr;
+    for (const DrawRecord& record : *records) {
+        ++position;
+        shown = &record;
+        if (record.datum >= state.aktDatum) break;
+    }
+    if (shown) {
+        // The first record gets a blank more after its date; the selection ends with two.
+        showRecord(state, *shown, drawDisplayText(*shown, position == 1) + QStringLiteral("  "));
+    }
+    state.Position = std::max(0, position - 1);
+    finish(state, services);
+}
+
+void showPreviousDraw(MainState& state, Services& services)
+{
+    state.aktDatum = state.DateTimePicker2.date();
+    state.Position = std::max(0, state.Position - 1);
+    const auto records = readDraws(state, services);
+    if (!records) return;
+    if (!records->empty()) {
+        const size_t index = std::min(records->size() - 1, static_cast<size_t>(state.Position));
+        showRecord(state, (*records)[index], drawDisplayText((*records)[index]));
+    }
+    finish(state, services);
+}
+
+void showNextDraw(MainState& state, Services& services)
+{
+    state.aktDatum = state.DateTimePicker2.date();
+    ++state.Position;
+    const auto records = readDraws(state, services);
+    if (!records) return;
+    if (!records->empty()) {
+        const size_t index = std::min(records->size() - 1, static_cast<size_t>(state.Position));
+        state.Position = static_cast<int>(index);
+        showRecord(state, (*records)[index], drawDisplayText((*records)[index]));
+        state.Zahl[6] = 0;
+    } else {
+        state.Position = 0;
+    }
+    finish(state, services);
+}
+
+int evaluateShownTips(MainState& state, Services& services)
+{
+    return state.listView ? Listengewinncheck(state, services.sound)
+                          : Komplettcheck(state, services.sound);
+}
+
+}  // namespace kw

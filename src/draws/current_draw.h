@@ -1,0 +1,24 @@
+#pragma once
+// The CurrentDraw: choosing it for a date, stepping to the previous and next
+// draw, and what every change ends with (the evaluation of the shown tips).
+#include <QString>
+
+#include "draws/draw_record.h"
+
+namespace kw {
+
+class MainState;
+struct Services;
+
+// "Fr 05.01.24" (short weekday of the locale, without a trailing dot), then two
+// blanks (three when firstRecord) and each number after two blanks.
+QString drawDisplayText(const DrawRecord& record, bool firstRecord = false);
+
+// Selects the draw on or after the date of DateTimePicker1 (else the last one).
+void selectDrawForDate(MainState& state, Services& services);
+void showPreviousDraw(MainState& state, Services& services);
+void showNextDraw(MainState& state, Services& services);
+// The list when the list view is shown, else the sheet; returns the best-result code.
+int evaluateShownTips(MainState& state, Services& services);
+
+}  // namespace kw

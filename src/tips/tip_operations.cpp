@@ -1,0 +1,137 @@
+#include "tips/tip_operations.h"
+
+#include <QFileInfo>
+
+#include "evaluation/sheet_evaluation.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+#include "state/main_state.h"
+#include "tips/text_file.h"
+
+namespace kw {
+
+namespace {
+
+QString sheetRowLine(const TipSheet& sheet, int row, bool withStars)
+{
+    QStringList fields;
+    for (int c = 1; c <= 5; ++c) fields << sheet.cell(row, c);
+    QString line = fields.join(QLatin1Char('\t'));
+    if (withStars) line += QStringLiteral("\t\t\t") + sheet.cell(row, 6) + QLatin1Char('\t') + sheet.cell(row, 7);
+    return line;
+}
+
+void appendSheetRows(MainState& state, bool withStars)
+{
+    for (int r = 1; r <= kTipRowCount; ++r)
+        if (!state.sheet.cell(r, 1).isEmpty()) state.Gewinnzahlen << sheetRowLine(state.sheet, r, withStars);
+}
+
+void setListShown(MainState& state, bool shown)
+{
+    state.listView = shown;
+    state.SpeedButton28Visible = shown;
+    state.notifyViewChanged();
+}
+
+}  // namespace
+
+void clearTips(MainState& state, Services& services)
+{
+    const MessageTable& m = state.messages;
+    if (state.BitBtn4Caption == m.text(20) && !services.dialogs.askYesNo(m.text(71), m.text(72)))
+        return;
+    if (state.listView) {
+        state.Gewinnzahlen.clear();
+        state.Gewinne.clear();
+        state.notifyListChanged();
+        return;
+    }
+    TipSheet& sheet = state.sheet;
+    for (int r = 1; r <= kTipRowCount; ++r) {
+        if (sheet.isLocked(r)) continue;
+        for (int c = 1; c <= 7; ++c) {
+            sheet.setCell(r, c, QString());
+            sheet.setHit(TipSheet::editNumber(r, c), false);
+        }
+        sheet.setResult(r, {});
+    }
+}
+
+void showListView(MainState& state, Services& services)
+{
+    state.setUpDownMaximum(8, kListViewRowMaximum);
+    setListShown(state, true);
+    const MessageTable& m = state.messages;
+    if (services.dialogs.askYesNo(m.text(65), m.text(66))) {
+        if (services.dialogs.askYesNo(m.text(67), m.text(68))) state.Gewinnzahlen.clear();
+        appendSheetRows(state, false);
+    }
+    Listengewinncheck(state, services.sound);
+}
+
+void showListViewAppendingSheet(MainState& state, Services& services)
+{
+    setListShown(state, true);
+    appendSheetRows(state, true);
+    Listengewinncheck(state, services.sound);
+}
+
+void showStandardView(MainState& state)
+{
+    state.setUpDownMaximum(8, 12);
+    setListShown(state, false);
+}
+
+void editListExternally(MainState& state, Services& services)
+{
+    const QString path = listTextFile(state);
+    QString error;
+    if (!writeTextLines(path, state.Gewinnzahlen, &error)) {
+        services.dialogs.notify(error);
+        return;
+    }
+    if (!services.shell.openInEditor(path, &error)) services.dialogs.notify(error);
+    const MessageTable& m = state.messages;
+    if (!services.dialogs.askYesNo(m.text(74), m.text(75))) return;
+    const auto lines = readTextLines(path, &error);
+    if (!lines) {
+        services.dialogs.notify(error);
+        return;
+    }
+    state.Gewinnzahlen = *lines;
+    state.notifyListChanged();
+}
+
+QString listTextFile(const MainState& state)
+{
+    return state.Home + QStringLiteral("gewinnzahlen.txt");
+}
+
+QString listCopyFile(const MainState& state)
+{
+    return state.Home + QStringLiteral("gewinnzahlen.qlt");
+}
+
+void loadListAtStart(MainState& state, Services& services)
+{
+    if (!state.listView) return;
+    if (QFileInfo::exists(listTextFile(state))) {
+        QString error;
+        if (const auto lines = readTextLines(listTextFile(state), &error))
+            state.Gewinnzahlen = *lines;
+        else
+            services.dialogs.notify(error);
+    }
+    Listengewinncheck(state, services.sound);
+}
+
+bool saveListFiles(const MainState& state, QString* error)
+{
+    if (!state.listView || state.Gewinnzahlen.isEmpty()) return true;
+    return writeTextLines(listTextFile(state), state.Gewinnzahlen, error) &&
+           writeTextLines(listCopyFile(state), state.Gewinnzahlen, error);
+}
+
+}  // namespace kw

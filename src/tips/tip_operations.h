@@ -1,0 +1,35 @@
+#pragma once
+// What the user does with the tips as a whole: clearing them, switching between
+// the sheet and the list view, taking rows over, editing the list outside.
+#include <QString>
+#include <QStringList>
+
+namespace kw {
+
+class MainState;
+struct Services;
+
+inline constexpr int kListViewRowMaximum = 6000;
+
+// SpeedButton11Click: asks first while a generation run is active; clears the list
+// in the list view, else every unlocked row of the sheet.
+void clearTips(MainState& state, Services& services);
+// ListenansichtClick: shows the list, offers to take the sheet's rows over, evaluates.
+void showListView(MainState& state, Services& services);
+// ListenansichtOhneClick: shows the list, appends the sheet's rows with their star numbers.
+void showListViewAppendingSheet(MainState& state, Services& services);
+// StandardansichtClick.
+void showStandardView(MainState& state);
+// SpeedButton28Click: writes the list, opens it in the editor, reads it back when
+// the user says so.
+void editListExternally(MainState& state, Services& services);
+
+// The list files in the DataFolder.
+QString listTextFile(const MainState& state);   // gewinnzahlen.txt
+QString listCopyFile(const MainState& state);   // gewinnzahlen.qlt
+// At start with the list view restored: loads gewinnzahlen.txt when it is there, evaluates.
+void loadListAtStart(MainState& state, Services& services);
+// At close with the list view shown and lines in it: writes both list files.
+bool saveListFiles(const MainState& state, QString* error);
+
+}  // namespace kw

@@ -1,0 +1,66 @@
+#pragma once
+// A main window on scripted fakes, with a temporary APPDATA and program folder,
+// and helpers to lay a draw history into its DataFolder before it starts.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "draws/draw_file.h"
+#include "support/fakes.h"
+#include "support/memory_settings_store.h"
+#include "ui/main_window.h"
+
+namespace kw::test {
+
+inline DrawRecord makeDraw(const QDate& date, std::initializer_list<int> numbers)
+{
+    DrawRecord r;
+    r.datum = dayCountFromDate(date);
+    int slot = 1;
+    for (int n : numbers) r.setSlot(slot++, n);
+    return r;
+}
+
+struct WindowFixture {
+    QTemporaryDir appData;
+    QTemporaryDir program;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    RecordingSound sound;
+    FixedClock clock;
+    MemorySettingsStore settings;
+
+    Services services()
+    {
+        return {dialogs, shell, sound, clock, settings, appData.path(), QString(), program.path()};
+    }
+    QString dataFolder() const { return appData.filePath(QStringLiteral("KugelwartKK")) + QLatin1Char('/'); }
+    QString drawFile() const { return dataFolder() + QStringLiteral("ZahlenKK.dat"); }
+
+    void writeDraws(const std::vector<DrawRecord>& draws)
+    {
+        QDir().mkpath(dataFolder());
+        QVERIFY(DrawFile(drawFile()).replace(draws, nullptr));
+    }
+    std::unique_ptr<TForm1> window() { return std::make_unique<TForm1>(services()); }
+    // A window on screen after its first show has run.
+    std::unique_ptr<TForm1> shownWindow()
+    {
+        auto w = window();
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get())) qWarning("window not exposed");
+        QCoreApplication::processEvents();
+        return w;
+    }
+};
+
+template <typename T>
+T* child(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(QLatin1String(name));
+    if (!found) qWarning("no control %s", name);
+    return found;
+}
+
+}  // namespace kw::test

@@ -1,0 +1,439 @@
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+
+#include "state/startup.h"
+#include "support/window_fixture.h"
+#include "tips/text_file.h"
+#include "ui/tip_list_view.h"
+#include "ui/tip_page.h"
+
+using namespace kw;
+using namespace kw::test;
+
+namespace {
+
+const QColor kLime(0, 255, 0);
+
+QColor background(QLineEdit* edit)
+{
+    return edit->palette().color(QPalette::Base);
+}
+
+QColor textColour(QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+void typeInto(QLineEdit* edit, const QString& keys)
+{
+    edit->setFocus();
+    QTest::keyClicks(edit, keys);
+}
+
+// Draws on 1, 3 and 5 March 2025.
+std::vector<DrawRecord> marchDraws()
+{
+    return {makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}), makeDraw(QDate(2025, 3, 3), {6, 7, 8, 9, 10}),
+            makeDraw(QDate(2025, 3, 5), {3, 11, 19, 27, 40})};
+}
+
+}  // namespace
+
+class TestTipPage : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void evaluationExample()
+    {
+        WindowFixture f;
+        f.clock.date = QDate(2024, 1, 10);
+        f.writeDraws({makeDraw(QDate(2024, 1, 4), {1, 2, 4, 6, 8}),
+                      makeDraw(QDate(2024, 1, 5), {3, 11, 19, 27, 40})});
+        auto w = f.shownWindow();
+        TipPage* page = w->tipPage();
+        QTRY_COMPARE(page->Label35->text(), QStringLiteral("Fr 05.01.24    3  11  19  27  40  "));
+        QCOMPARE(page->Label13->text(), QStringLiteral("Quersumme:  100"));
+        const QStringList typed{"40", "3", "12", "27", "5"};
+        for (int c = 0; c < 5; ++c) typeInto(page->edit(1 + c), typed[c]);
+        page->edit(7)->setFocus();  // leaving the row's cell evaluates
+        QTRY_COMPARE(page->edit(1)->text(), QStringLiteral("3"));
+        const QStringList sorted{"3", "5", "12", "27", "40"};
+        const bool lime[] = {true, false, false, true, true};
+        for (int c = 0; c < 5; ++c) {
+            QCOMPARE(page->edit(1 + c)->text(), sorted[c]);
+            QCOMPARE(background(page->edit(1 + c)) == kLime, lime[c]);
+        }
+        QLabel* hits = page->resultLabel(1, false);
+        QCOMPARE(hits->objectName(), QStringLiteral("Label22"));
+        QCOMPARE(hits->text(), QStringLiteral("3"));
+        QCOMPARE(textColour(hits), QColor(255, 0, 0));
+        QCOMPARE(child<QLabel>(w.get(), "Label36")->text(), QStringLiteral("87"));
+        QVERIFY(!f.sound.played.isEmpty());
+        QCOMPARE(f.sound.played.last(), f.program.path() + QStringLiteral("/yippee.wav"));
+        const qsizetype plays = f.sound.played.size();
+        QCOMPARE(w->Komplettcheck(), 300);
+        QCOMPARE(f.sound.played.size(), plays + 1);  // once per sheet
+        QCOMPARE(w->state().Statistik[3][0], 1);
+    }
+
+    void oneHitIsBlackAndQuiet()
+    {
+        WindowFixture f;
+        f.clock.date = QDate(2025, 3, 6);
+        f.writeDraws(marchDraws());
+        auto w = f.shownWindow();
+        QTRY_VERIFY(!w->tipPage()->Label35->text().isEmpty());
+        f.sound.played.clear();
+        MainState& s = w->state();
+        const QStringList row{"3", "4", "5", "6", "7"};
+        for (int c = 0; c < 5; ++c) s.sheet.setCell(2, c + 1, row[c]);
+        QCOMPARE(w->Komplettcheck(), 100);
+        QCOMPARE(child<QLabel>(w.get(), "Label23")->text(), QStringLiteral("1"));
+        QCOMPARE(textColour(child<QLabel>(w.get(), "Label23")), QColor(0, 0, 0));
+        QVERIFY(f.sound.played.isEmpty());
+    }
+
+    void selectForDate_data()
+    {
+        QTest::addColumn<QDate>("picked");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("3 March") << QDate(2025, 3, 3) << 1 << "Mo 03.03.25    6  7  8  9  10  ";
+        QTest::newRow("2 March") << QDate(2025, 3, 2) << 1 << "Mo 03.03.25    6  7  8  9  10  ";
+        QTest::newRow("10 March") << QDate(2025, 3, 10) << 2 << "Mi 05.03.25    3  11  19  27  40  ";
+        QTest::newRow("before the first") << QDate(2025, 2, 1) << 0 << "Sa 01.03.25     1  2  3  4  5  ";
+    }
+    void selectForDate()
+    {
+        QFETCH(QDate, picked);
+        QFETCH(int, position);
+        QFETCH(QString, shown);
+        WindowFixture f;
+        f.clock.date = QDate(2025, 4, 1);
+        f.writeDraws(marchDraws());
+        auto w = f.window();
+        child<QDateEdit>(w.get(), "DateTimePicker1")->setDate(picked);
+        w->SpeedButton5Click();
+        QCOMPARE(w->state().Position, position);
+        QCOMPARE(child<QLabel>(w.get(), "Label29")->text(), shown);
+        QCOMPARE(w->tipPage()->Label35->text(), shown);
+        // The picker follows the CurrentDraw, so the next statistics window ends there.
+        QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker1")->date(),
+                 dateFromDayCount(w->state().Datum1));
+    }
+
+    void steppingStopsAtBothEnds()
+    {
+        WindowFixture f;
+        f.clock.date = QDate(2025, 2, 1);  // selects the first draw
+        f.writeDraws(marchDraws());
+        auto w = f.window();
+        w->SpeedButton5Click();
+        MainState& s = w->state();
+        QCOMPARE(s.Position, 0);
+        s.sheet.setCell(1, 1, "1");
+        s.sheet.setCell(1, 2, "2");
+        s.sheet.setCell(1, 3, "30");
+        s.sheet.setCell(1, 4, "31");
+        s.sheet.setCell(1, 5, "32");
+        QTest::mouseClick(w->tipPage()->SpeedButton6, Qt::LeftButton);
+        QCOMPARE(s.Position, 0);
+        QCOMPARE(w->tipPage()->Label35->text(), QStringLiteral("Sa 01.03.25    1  2  3  4  5"));
+        QCOMPARE(w->tipPage()->resultLabel(1, false)->text(), QStringLiteral("2"));  // evaluated again
+        QTest::mouseClick(w->tipPage()->SpeedButton7, Qt::LeftButton);
+        QTest::mouseClick(w->tipPage()->SpeedButton7, Qt::LeftButton);
+        QCOMPARE(s.Position, 2);
+        QTest::mouseClick(w->tipPage()->SpeedButton7, Qt::LeftButton);
+        QCOMPARE(s.Position, 2);
+        QCOMPARE(s.Zahl[1], 3);
+        QCOMPARE(s.Zahl[6], 0);
+        QCOMPARE(w->tipPage()->resultLabel(1, false)->text(), QStringLiteral("0"));
+        QTest::mouseClick(w->tipPage()->SpeedButton6, Qt::LeftButton);
+        QCOMPARE(s.Position, 1);
+        QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), QDate(2025, 3, 3));
+    }
+
+    void missingDrawFileIsReportedAndCreated()
+    {
+        WindowFixture f;
+        auto w = f.window();
+        w->SpeedButton5Click();
+        QCOMPARE(f.dialogs.notices(), QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});
+        QVERIFY(QFileInfo(f.drawFile()).isFile());
+        QCOMPARE(QFileInfo(f.drawFile()).size(), 0);
+        w->SpeedButton5Click();  // an empty history shows nothing and asks nothing
+        QCOMPARE(f.dialogs.notices().size(), 1);
+        QVERIFY(w->tipPage()->Label35->text().isEmpty());
+        QCOMPARE(w->state().Position, 0);
+    }
+
+    void drawBeforeTheMinimumIsShown()
+    {
+        WindowFixture f;
+        f.writeDraws({makeDraw(QDate(2017, 12, 30), {4, 8, 15, 16, 23})});
+        auto w = f.window();
+        w->SpeedButton5Click();
+        QCOMPARE(w->tipPage()->Label35->text(), QStringLiteral("Sa 30.12.17     4  8  15  16  23  "));
+        QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), QDate(2018, 1, 1));
+    }
+
+    void keystrokeValidation_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << "0" << "";
+        QTest::newRow("42") << "42" << "42";
+        QTest::newRow("43 empties on the second key") << "43" << "";
+        QTest::newRow("4 3 then 1") << "431" << "1";
+        QTest::newRow("12") << "12" << "12";
+        QTest::newRow("leading zero") << "07" << "7";
+        QTest::newRow("letter") << "x" << "";
+        QTest::newRow("minus") << "-" << "";
+        QTest::newRow("blank") << " " << "";
+        QTest::newRow("huge") << "99999999999999999999" << "";
+    }
+    void keystrokeValidation()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        WindowFixture f;
+        auto w = f.shownWindow();
+        QLineEdit* edit = w->tipPage()->edit(43);
+        typeInto(edit, keys);
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(w->state().sheet.cell(43), text);
+    }
+
+    void programWritesAreValidated_data()
+    {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("007") << 1 << "007" << "7";
+        QTest::newRow("43") << 1 << "43" << "";
+        QTest::newRow("star 10") << 6 << "10" << "10";
+        QTest::newRow("star 11") << 93 << "11" << "";
+        QTest::newRow("star 0") << 93 << "0" << "";
+        QTest::newRow("letters") << 79 << "zehn" << "";
+        QTest::newRow("beyond 32 bits") << 2 << "4294967303" << "";
+        QTest::newRow("plus sign") << 2 << "+7" << "7";
+    }
+    void programWritesAreValidated()
+    {
+        QFETCH(int, edit);
+        QFETCH(QString, written);
+        QFETCH(QString, stored);
+        WindowFixture f;
+        auto w = f.window();
+        w->state().sheet.setCell(edit, written);
+        QCOMPARE(w->state().sheet.cell(edit), stored);
+        QCOMPARE(w->tipPage()->edit(edit)->text(), stored);
+    }
+
+    void lockAndClear()
+    {
+        WindowFixture f;
+        auto w = f.shownWindow();
+        MainState& s = w->state();
+        for (int r = 1; r <= 12; ++r)
+            for (int c = 1; c <= 5; ++c) s.sheet.setCell(r, c, QString::number(r + c));
+        QLabel* row3 = w->tipPage()->rowLabel(3);
+        QCOMPARE(row3->text(), QStringLiteral("3. Tipp"));
+        const QColor normal = textColour(row3);
+        QTest::mouseClick(row3, Qt::LeftButton);
+        QTest::mouseClick(row3, Qt::LeftButton);
+        QVERIFY(!s.sheet.isLocked(3));
+        QCOMPARE(textColour(row3), normal);
+        QTest::mouseClick(row3, Qt::LeftButton);
+        QVERIFY(s.sheet.isLocked(3));
+        QCOMPARE(textColour(row3), QColor(255, 0, 0));
+        QTest::mouseClick(w->tipPage()->SpeedButton11, Qt::LeftButton);
+        for (int r = 1; r <= 12; ++r)
+            QCOMPARE(w->tipPage()->edit(TipSheet::editNumber(r, 1))->text().isEmpty(), r != 3);
+        QCOMPARE(w->tipPage()->edit(TipSheet::editNumber(3, 5))->text(), QStringLiteral("8"));
+        for (const auto& shown : f.dialogs.shown) QVERIFY(shown.kind != QLatin1String("question"));
+    }
+
+    void clearWhileGeneratingAsks()
+    {
+        WindowFixture f;
+        auto w = f.window();
+        MainState& s = w->state();
+        s.sheet.setCell(1, 1, "5");
+        s.BitBtn4Caption = s.messages.text(20);
+        f.dialogs.yesNoAnswers = {false, true};
+        w->SpeedButton11Click();
+        QCOMPARE(s.sheet.cell(1, 1), QStringLiteral("5"));
+        QCOMPARE(f.dialogs.shown.first().text, s.messages.text(71));
+        QCOMPARE(f.dialogs.shown.first().caption, s.messages.text(72));
+        w->SpeedButton11Click();
+        QVERIFY(s.sheet.cell(1, 1).isEmpty());
+    }
+
+    void takeRowsOverIntoTheList()
+    {
+        WindowFixture f;
+        f.clock.date = QDate(2025, 3, 6);
+        f.writeDraws(marchDraws());
+        auto w = f.shownWindow();
+        QTRY_VERIFY(!w->tipPage()->Label35->text().isEmpty());
+        MainState& s = w->state();
+        const QStringList row1{"3", "11", "19", "1", "2"}, row3{"27", "40", "5", "6", "7"};
+        for (int c = 0; c < 5; ++c) {
+            s.sheet.setCell(1, c + 1, row1[c]);
+            s.sheet.setCell(3, c + 1, row3[c]);
+        }
+        s.sheet.setCell(1, 6, "4");  // star numbers are not taken over
+        f.dialogs.yesNoAnswers = {true, false};
+        QTest::mouseClick(w->tipPage()->Listenansicht, Qt::LeftButton);
+        QCOMPARE(f.dialogs.shown[0].text, QStringLiteral("Sollen die Tipps übertragen werden"));
+        QCOMPARE(f.dialogs.shown[0].caption, QStringLiteral("Übertragen?"));
+        QCOMPARE(f.dialogs.shown[1].text, QStringLiteral("Soll die Liste vorher gelöscht werden?"));
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines(), QStringList({"3\t11\t19\t1\t2", "27\t40\t5\t6\t7"}));
+        QCOMPARE(w->tipPage()->Gewinne->lines(), QStringList({"3", "2"}));
+        QVERIFY(w->tipPage()->Gewinnzahlen->isVisible());
+        QVERIFY(w->tipPage()->SpeedButton28->isVisible());
+        QVERIFY(!w->tipPage()->sheet->isVisible());
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(), QStringLiteral("2 Rows  3+0 max win"));
+        QCOMPARE(w->tipPage()->UpDown8->maximum(), 6000);
+
+        // No: nothing is appended, the list is shown and evaluated all the same.
+        w->StandardansichtClick();
+        f.dialogs.yesNoAnswers = {false};
+        w->ListenansichtClick();
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines().size(), 2);
+        // Yes, and clear first.
+        f.dialogs.yesNoAnswers = {true, true};
+        w->ListenansichtClick();
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines().size(), 2);
+        // Selecting a line selects its result.
+        QTest::mouseClick(w->tipPage()->Gewinnzahlen->viewport(), Qt::LeftButton, {},
+                          w->tipPage()->Gewinnzahlen->visualRect(w->tipPage()->Gewinnzahlen->model()->index(1, 0)).center());
+        QCOMPARE(w->tipPage()->Gewinne->currentIndex().row(), 1);
+        // In the list view, clearing empties both lists and keeps the sheet.
+        w->SpeedButton11Click();
+        QVERIFY(w->tipPage()->Gewinnzahlen->lines().isEmpty());
+        QVERIFY(w->tipPage()->Gewinne->lines().isEmpty());
+        QCOMPARE(s.sheet.cell(1, 1), QStringLiteral("3"));
+    }
+
+    void appendWithoutQuestionKeepsStarNumbers()
+    {
+        WindowFixture f;
+        auto w = f.window();
+        MainState& s = w->state();
+        const QStringList row{"1", "2", "3", "4", "5", "3", "7"};
+        for (int c = 0; c < 7; ++c) s.sheet.setCell(2, c + 1, row[c]);
+        w->ListenansichtOhneClick();
+        QCOMPARE(s.Gewinnzahlen, QStringList{"1\t2\t3\t4\t5\t\t\t3\t7"});
+        QVERIFY(f.dialogs.shown.isEmpty());
+        QCOMPARE(s.upDownMaximum(8), 12);  // left alone
+    }
+
+    void standardViewCapsRowCount()
+    {
+        WindowFixture f;
+        auto w = f.window();
+        f.dialogs.yesNoAnswers = {false};
+        w->ListenansichtClick();
+        w->tipPage()->UpDown8->setValue(300);
+        QCOMPARE(w->state().upDownPosition(8), 300);
+        QTest::mouseClick(w->tipPage()->Standardansicht, Qt::LeftButton);
+        QCOMPARE(w->tipPage()->UpDown8->value(), 12);
+        QCOMPARE(child<QLineEdit>(w.get(), "Edit80")->text(), QStringLiteral("12"));
+        QCOMPARE(w->tipPage()->UpDown8->maximum(), 12);
+        QVERIFY(!w->state().listView);
+        QVERIFY(w->tipPage()->sheet->isVisibleTo(w.get()));
+    }
+
+    void externalEditRoundTrip_data()
+    {
+        QTest::addColumn<bool>("takeOver");
+        QTest::newRow("taken over") << true;
+        QTest::newRow("kept") << false;
+    }
+    void externalEditRoundTrip()
+    {
+        QFETCH(bool, takeOver);
+        WindowFixture f;
+        auto w = f.window();
+        MainState& s = w->state();
+        f.dialogs.yesNoAnswers = {false};
+        w->ListenansichtClick();
+        s.Gewinnzahlen = {"1\t2\t3\t4\t5", "Grüße"};
+        s.notifyListChanged();
+        QByteArray written;
+        f.shell.whileEditing = [&](const QString& path) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            written = file.readAll();
+            file.write("6 7 8 9 10\r\n");
+        };
+        f.dialogs.yesNoAnswers = {takeOver};
+        QTest::mouseClick(w->tipPage()->SpeedButton28, Qt::LeftButton);
+        QCOMPARE(f.shell.edited, QStringList{f.dataFolder() + "gewinnzahlen.txt"});
+        QCOMPARE(written, QByteArray("1\t2\t3\t4\t5\r\nGr\xfc\xdf" "e\r\n"));
+        QCOMPARE(f.dialogs.shown.last().text, s.messages.text(74));
+        QCOMPARE(f.dialogs.shown.last().caption, s.messages.text(75));
+        const QStringList expected = takeOver ? QStringList{"1\t2\t3\t4\t5", "Grüße", "6 7 8 9 10"}
+                                              : QStringList{"1\t2\t3\t4\t5", "Grüße"};
+        QCOMPARE(s.Gewinnzahlen, expected);
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines(), expected);
+    }
+
+    void listRestoredAtStart()
+    {
+        WindowFixture f;
+        f.settings.openKey(kSettingsKey, true);
+        f.settings.writeInteger(QStringLiteral("Ansicht"), 1);
+        QDir().mkpath(f.dataFolder());
+        QVERIFY(writeTextLines(f.dataFolder() + "gewinnzahlen.txt", {"1\t2\t3\t4\t5", "6\t7\t8\t9\t10"}, nullptr));
+        auto w = f.window();
+        QVERIFY(w->state().listView);
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines().size(), 2);
+        QCOMPARE(w->tipPage()->Gewinne->lines(), QStringList({"0", "0"}));
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(), QStringLiteral("2 Rows  0+0 max win"));
+    }
+
+    void closeWritesViewAndListFiles()
+    {
+        WindowFixture f;
+        {
+            auto w = f.window();
+            f.dialogs.yesNoAnswers = {false};
+            w->ListenansichtClick();
+            w->state().Gewinnzahlen = {"1\t2\t3\t4\t5"};
+            w->close();
+        }
+        QCOMPARE(f.settings.mainValue("Ansicht")->data.toInt(), 1);
+        QCOMPARE(*readTextLines(f.dataFolder() + "gewinnzahlen.txt", nullptr), QStringList{"1\t2\t3\t4\t5"});
+        QCOMPARE(*readTextLines(f.dataFolder() + "gewinnzahlen.qlt", nullptr), QStringList{"1\t2\t3\t4\t5"});
+        {
+            // An empty list leaves the files as they were; the next start shows the old list.
+            auto w = f.window();
+            QCOMPARE(w->state().Gewinnzahlen.size(), 1);
+            w->state().Gewinnzahlen.clear();
+            w->close();
+        }
+        QCOMPARE(readTextLines(f.dataFolder() + "gewinnzahlen.txt", nullptr)->size(), 1);
+        {
+            auto w = f.window();
+            w->StandardansichtClick();
+            w->close();
+        }
+        QCOMPARE(f.settings.mainValue("Ansicht")->data.toInt(), 0);
+        auto last = f.window();
+        QVERIFY(!last->state().listView);
+        QVERIFY(last->state().Gewinnzahlen.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTipPage)
+#include "test_tip_page.moc"
