@@ -86,8 +86,9 @@ TipPage::TipPage(QWidget* parent) : QWidget(parent)
             Gewinnzahlen->verticalScrollBar(), &QScrollBar::setValue);
     connect(Gewinnzahlen, &TipListView::lineClicked, Gewinne, &TipListView::selectLine);
     connect(Gewinne, &TipListView::lineClicked, Gewinnzahlen, &TipListView::selectLine);
-    lists->addWidget(Gewinnzahlen, 3);
-    lists->addWidget(Gewinne, 2);
+    Gewinne->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // it follows the TipList
+    lists->addWidget(Gewinnzahlen, 5);
+    lists->addWidget(Gewinne, 1);
     centre->addLayout(lists, 1);
     centre->addStretch();
     centre->addWidget(buildActionRow());
