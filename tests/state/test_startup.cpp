@@ -8,8 +8,7 @@
 #include "state/data_folder.h"
 #include "state/main_state.h"
 #include "state/startup.h"
-#include "support/fakes.h"
-#include "support/memory_settings_store.h"
+#include "support/window_fixture.h"
 
 using namespace kw;
 using namespace kw::test;
@@ -24,17 +23,10 @@ DrawRecord draw(const QDate& date, int first)
     return r;
 }
 
-struct Fixture {
-    QTemporaryDir appData;
-    QTemporaryDir program;
-    ScriptedDialogs dialogs;
-    RecordingShell shell;
-    RecordingSound sound;
-    FixedClock clock;
-    MemorySettingsStore settings;
-    Services services{dialogs, shell, sound, clock, settings, appData.path(), QString(), program.path()};
+struct Fixture : WindowFixture {
+    Services services{WindowFixture::services()};
 
-    QString dataFile() const { return appData.filePath(QStringLiteral("KugelwartKK/ZahlenKK.dat")); }
+    QString dataFile() const { return drawFile(); }
     QString seedFile() const { return program.filePath(QStringLiteral("ZahlenKK.dat")); }
 
     void start(MainState& state)
