@@ -12,6 +12,7 @@
 #include "generation/random_generator.h"
 #include "i18n/message_table.h"
 #include "state/date_picker_value.h"
+#include "stats/chart_data.h"
 #include "tips/tip_sheet.h"
 
 namespace kw {
@@ -70,6 +71,13 @@ public:
     bool Super = false;
     std::array<std::array<int, 3>, 7> Statistik{};
 
+    // The statistics chart, which chart it shows, and the frequency history.
+    ChartData chart;
+    int ChartKind = 0;  // 1 frequency, 2 sums, 3 overdue, 5 extra numbers, 6 pairs with
+    DayCount merkdatum = 0;
+    bool historyRunning = false;  // BitBtn21 shown, BitBtn20 hidden, Timer1 on
+    int UpDown21 = 1;             // the number of the pairs-with chart, 1..50
+
     // Internet options.
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
@@ -92,12 +100,14 @@ public:
     void notifyDrawChanged() { emit drawChanged(); }
     void notifyListChanged() { emit listChanged(); }
     void notifyViewChanged() { emit viewChanged(); }
+    void requestChartPage() { emit chartPageRequested(); }
 
 signals:
     void statusChanged(int panel, const QString& text);
     void drawChanged();  // the CurrentDraw, its texts and the pickers
     void listChanged();  // Gewinnzahlen or Gewinne
     void viewChanged();  // the list view shown or hidden
+    void chartPageRequested();
     void parameterChanged();
 
 private:

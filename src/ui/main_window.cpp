@@ -12,10 +12,12 @@
 #include <QToolButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
 #include "evaluation/sheet_evaluation.h"
+#include "stats/statistics.h"
 #include "tips/tip_operations.h"
 #include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
@@ -70,6 +72,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     });
     qApp->installEventFilter(this);
     bindTips();
+    bindStatistics();
     FormCreate();
     createDialogs();
 }
@@ -149,7 +152,7 @@ void TForm1::buildPages()
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_tipPage = new TipPage(nullptr);
     m_parameterPage = new ParameterPage(nullptr);
-    m_chartPage = new ChartPage(nullptr);
+    m_chartPage = new ChartPage(nullptr, m_state.chart);
     m_databasePage = new DatabasePage(nullptr);
     m_internetPage = new InternetPage(nullptr, defaultLinks());
     auto* lastDraw = new QWidget;
@@ -248,6 +251,37 @@ void TForm1::bindTips()
     connect(&m_state, &MainState::parameterChanged, this, &TForm1::showUpDown8);
 }
 
+void TForm1::bindStatistics()
+{
+    ChartPage* chart = m_chartPage;
+    DatabasePage* db = m_databasePage;
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(250);
+    connect(m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(chart->SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(chart->SpeedButton9, &QPushButton::clicked, this, &TForm1::SpeedButton9Click);
+    connect(chart->Button9, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(chart->Button10, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(chart->Button11, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(chart->Button12, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(chart->SpeedButton30, &QPushButton::clicked, this, &TForm1::SpeedButton30Click);
+    connect(chart->SpeedButton29, &QPushButton::clicked, this, &TForm1::SpeedButton29Click);
+    connect(chart->BitBtn20, &QToolButton::clicked, this, &TForm1::BitBtn20Click);
+    connect(chart->BitBtn21, &QToolButton::clicked, this, &TForm1::BitBtn21Click);
+    connect(chart->UpDown21, &QSpinBox::valueChanged, this, [this](int n) { m_state.UpDown21 = n; });
+    connect(db->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(db->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(db->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(db->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(db->Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+    auto* tipDistribution = m_tipPage->findChild<QPushButton*>(QStringLiteral("Button6"));
+    tipDistribution->setEnabled(true);
+    connect(tipDistribution, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(&m_state, &MainState::chartPageRequested, this,
+            [this] { m_pages->setCurrentIndex(m_pages->indexOf(m_pages->findChild<QWidget*>(QStringLiteral("TabSheet5")))); });
+}
+
 void TForm1::showDraw()
 {
     m_tipPage->Label35->setText(m_state.Label35);
@@ -255,6 +289,10 @@ void TForm1::showDraw()
     m_databasePage->Label29->setText(m_state.Label29);
     const QSignalBlocker block(m_databasePage->DateTimePicker1);
     m_databasePage->DateTimePicker1->setDate(dateFromDayCount(m_state.DateTimePicker1.date()));
+    const QSignalBlocker block21(m_chartPage->UpDown21);
+    m_chartPage->UpDown21->setValue(m_state.UpDown21);
+    m_chartPage->BitBtn20->setVisible(!m_state.historyRunning);
+    m_chartPage->BitBtn21->setVisible(m_state.historyRunning);
 }
 
 void TForm1::showUpDown8()
@@ -281,8 +319,10 @@ void TForm1::showState()
 void TForm1::FormShow()
 {
     // Runs once the window is on screen. The language switch and the download of
-    // new draws join here; the CurrentDraw for today is selected and evaluated.
+    // new draws join here; the CurrentDraw for today is selected and evaluated,
+    // and the chart shows the number distribution.
     SpeedButton5Click();
+    SpeedButton2Click();
 }
 
 void TForm1::FormResize()
@@ -309,6 +349,73 @@ void TForm1::FormClose()
     saveStartSettings(m_state, m_services, size);
     QString error;
     if (!saveListFiles(m_state, &error)) m_services.dialogs.notify(error);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    frequencyChart(m_state, m_services);
+}
+
+void TForm1::Button5Click()
+{
+    overdueChart(m_state, m_services);
+}
+
+void TForm1::SpeedButton9Click()
+{
+    sumsChart(m_state, m_services);
+}
+
+void TForm1::Button2Click()
+{
+    runChart(m_state, m_services, RunLength::Pairs);
+}
+
+void TForm1::Button3Click()
+{
+    runChart(m_state, m_services, RunLength::Triples);
+}
+
+void TForm1::Button4Click()
+{
+    runChart(m_state, m_services, RunLength::Quadruples);
+}
+
+void TForm1::SpeedButton30Click()
+{
+    pairsWithChart(m_state, m_services);
+}
+
+void TForm1::SpeedButton29Click()
+{
+    nextPairsWithChart(m_state, m_services);
+}
+
+void TForm1::Button8Click()
+{
+    extraNumberChart(m_state, m_services);
+}
+
+void TForm1::Button6Click()
+{
+    tipDistributionChart(m_state, m_services);
+}
+
+void TForm1::BitBtn20Click()
+{
+    startFrequencyHistory(m_state);
+    m_timer1->start();
+}
+
+void TForm1::BitBtn21Click()
+{
+    m_timer1->stop();
+    stopFrequencyHistory(m_state);
+}
+
+void TForm1::Timer1Timer()
+{
+    if (!frequencyHistoryTick(m_state, m_services)) m_timer1->stop();
 }
 
 void TForm1::SpeedButton5Click()

@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QTabWidget;
+class QTimer;
 
 namespace kw {
 
@@ -40,6 +41,8 @@ public:
     int Groesse = 0;  // the last height the page area was scaled for
 
     TipPage* tipPage() const { return m_tipPage; }
+    ChartPage* chartPage() const { return m_chartPage; }
+    QTimer* Timer1() const { return m_timer1; }
     QTabWidget* pageControl() const { return m_pages; }
     TForm3* form3() const { return m_form3; }
     TForm5* form5() const { return m_form5; }
@@ -76,6 +79,20 @@ public slots:
     void ListenansichtOhneClick();
     void StandardansichtClick();
     void SpeedButton28Click();
+    // The statistics charts.
+    void SpeedButton2Click();
+    void Button5Click();
+    void SpeedButton9Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void SpeedButton30Click();
+    void SpeedButton29Click();
+    void Button8Click();
+    void Button6Click();
+    void BitBtn20Click();
+    void BitBtn21Click();
+    void Timer1Timer();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -92,6 +109,7 @@ private:
     void showDraw();
     void showUpDown8();
     void bindTips();
+    void bindStatistics();
     void openAddress(const QString& address);
 
     Services m_services;
@@ -110,6 +128,7 @@ private:
     TForm9* m_form9 = nullptr;
     TQKSForm* m_qksForm = nullptr;
     bool m_shown = false;
+    QTimer* m_timer1 = nullptr;
     QString m_productPage;
     QStringList m_links;
 };

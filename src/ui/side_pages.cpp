@@ -1,15 +1,16 @@
 #include "ui/side_pages.h"
 
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/chart_view.h"
 #include "ui/controls.h"
 
 namespace kw {
@@ -49,20 +50,47 @@ ParameterPage::ParameterPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(pages);
 }
 
-ChartPage::ChartPage(QWidget* parent) : QWidget(parent)
+ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Startdatum der Auswertung:"), this));
     DateTimePicker2 = makeDatePicker(this, "DateTimePicker2", kEndDateHint);
     top->addWidget(DateTimePicker2);
+    top->addSpacing(12);
+    SpeedButton2 = makeIconButton(this, "SpeedButton2", QStyle::SP_FileDialogListView,
+                                  QStringLiteral("Häufigkeit"),
+                                  QStringLiteral("Verteilung der gezogenen Zahlen"));
+    SpeedButton9 = makeButton(this, "SpeedButton9", QStringLiteral("QS"));
+    Button9 = makeButton(this, "Button9", QStringLiteral("Ausstehende"));
+    Button10 = makeButton(this, "Button10", QStringLiteral("2er"));
+    Button11 = makeButton(this, "Button11", QStringLiteral("3er"));
+    Button12 = makeButton(this, "Button12", QStringLiteral("4er"));
+    for (QWidget* w : {static_cast<QWidget*>(SpeedButton2), static_cast<QWidget*>(SpeedButton9),
+                       static_cast<QWidget*>(Button9), static_cast<QWidget*>(Button10),
+                       static_cast<QWidget*>(Button11), static_cast<QWidget*>(Button12)})
+        top->addWidget(w);
+    top->addSpacing(12);
+    SpeedButton30 = makeButton(this, "SpeedButton30", QStringLiteral("Paare mit "));
+    UpDown21 = named(new QSpinBox(this), "UpDown21");
+    UpDown21->setRange(1, 50);
+    UpDown21->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit107"));
+    SpeedButton29 = makeButton(this, "SpeedButton29", QStringLiteral("nächste"));
+    top->addWidget(SpeedButton30);
+    top->addWidget(UpDown21);
+    top->addWidget(SpeedButton29);
+    top->addSpacing(12);
+    const QString historyHint =
+        QStringLiteral("Verlauf der Häufigkeit der gezogenen Zahlen beginnend mit dem aktuellen Datum");
+    BitBtn20 = makeIconButton(this, "BitBtn20", QStyle::SP_MediaPlay, QStringLiteral("Verlauf"), historyHint);
+    BitBtn21 = makeIconButton(this, "BitBtn21", QStyle::SP_MediaStop, QStringLiteral("Verlauf"), historyHint);
+    BitBtn21->hide();
+    top->addWidget(BitBtn20);
+    top->addWidget(BitBtn21);
     top->addStretch();
     layout->addLayout(top);
-    auto* view = named(new QChartView(this), "Chart1");
-    view->setRenderHint(QPainter::Antialiasing);
-    view->chart()->legend()->hide();
-    chartView = view;
-    layout->addWidget(chartView, 1);
+    Chart1 = new StatisticsChartView(this, chart);
+    layout->addWidget(Chart1, 1);
 }
 
 DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
@@ -87,6 +115,19 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     downloadLayout->addWidget(BitBtn1);
     downloadLayout->addStretch();
     layout->addWidget(download);
+
+    auto* statistics = new QGroupBox(QStringLiteral("Statistik"), this);
+    auto* statisticsLayout = new QHBoxLayout(statistics);
+    Button2 = makeButton(statistics, "Button2", QStringLiteral("Paare suchen"),
+                         QStringLiteral("Erzeugen der Grafik für die Paarbildung der Zahlen"));
+    Button3 = makeButton(statistics, "Button3", QStringLiteral("Dreier suchen"));
+    Button4 = makeButton(statistics, "Button4", QStringLiteral("Vierer suchen"));
+    Button5 = makeButton(statistics, "Button5", QStringLiteral("Ausstehende"));
+    Button8 = makeButton(statistics, "Button8", QStringLiteral("Sternzahl ausstehende"),
+                         QStringLiteral("Welche Sternzahl ist am länsten überfällig"));
+    for (QPushButton* b : {Button2, Button3, Button4, Button5, Button8}) statisticsLayout->addWidget(b);
+    statisticsLayout->addStretch();
+    layout->addWidget(statistics);
     layout->addStretch();
 }
 

@@ -9,10 +9,14 @@ class QLabel;
 class QLineEdit;
 class QComboBox;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QToolButton;
 
 namespace kw {
+
+class ChartData;
+class StatisticsChartView;
 
 class ParameterPage : public QWidget {
     Q_OBJECT
@@ -24,9 +28,20 @@ public:
 class ChartPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ChartPage(QWidget* parent);
+    ChartPage(QWidget* parent, const ChartData& chart);
     QDateEdit* DateTimePicker2;
-    QWidget* chartView;
+    StatisticsChartView* Chart1;
+    QToolButton* SpeedButton2;   // frequency
+    QPushButton* SpeedButton9;   // "QS"
+    QPushButton* Button9;        // "Ausstehende"
+    QPushButton* Button10;       // "2er"
+    QPushButton* Button11;       // "3er"
+    QPushButton* Button12;       // "4er"
+    QPushButton* SpeedButton30;  // "Paare mit "
+    QSpinBox* UpDown21;
+    QPushButton* SpeedButton29;  // "nächste"
+    QToolButton* BitBtn20;       // history start
+    QToolButton* BitBtn21;       // history stop
 };
 
 class DatabasePage : public QWidget {
@@ -37,6 +52,11 @@ public:
     QLabel* Label29;
     QToolButton* SpeedButton5;
     QPushButton* BitBtn1;
+    QPushButton* Button2;  // "Paare suchen"
+    QPushButton* Button3;  // "Dreier suchen"
+    QPushButton* Button4;  // "Vierer suchen"
+    QPushButton* Button5;  // "Ausstehende"
+    QPushButton* Button8;  // "Sternzahl ausstehende"
 };
 
 class InternetPage : public QWidget {

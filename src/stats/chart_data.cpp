@@ -1,0 +1,60 @@
+#include "stats/chart_data.h"
+
+#include <algorithm>
+
+namespace kw {
+
+void ChartData::clear()
+{
+    m_points.clear();
+}
+
+void ChartData::addPoint(double x, double y, std::optional<ChartColour> colour)
+{
+    m_points.push_back({x, y, colour});
+}
+
+void ChartData::setAutomatic(bool automatic)
+{
+    m_automatic = automatic;
+}
+
+double ChartData::minimum() const
+{
+    if (!m_automatic) return m_minimum;
+    double lowest = 0;
+    for (const ChartPoint& p : m_points) lowest = std::min(lowest, p.y);
+    return lowest;
+}
+
+double ChartData::maximum() const
+{
+    if (!m_automatic) return m_maximum;
+    double highest = m_points.empty() ? 0 : m_points.front().y;
+    for (const ChartPoint& p : m_points) highest = std::max(highest, p.y);
+    return std::max(highest, minimum());
+}
+
+void ChartData::setMinimum(double minimum)
+{
+    m_minimum = minimum;
+}
+
+bool ChartData::setMaximum(double maximum)
+{
+    if (maximum < m_minimum) return false;
+    m_maximum = maximum;
+    return true;
+}
+
+void ChartData::setTitle(const QString& title)
+{
+    m_title = title;
+}
+
+void ChartData::hideValueLabels()
+{
+    m_valueLabels = false;
+}
+
+}  // namespace kw

@@ -1,0 +1,413 @@
+#include "stats/statistics.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "draws/draw_file.h"
+#include "evaluation/sheet_evaluation.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "state/main_state.h"
+#include "tips/integer_text.h"
+
+namespace kw {
+
+namespace {
+
+constexpr int kNumbers = 42;
+
+struct Window {
+    DayCount start;
+    DayCount end;
+    bool contains(const DrawRecord& r, bool startInclusive) const
+    {
+        return r.datum <= end && (startInclusive ? r.datum >= start : r.datum > start);
+    }
+};
+
+Window readWindow(MainState& state)
+{
+    state.aktDatum = state.DateTimePicker2.date();
+    state.dfb = state.DateTimePicker1.date();
+    return {state.aktDatum, state.dfb};
+}
+
+std::optional<std::vector<DrawRecord>> loadDraws(MainState& state, Services& services)
+{
+    QString error;
+    auto draws = DrawFile(state.drawFilePath()).readAll(&error);
+    if (!draws) services.dialogs.notify(error);
+    return draws;
+}
+
+bool isPrime(int n)
+{
+    static constexpr int primes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47};
+    for (int p : primes)
+        if (p == n) return true;
+    return false;
+}
+
+ChartColour numberColour(int n)
+{
+    return isPrime(n) ? kPrimeRed : kDarkGreen;
+}
+
+// The value range in the chart's order: minimum, then maximum (which the chart
+// may refuse, ending the operation), then the minimum again; automatic off.
+bool setRange(ChartData& chart, double first, double largest, double smallest)
+{
+    chart.setMinimum(first);
+    if (!chart.setMaximum(largest)) return false;
+    chart.setMinimum(smallest);
+    chart.setAutomatic(false);
+    return true;
+}
+
+int drawSum(const DrawRecord& r)
+{
+    int sum = 0;
+    for (int i = 1; i <= 5; ++i) sum += r.slot(i);
+    return sum;
+}
+
+// The mean sum rounded half to even; none without draws.
+std::optional<long long> meanSum(long long total, int count)
+{
+    if (count == 0) return std::nullopt;
+    return static_cast<long long>(std::rint(static_cast<double>(total) / count));
+}
+
+void showEndDate(MainState& state)
+{
+    state.setStatusText(0, dateFromDayCount(state.dfb).toString(QStringLiteral("dd.MM.yyyy")));
+}
+
+// Bars x = 1..42 with y = values[x], coloured by number, and the range
+// 0, largest, smallest over values[1..42].
+bool addNumberBars(ChartData& chart, const std::array<int, kNumbers + 1>& values)
+{
+    int smallest = values[1], largest = values[1];
+    for (int n = 1; n <= kNumbers; ++n) {
+        smallest = std::min(smallest, values[n]);
+        largest = std::max(largest, values[n]);
+    }
+    for (int n = 1; n <= kNumbers; ++n) chart.addPoint(n, values[n], numberColour(n));
+    return setRange(chart, 0, largest, smallest);
+}
+
+}  // namespace
+
+void frequencyChart(MainState& state, Services& services)
+{
+    BusyCursor busy(services.dialogs);
+    const Window window = readWindow(state);
+    state.ChartKind = 1;
+    const auto draws = loadDraws(state, services);
+    if (!draws) return;
+    ChartData& chart = state.chart;
+    chart.hideValueLabels();
+    chart.clear();
+    std::array<int, kNumbers + 1> freq{};
+    int count = 0;
+    long long total = 0;
+    for (const DrawRecord& r : *draws) {
+        if (!window.contains(r, true)) continue;
+        for (int i = 1; i <= 5; ++i)
+            if (r.slot(i) <= kNumbers) ++freq[r.slot(i)];
+        ++count;
+        total += drawSum(r);
+    }
+    if (addNumberBars(chart, freq)) {
+        if (const auto mean = meanSum(total, count)) {
+            const MessageTable& m = state.messages;
+            chart.setTitle(m.text(6) + QStringLiteral("     ") + m.text(7) + QString::number(count) +
+                           QStringLiteral("    ") + m.text(8) + QString::number(*mean));
+            showEndDate(state);
+        }
+    }
+    chart.publish();
+}
+
+void overdueChart(MainState& state, Services& services)
+{
+    BusyCursor busy(services.dialogs);
+    const Window window = readWindow(state);
+    state.ChartKind = 3;
+    const auto draws = loadDraws(state, services);
+    if (!draws) return;
+    ChartData& chart = state.chart;
+    chart.clear();
+    std::array<int, kNumbers + 1> due;
+    due.fill(1);
+    for (const DrawRecord& r : *draws) {
+        if (!window.contains(r, false)) continue;
+        for (int& d : due) ++d;
+        for (int i = 1; i <= 5; ++i)
+            if (r.slot(i) <= kNumbers) due[r.slot(i)] = 1;
+    }
+    addNumberBars(chart, due);
+    chart.setTitle(state.messages.text(34));
+    chart.publish();
+    state.requestChartPage();
+    showEndDate(state);
+}
+
+void sumsChart(MainState& state, Services& services)
+{
+    BusyCursor busy(services.dialogs);
+    state.ChartKind = 2;
+    const Window window = readWindow(state);
+    const auto draws = loadDraws(state, services);
+    if (!draws) return;
+    ChartData& chart = state.chart;
+    chart.clear();
+    std::array<int, 5 * 255 + 1> sums{};
+    int smallest = 500, largest = 0, count = 0;
+    long long total = 0;
+    for (const DrawRecord& r : *draws) {
+        if (!window.contains(r, false)) continue;
+        const int s = drawSum(r);
+        ++sums[s];
+        smallest = std::min(smallest, s);
+        largest = std::max(largest, s);
+        ++count;
+        total += s;
+    }
+    for (int s = smallest; s <= largest; ++s) chart.addPoint(s, sums[s]);
+    chart.setAutomatic(true);
+    if (const auto mean = meanSum(total, count)) {
+        const MessageTable& m = state.messages;
+        chart.setTitle(m.text(18) + QStringLiteral("    ") + m.text(7) + QString::number(count) +
+                       QStringLiteral("     ") + m.text(8) + QString::number(*mean));
+        showEndDate(state);
+    }
+    chart.publish();
+}
+
+void runChart(MainState& state, Services& services, RunLength length)
+{
+    BusyCursor busy(services.dialogs);
+    const int g = static_cast<int>(length);
+    const int lastStart = length == RunLength::Pairs ? 41 : 40;
+    const Window window = readWindow(state);
+    const auto draws = loadDraws(state, services);
+    if (!draws) return;
+    ChartData& chart = state.chart;
+    chart.clear();
+    std::array<int, kNumbers + 1> run{};
+    int count = 0, found = 0;
+    const DrawRecord* last = nullptr;
+    for (const DrawRecord& r : *draws) {
+        if (!window.contains(r, false)) continue;
+        ++count;
+        last = &r;
+        // The comparison of the row k, ..., k+g-1 padded with "0" entries: every
+        // entry counts each drawn slot equal to it, so hits = sum of the counts.
+        std::array<int, 256> drawn{};
+        for (int i = 1; i <= 5; ++i) ++drawn[r.slot(i)];
+        for (int k = 1; k <= lastStart; ++k) {
+            int hits = (5 - g) * drawn[0];
+            for (int m = 0; m < g; ++m) hits += drawn[k + m];
+            if (hits == g) {
+                ++run[k];
+                ++found;
+            }
+        }
+    }
+    if (last) {
+        // The CurrentDraw's slots and the last comparison are left as the row by
+        // row comparison leaves them.
+        for (int i = 1; i <= DrawRecord::kSlots; ++i) state.Zahl[i] = last->slot(i);
+        QString entries[5];
+        for (int m = 0; m < 5; ++m) entries[m] = QString::number(m < g ? lastStart + m : 0);
+        Zettelcheck(state, {entries[0], entries[1], entries[2], entries[3], entries[4], {}, {}});
+    }
+    const int points = length == RunLength::Quadruples ? kNumbers : lastStart;
+    for (int k = 1; k <= points; ++k) chart.addPoint(k, run[k]);
+    if (length == RunLength::Quadruples) {
+        chart.setAutomatic(true);
+    } else {
+        int smallest = run[1], largest = run[1];
+        for (int k = 1; k <= points; ++k) {
+            smallest = std::min(smallest, run[k]);
+            largest = std::max(largest, run[k]);
+        }
+        setRange(chart, 0, largest, smallest);
+    }
+    const MessageTable& m = state.messages;
+    const int foundText = length == RunLength::Pairs ? 15 : length == RunLength::Triples ? 16 : 19;
+    chart.setTitle(m.text(7) + QString::number(count) + QStringLiteral("        ") + m.text(foundText) +
+                   QString::number(found));
+    chart.publish();
+    state.requestChartPage();
+}
+
+void pairsWithChart(MainState& state, Services& services)
+{
+    BusyCursor busy(services.dialogs);
+    const Window window = readWindow(state);
+    const auto draws = loadDraws(state, services);
+    if (!draws) return;
+    const int n = state.UpDown21;
+    ChartData& chart = state.chart;
+    chart.hideValueLabels();
+    chart.clear();
+    state.ChartKind = 6;
+    std::array<std::array<int, kNumbers + 1>, kNumbers + 1> pairs{};
+    for (const DrawRecord& r : *draws) {
+        if (!window.contains(r, true)) continue;
+        for (int p = 1; p <= 5; ++p)
+            for (int q = 1; q <= 5; ++q)
+                if (p != q && r.slot(p) <= kNumbers && r.slot(q) <= kNumbers) ++pairs[r.slot(p)][r.slot(q)];
+    }
+    long long total = 0, sumN = 0;
+    int minAll = 999999, maxAll = 0, minN = 999999, maxN = 0;
+    int minA = 0, minB = 0, maxA = 0, maxB = 0, minPartner = 0, maxPartner = 0;
+    for (int b = 1; b <= kNumbers; ++b) {
+        for (int a = 1; a <= kNumbers; ++a) {
+            const int c = pairs[a][b];
+            total += c;
+            if (c < minAll && a != b) minAll = c, minA = a, minB = b;
+            if (c > maxAll) maxAll = c, maxA = a, maxB = b;
+            if (b == n) {
+                sumN += c;
+                if (c < minN && a != n) minN = c, minPartner = a;
+                if (c > maxN) maxN = c, maxPartner = a;
+                chart.addPoint(a, c, kPairBlue);
+            }
+        }
+    }
+    chart.setAutomatic(false);
+    chart.setMinimum(1);
+    if (chart.setMaximum(maxN)) {
+        chart.setMinimum(minN);
+        const auto num = [](long long v) { return QString::number(v); };
+        chart.setTitle(QStringLiteral("Max (") + num(maxA) + QLatin1Char(',') + num(maxB) + QStringLiteral("): ") +
+                       num(maxAll) + QStringLiteral("   Min (") + num(minA) + QLatin1Char(',') + num(minB) +
+                       QStringLiteral("): ") + num(minAll) + QStringLiteral("   Paare gesamt:") + num(total) +
+                       QStringLiteral("  Max (") + num(n) + QLatin1Char(',') + num(maxPartner) +
+                       QStringLiteral("): ") + num(maxN) + QStringLiteral("  Min (") + num(n) + QLatin1Char(',') +
+                       num(minPartner) + QStringLiteral("): ") + num(minN) + QStringLiteral("  Paare mit ") +
+                       num(n) + QStringLiteral(": ") + num(sumN));
+        showEndDate(state);
+    }
+    chart.publish();
+}
+
+void nextPairsWithChart(MainState& state, Services& services)
+{
+    state.ChartKind = 6;
+    state.UpDown21 = state.UpDown21 >= 50 ? 1 : state.UpDown21 + 1;
+    state.notifyDrawChanged();
+    pairsWithChart(state, services);
+}
+
+void extraNumberChart(MainState& state, Services& services)
+{
+    BusyCursor busy(services.dialogs);
+    static const DayCount kEarliest = dayCountFromDate(QDate(1995, 8, 1));
+    const DayCount start = std::max(state.DateTimePicker2.date(), kEarliest);
+    const DayCount end = state.DateTimePicker1.date();
+    state.dfb = end;
+    const auto draws = loadDraws(state, services);
+    if (!draws) return;
+    const int stars = std::clamp(state.SternenzahlMax, 0, 255);
+    std::vector<int> due(static_cast<size_t>(stars) + 1, 0);
+    ChartData& chart = state.chart;
+    chart.clear();
+    state.ChartKind = 5;
+    for (const DrawRecord& r : *draws) {
+        if (!(r.datum > start && r.datum <= end)) continue;
+        for (int& d : due) ++d;
+        // A slot beyond the extra numbers' range has no bar and marks nothing.
+        for (int slot : {7, 8})
+            if (r.slot(slot) >= 1 && r.slot(slot) <= stars) due[static_cast<size_t>(r.slot(slot))] = 1;
+    }
+    int smallest = 1000000, largest = 0;
+    for (int k = 1; k <= stars; ++k) {
+        smallest = std::min(smallest, due[static_cast<size_t>(k)]);
+        largest = std::max(largest, due[static_cast<size_t>(k)]);
+        chart.addPoint(k, due[static_cast<size_t>(k)]);
+    }
+    setRange(chart, -100, largest, smallest);
+    chart.setTitle(state.messages.text(54));
+    chart.publish();
+    if (!state.Berechnunglaeuft) state.requestChartPage();
+    showEndDate(state);
+}
+
+void tipDistributionChart(MainState& state, Services& services)
+{
+    BusyCursor busy(services.dialogs);
+    ChartData& chart = state.chart;
+    chart.clear();
+    std::array<int, kNumbers + 1> counts{};
+    // The counting ends at the first entry that is no number of 0..42.
+    const auto count = [&counts](QStringView text) {
+        const auto value = parseInteger(text);
+        if (!value || *value < 0 || *value > kNumbers) return false;
+        ++counts[*value];
+        return true;
+    };
+    if (state.listView) {
+        state.Gewinne.clear();
+        state.notifyListChanged();
+        QString collapsed;
+        bool going = true;
+        for (const QString& line : std::as_const(state.Gewinnzahlen)) {
+            const RowEntries fields = splitListLine(line, collapsed);
+            for (int f = 0; f < 5 && going; ++f) going = count(fields[f]);
+            if (!going) break;
+        }
+    } else {
+        bool going = true;
+        for (int r = 1; r <= kTipRowCount && going; ++r)
+            for (int c = 1; c <= 5 && going; ++c) going = count(state.sheet.cell(r, c));
+    }
+    addNumberBars(chart, counts);
+    chart.setTitle(state.messages.text(39));
+    chart.publish();
+    state.requestChartPage();
+}
+
+void startFrequencyHistory(MainState& state)
+{
+    state.merkdatum = state.DateTimePicker1.date();
+    if (state.ChartKind != 6) state.DateTimePicker1.setDate(state.DateTimePicker2.date());
+    state.historyRunning = true;
+    state.notifyDrawChanged();
+}
+
+bool frequencyHistoryTick(MainState& state, Services& services)
+{
+    if (state.ChartKind == 6) {
+        nextPairsWithChart(state, services);
+        return true;
+    }
+    if (state.DateTimePicker1.date() != state.merkdatum) {
+        state.DateTimePicker1.setDate(state.DateTimePicker1.date() + 1);
+        state.notifyDrawChanged();
+        switch (state.ChartKind) {
+        case 1: frequencyChart(state, services); break;
+        case 2: sumsChart(state, services); break;
+        case 3: overdueChart(state, services); break;
+        default: break;
+        }
+        return true;
+    }
+    state.historyRunning = false;
+    state.notifyDrawChanged();
+    return false;
+}
+
+void stopFrequencyHistory(MainState& state)
+{
+    state.DateTimePicker1.setDate(state.merkdatum);
+    state.historyRunning = false;
+    state.notifyDrawChanged();
+}
+
+}  // namespace kw
