@@ -9,6 +9,7 @@ MainState::MainState()
     for (const UpDownSpec& spec : upDownSpecs()) {
         m_upDownPosition[spec.number - 1] = spec.position;
         m_upDownMaximum[spec.number - 1] = spec.maximum;
+        m_upDownMinimum[spec.number - 1] = spec.minimum;
     }
     for (int n = 1; n <= kCheckBoxCount; ++n) m_checkBox[n - 1] = checkBoxDesignState(n);
 }
@@ -23,9 +24,21 @@ int MainState::upDownMaximum(int number) const
     return m_upDownMaximum.at(number - 1);
 }
 
+int MainState::upDownMinimum(int number) const
+{
+    return m_upDownMinimum.at(number - 1);
+}
+
+void MainState::setUpDownMinimum(int number, int minimum)
+{
+    m_upDownMinimum.at(number - 1) = std::min(minimum, upDownMaximum(number));
+    setUpDownPosition(number, upDownPosition(number));
+    emit parameterChanged();
+}
+
 void MainState::setUpDownPosition(int number, int position)
 {
-    const int clamped = std::clamp(position, upDownSpec(number).minimum, upDownMaximum(number));
+    const int clamped = std::clamp(position, upDownMinimum(number), upDownMaximum(number));
     if (m_upDownPosition.at(number - 1) == clamped) return;
     m_upDownPosition[number - 1] = clamped;
     emit parameterChanged();
@@ -33,7 +46,7 @@ void MainState::setUpDownPosition(int number, int position)
 
 void MainState::setUpDownMaximum(int number, int maximum)
 {
-    m_upDownMaximum.at(number - 1) = std::max(maximum, upDownSpec(number).minimum);
+    m_upDownMaximum.at(number - 1) = std::max(maximum, upDownMinimum(number));
     setUpDownPosition(number, upDownPosition(number));
     emit parameterChanged();
 }

@@ -63,6 +63,7 @@ public:
     bool listView = false;  // Gewinnzahlen and Gewinne visible
     bool SpeedButton28Visible = false;  // the list edit button
     QString BitBtn4Caption = QStringLiteral("Tipps berechnen");
+    QString Tippsberechnen;  // the start button's normal caption, kept by the first run
 
     // The last comparison and the class counts of the last evaluation.
     std::array<bool, 6> Treffer{};  // 1..5
@@ -88,6 +89,8 @@ public:
     // Generation parameters: up-down positions (clamped to their range) and check boxes.
     int upDownPosition(int number) const;
     int upDownMaximum(int number) const;
+    int upDownMinimum(int number) const;
+    void setUpDownMinimum(int number, int minimum);
     void setUpDownPosition(int number, int position);
     void setUpDownMaximum(int number, int maximum);
     bool checkBox(int number) const;
@@ -101,6 +104,7 @@ public:
     void notifyListChanged() { emit listChanged(); }
     void notifyViewChanged() { emit viewChanged(); }
     void requestChartPage() { emit chartPageRequested(); }
+    void notifyRunChanged() { emit runChanged(); }
 
 signals:
     void statusChanged(int panel, const QString& text);
@@ -108,11 +112,13 @@ signals:
     void listChanged();  // Gewinnzahlen or Gewinne
     void viewChanged();  // the list view shown or hidden
     void chartPageRequested();
+    void runChanged();  // the start button's caption
     void parameterChanged();
 
 private:
     std::array<int, kUpDownCount> m_upDownPosition{};
     std::array<int, kUpDownCount> m_upDownMaximum{};
+    std::array<int, kUpDownCount> m_upDownMinimum{};
     std::array<bool, kCheckBoxCount> m_checkBox{};
     std::array<QString, kStatusPanels> m_status;
 };

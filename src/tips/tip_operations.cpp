@@ -48,6 +48,11 @@ void clearTips(MainState& state, Services& services)
         state.notifyListChanged();
         return;
     }
+    clearUnlockedRows(state);
+}
+
+void clearUnlockedRows(MainState& state)
+{
     TipSheet& sheet = state.sheet;
     for (int r = 1; r <= kTipRowCount; ++r) {
         if (sheet.isLocked(r)) continue;

@@ -14,6 +14,8 @@ inline constexpr int kListViewRowMaximum = 6000;
 // SpeedButton11Click: asks first while a generation run is active; clears the list
 // in the list view, else every unlocked row of the sheet.
 void clearTips(MainState& state, Services& services);
+// Empties every unlocked row of the sheet (cells, marks, results).
+void clearUnlockedRows(MainState& state);
 // ListenansichtClick: shows the list, offers to take the sheet's rows over, evaluates.
 void showListView(MainState& state, Services& services);
 // ListenansichtOhneClick: shows the list, appends the sheet's rows with their star numbers.

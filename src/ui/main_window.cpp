@@ -12,12 +12,15 @@
 #include <QToolButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
 #include "evaluation/sheet_evaluation.h"
+#include "generation/lucky_number.h"
 #include "stats/statistics.h"
+#include "ui/parameter_page.h"
 #include "tips/tip_operations.h"
 #include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
@@ -73,6 +76,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     qApp->installEventFilter(this);
     bindTips();
     bindStatistics();
+    bindGeneration();
     FormCreate();
     createDialogs();
 }
@@ -151,7 +155,7 @@ void TForm1::buildPages()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_tipPage = new TipPage(nullptr);
-    m_parameterPage = new ParameterPage(nullptr);
+    m_parameterPage = new ParameterPage(nullptr, m_state);
     m_chartPage = new ChartPage(nullptr, m_state.chart);
     m_databasePage = new DatabasePage(nullptr);
     m_internetPage = new InternetPage(nullptr, defaultLinks());
@@ -248,7 +252,76 @@ void TForm1::bindTips()
     connect(&m_state, &MainState::drawChanged, this, &TForm1::showDraw);
     connect(&m_state, &MainState::listChanged, this, [this] { m_tipPage->showLists(m_state); });
     connect(&m_state, &MainState::viewChanged, this, [this] { m_tipPage->showLists(m_state); });
-    connect(&m_state, &MainState::parameterChanged, this, &TForm1::showUpDown8);
+    connect(&m_state, &MainState::parameterChanged, this, [this] {
+        showUpDown8();
+        m_parameterPage->showState();
+    });
+}
+
+void TForm1::bindGeneration()
+{
+    connect(m_tipPage->BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    m_tipPage->BitBtn4->setEnabled(true);
+    m_tipPage->BitBtn4->setToolTip(QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
+    auto* lucky = m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton13"));
+    lucky->setEnabled(true);
+    connect(lucky, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
+    auto* menu = findChild<QAction*>(QStringLiteral("Berechnen1"));
+    menu->setEnabled(true);
+    connect(menu, &QAction::triggered, this, &TForm1::Berechnen1Click);
+    connect(&m_state, &MainState::runChanged, this,
+            [this] { m_tipPage->BitBtn4->setText(m_state.BitBtn4Caption); });
+    connect(m_parameterPage, &ParameterPage::chartRequested, this, [this](const char* handler) {
+        m_pages->setCurrentIndex(m_pages->indexOf(m_pages->findChild<QWidget*>(QStringLiteral("TabSheet5"))));
+        QMetaObject::invokeMethod(this, handler);
+    });
+}
+
+RunHooks TForm1::runHooks()
+{
+    RunHooks hooks;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    // The window takes its input at most every 15 ms, so attempts are not slowed.
+    hooks.eventsDue = [clock] { return clock->elapsed() >= 15; };
+    hooks.letEventsThrough = [clock] {
+        QCoreApplication::processEvents();
+        clock->restart();
+    };
+    hooks.showTipPage = [this] { m_pages->setCurrentIndex(0); };
+    return hooks;
+}
+
+void TForm1::BitBtn4Click()
+{
+    RunHooks hooks = runHooks();
+    BrechnungStart(m_state, m_services, hooks);
+    closeIfAsked();
+}
+
+void TForm1::closeIfAsked()
+{
+    if (m_closeAfterRun && !m_state.Berechnunglaeuft) {
+        m_closeAfterRun = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void TForm1::Berechnen1Click()
+{
+    Label28Click();
+}
+
+void TForm1::Label28Click()
+{
+    RunHooks hooks = runHooks();
+    generationRun(m_state, m_services, hooks);
+    closeIfAsked();
+}
+
+void TForm1::SpeedButton13Click()
+{
+    askLuckyNumber(m_state, m_services);
 }
 
 void TForm1::bindStatistics()
@@ -515,6 +588,13 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (m_state.Berechnunglaeuft) {
+        // The run is still on the stack: stop it first, close when it has ended.
+        m_state.BitBtn4Caption = m_state.Tippsberechnen;
+        m_closeAfterRun = true;
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "generation/generation_run.h"
 #include "platform/services.h"
 #include "state/main_state.h"
 
@@ -42,6 +43,7 @@ public:
 
     TipPage* tipPage() const { return m_tipPage; }
     ChartPage* chartPage() const { return m_chartPage; }
+    ParameterPage* parameterPage() const { return m_parameterPage; }
     QTimer* Timer1() const { return m_timer1; }
     QTabWidget* pageControl() const { return m_pages; }
     TForm3* form3() const { return m_form3; }
@@ -93,6 +95,11 @@ public slots:
     void BitBtn20Click();
     void BitBtn21Click();
     void Timer1Timer();
+    // The generation.
+    void BitBtn4Click();
+    void Berechnen1Click();
+    void Label28Click();
+    void SpeedButton13Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -110,6 +117,9 @@ private:
     void showUpDown8();
     void bindTips();
     void bindStatistics();
+    void bindGeneration();
+    RunHooks runHooks();
+    void closeIfAsked();
     void openAddress(const QString& address);
 
     Services m_services;
@@ -128,6 +138,7 @@ private:
     TForm9* m_form9 = nullptr;
     TQKSForm* m_qksForm = nullptr;
     bool m_shown = false;
+    bool m_closeAfterRun = false;
     QTimer* m_timer1 = nullptr;
     QString m_productPage;
     QStringList m_links;

@@ -33,23 +33,6 @@ const QString kEndDateHint = QStringLiteral(
 
 }  // namespace
 
-ParameterPage::ParameterPage(QWidget* parent) : QWidget(parent)
-{
-    auto* layout = new QVBoxLayout(this);
-    pages = named(new QTabWidget(this), "PageControl2");
-    const char* names[] = {"TabSheet7", "TabSheet8", "TabSheet9", "TabSheet10", "TabSheet11"};
-    const QString captions[] = {QStringLiteral("Statistisch"), QStringLiteral("Schein Optimierung"),
-                                QStringLiteral("Mathematisch"), QStringLiteral("Eurozahlen"),
-                                QStringLiteral("Allgemein")};
-    for (int i = 0; i < 5; ++i) {
-        auto* page = named(new QWidget(pages), names[i]);
-        new QVBoxLayout(page);
-        pages->addTab(page, captions[i]);
-    }
-    pages->setTabVisible(3, false);  // no extra numbers in this game
-    layout->addWidget(pages);
-}
-
 ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);

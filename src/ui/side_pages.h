@@ -18,13 +18,6 @@ namespace kw {
 class ChartData;
 class StatisticsChartView;
 
-class ParameterPage : public QWidget {
-    Q_OBJECT
-public:
-    explicit ParameterPage(QWidget* parent);
-    QTabWidget* pages;  // "Statistisch", "Schein Optimierung", "Mathematisch", "Eurozahlen", "Allgemein"
-};
-
 class ChartPage : public QWidget {
     Q_OBJECT
 public:

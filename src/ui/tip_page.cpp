@@ -240,10 +240,8 @@ QWidget* TipPage::buildBottomRow()
     QFont bold = BitBtn4->font();
     bold.setBold(true);
     BitBtn4->setFont(bold);
-    for (QPushButton* b : {lucky, cart, BitBtn4}) {
-        b->setEnabled(false);
-        layout->addWidget(b);
-    }
+    cart->setEnabled(false);
+    for (QPushButton* b : {lucky, cart, BitBtn4}) layout->addWidget(b);
     return panel;
 }
 

@@ -1,0 +1,283 @@
+#include "generation/generation_run.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "draws/current_draw.h"
+#include "draws/draw_file.h"
+#include "evaluation/sheet_evaluation.h"
+#include "generation/number_pool.h"
+#include "generation/pool_builder.h"
+#include "generation/row_constraints.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "state/main_state.h"
+#include "tips/integer_text.h"
+#include "tips/tip_operations.h"
+
+namespace kw {
+
+namespace {
+
+std::uint64_t maskOf(const int* numbers, int count)
+{
+    std::uint64_t mask = 0;
+    for (int i = 0; i < count; ++i)
+        if (numbers[i] > 0 && numbers[i] < 64) mask |= std::uint64_t(1) << numbers[i];
+    return mask;
+}
+
+DrawSlots currentSlots(const MainState& state)
+{
+    DrawSlots draw{};
+    for (int i = 1; i <= 8; ++i) draw[i] = state.Zahl[i];
+    return draw;
+}
+
+QString statusLine(const MainState& state, int row, const CandidateRow& c, int sum)
+{
+    const QString blanks = row == 3 ? QStringLiteral("    ") : (row == 2 || row == 4) ? QStringLiteral("   ")
+                                                                                       : QStringLiteral("  ");
+    return QString::number(row) + QLatin1Char('.') + state.messages.text(28) + QStringLiteral(":  ") +
+           QString::number(c[1]) + QLatin1Char(' ') + QString::number(c[2]) + QStringLiteral("  ") +
+           QString::number(c[3]) + QStringLiteral("  ") + QString::number(c[4]) + QStringLiteral("  ") +
+           QString::number(c[5]) + blanks + QStringLiteral("QS: ") + QString::number(sum);
+}
+
+// Everything the run changes for its own duration, put back however it ends.
+class TemporaryChanges {
+public:
+    TemporaryChanges(MainState& state, Services& services, const QString& caption)
+        : m_state(state), m_services(services), m_caption(caption), m_pair(state.checkBox(8)),
+          m_upDown4(state.upDownPosition(4)), m_upDown5(state.upDownPosition(5)),
+          m_upDown6(state.upDownPosition(6))
+    {
+        m_services.dialogs.setBusy(true);
+    }
+    ~TemporaryChanges()
+    {
+        m_state.setCheckBox(8, m_pair);
+        m_state.setUpDownPosition(4, m_upDown4);
+        m_state.setUpDownPosition(5, m_upDown5);
+        m_state.setUpDownPosition(6, m_upDown6);
+        m_state.Berechnunglaeuft = false;
+        m_state.sortieren = true;
+        m_state.BitBtn4Caption = m_caption;
+        m_state.notifyRunChanged();
+        m_services.dialogs.setBusy(false);
+    }
+
+private:
+    MainState& m_state;
+    Services& m_services;
+    QString m_caption;
+    bool m_pair;
+    int m_upDown4, m_upDown5, m_upDown6;
+};
+
+}  // namespace
+
+RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
+{
+    RunResult outcome;
+    const MessageTable& m = state.messages;
+    const int requested = state.upDownPosition(8);
+    std::vector<std::uint64_t> comparison;
+    int listCount = 0;
+    if (state.listView) {
+        if (state.Gewinnzahlen.size() >= requested) {
+            services.dialogs.notify(QStringLiteral("Es sind schon ") + QString::number(requested) +
+                                    QStringLiteral(" Reihen erreicht"));
+            return outcome;
+        }
+        if (state.Gewinnzahlen.size() > kMaxListRows) {
+            services.dialogs.notify(QStringLiteral("Es können nicht mehr als 6500 Reihen berechnet werden!!"));
+            return outcome;
+        }
+        QString collapsed;
+        for (const QString& line : std::as_const(state.Gewinnzahlen)) {
+            const RowEntries fields = splitListLine(line, collapsed);
+            int numbers[5] = {};
+            for (int f = 0; f < 5; ++f) {
+                if (fields[f].isEmpty()) continue;
+                const auto value = parseInteger(fields[f]);
+                if (!value) {
+                    services.dialogs.notify(QStringLiteral("'") + fields[f].toString() +
+                                            QStringLiteral("' ist keine gültige Zahl."));
+                    return outcome;
+                }
+                numbers[f] = *value;
+            }
+            comparison.push_back(maskOf(numbers, 5));
+        }
+        listCount = static_cast<int>(comparison.size());
+        showStandardView(state);
+        state.setUpDownPosition(8, listCount + 12 < requested ? 12 : requested - listCount);
+    }
+    if (state.Tippsberechnen.isEmpty()) state.Tippsberechnen = state.BitBtn4Caption;
+    if (state.BitBtn4Caption == m.text(20)) {
+        state.BitBtn4Caption = state.Tippsberechnen;  // the second click: stop the active run
+        state.notifyRunChanged();
+        return outcome;
+    }
+
+    state.BitBtn4Caption = m.text(20);
+    state.sortieren = false;
+    state.LaufMax = state.upDownPosition(7) * 1000;
+    const int laufMax = state.LaufMax;
+    const int linesBefore = static_cast<int>(state.Gewinnzahlen.size());
+    state.notifyRunChanged();
+    bool budgetUsedUp = false;
+    {
+        TemporaryChanges restore(state, services, state.Tippsberechnen);
+
+        const DayCount endDate = state.DateTimePicker1.date();
+        selectDrawForDate(state, services);
+        const DrawSlots last = currentSlots(state);
+        showPreviousDraw(state, services);
+        const DrawSlots secondLast = currentSlots(state);
+        showPreviousDraw(state, services);
+        const DrawSlots thirdLast = currentSlots(state);
+        state.DateTimePicker1.setDate(endDate);
+        selectDrawForDate(state, services);
+
+        // The run's own clearing asks nothing (the question is for the user's clear).
+        clearUnlockedRows(state);
+
+        NumberPool pool;
+        buildNumberPool(state, services, pool, last, secondLast, thirdLast);
+        if (state.checkBox(20) && hooks.selectNumbers) {
+            hooks.showTipPage();
+            if (!hooks.selectNumbers(pool)) return outcome;
+        }
+
+        QString error;
+        const auto draws = DrawFile(state.drawFilePath()).readAll(&error);
+        if (!draws) {
+            services.dialogs.notify(error);
+            return outcome;
+        }
+        HistoryIndex index(*draws);
+        RowTestContext context{state, comparison, last, secondLast, thirdLast, *draws, &index};
+
+        state.setStatusText(1, m.text(27));
+        state.Berechnunglaeuft = true;
+        hooks.showTipPage();
+        int attempts = 0;
+        std::uint64_t poolNumbers = 0;
+        for (int i = 0; i <= pool.PoolEnd; ++i) poolNumbers |= std::uint64_t(1) << pool.entry(i);
+        poolNumbers &= ~std::uint64_t(1);
+        const auto running = [&state, &m] { return state.BitBtn4Caption == m.text(20); };
+
+        for (int r = 1; r <= kTipRowCount; ++r) {
+            TipSheet& sheet = state.sheet;
+            CandidateRow c{};
+            bool generated = false;
+            const bool locked = sheet.isLocked(r);
+            if (locked && !sheet.cell(r, 5).isEmpty()) {
+                for (int col = 1; col <= 7; ++col) c[col] = parseInteger(sheet.cell(r, col)).value_or(0);
+            } else if (r == 1 || (attempts < laufMax && r - 1 < state.upDownPosition(8))) {
+                generated = true;
+                bool complete = false;
+                while (!complete && attempts < laufMax && running()) {
+                    if (hooks.eventsDue()) {
+                        if (c[5] != 0) state.setStatusText(1, statusLine(state, r, c, c[1] + c[2] + c[3] + c[4] + c[5]));
+                        hooks.letEventsThrough();
+                        if (!running()) break;
+                    }
+                    c = {};
+                    int fill = 1;
+                    if (sheet.isLocked(r) && !sheet.cell(r, 1).isEmpty()) {
+                        for (int col = 1; col <= 3; ++col) {
+                            const auto value = parseInteger(sheet.cell(r, col));
+                            if (!value) break;
+                            c[fill++] = *value;
+                        }
+                    }
+                    ++attempts;
+                    if (attempts == laufMax / 2) state.setCheckBox(8, false);
+                    if (r >= 3) {
+                        if (attempts == laufMax - 20000) state.setUpDownPosition(6, 6);
+                        if (attempts == laufMax - 10000) {
+                            state.setUpDownPosition(5, 2);
+                            state.setUpDownPosition(4, 1);
+                        }
+                        if (attempts == laufMax - 5000) {
+                            state.setUpDownPosition(5, 3);
+                            state.setUpDownPosition(4, 2);
+                        }
+                    }
+                    // A pool without enough different numbers can never complete the row.
+                    std::uint64_t placed = 0;
+                    for (int s = 1; s < fill; ++s)
+                        if (c[s] > 0 && c[s] < 64) placed |= std::uint64_t(1) << c[s];
+                    if (std::popcount(poolNumbers & ~placed) < 6 - fill) {
+                        attempts = laufMax;
+                        break;
+                    }
+                    while (c[5] == 0) {
+                        const int value = pool.entry(state.random.random(pool.PoolEnd + 1));
+                        bool taken = value == 0;
+                        for (int s = 1; s < fill && !taken; ++s) taken = c[s] == value;
+                        if (!taken) c[fill++] = value;
+                    }
+                    const int sum = c[1] + c[2] + c[3] + c[4] + c[5];
+                    std::sort(c.begin() + 1, c.begin() + 6);
+                    // The status line of the candidate is written when the window can
+                    // show it (before letting events through) and for an accepted row.
+                    complete = RowAcceptable(c, r, context);
+                    if (complete) state.setStatusText(1, statusLine(state, r, c, sum));
+                }
+                if (!running()) outcome.stopped = true;
+                if (attempts >= laufMax) c = {};
+            }
+            if (!generated && locked && sheet.cell(r, 5).isEmpty()) {
+                // A locked row that is not generated keeps what the user entered.
+                comparison.push_back(0);
+                continue;
+            }
+            std::sort(c.begin() + 1, c.begin() + 6);
+            TipSheet::RowResult result = sheet.result(r);
+            result.sum = QString::number(c[1] + c[2] + c[3] + c[4] + c[5]);
+            sheet.setResult(r, result);
+            for (int col = 1; col <= 7; ++col) sheet.setCell(r, col, QString::number(c[col]));
+            comparison.push_back(maskOf(c.data() + 1, 5));
+        }
+        budgetUsedUp = attempts >= laufMax;
+
+        state.sortieren = true;
+        Komplettcheck(state, services.sound);
+        state.setStatusText(1, m.text(budgetUsedUp ? 29 : 30));
+    }
+    showListViewAppendingSheet(state, services);
+    state.setUpDownMaximum(8, kMaxListRows);
+    state.setUpDownPosition(8, requested);
+    state.setStatusText(0, QString::number(state.Gewinnzahlen.size()) + QStringLiteral(" Rows"));
+    outcome.budgetUsedUp = budgetUsedUp;
+    outcome.linesAdded = static_cast<int>(state.Gewinnzahlen.size()) - linesBefore;
+    return outcome;
+}
+
+void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
+{
+    const bool listShown = state.listView;
+    const auto restoreView = [&] {
+        state.listView = listShown;
+        state.notifyViewChanged();
+    };
+    if (state.BitBtn4Caption == state.messages.text(20)) {
+        generationRun(state, services, hooks);  // the stop request of an active run
+        return;
+    }
+    RunResult result = generationRun(state, services, hooks);
+    restoreView();
+    // Repeat until the list holds the requested count; a run that added nothing or
+    // was stopped ends the repetition, which would otherwise never end.
+    while (listShown && result.linesAdded > 0 && !result.stopped && !state.Gewinnzahlen.isEmpty() &&
+           state.Gewinnzahlen.size() < state.upDownPosition(8)) {
+        result = generationRun(state, services, hooks);
+        restoreView();
+    }
+}
+
+}  // namespace kw

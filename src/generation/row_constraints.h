@@ -1,0 +1,40 @@
+#pragma once
+// Whether a candidate row may go onto the sheet: the twelve tests in their
+// order, each reading the parameters afresh from the state on every call.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "draws/draw_record.h"
+#include "generation/history_index.h"
+
+namespace kw {
+
+class MainState;
+
+using DrawSlots = std::array<int, 9>;  // slots 1..8 of a draw (index 0 unused)
+using CandidateRow = std::array<int, 8>;  // slots 1..5 numbers, 6..7 star numbers (index 0 unused)
+
+struct RowTestContext {
+    const MainState& state;
+    // The list's rows read at the start of the run, then the run's placed rows,
+    // as bit sets of their numbers (an empty row is 0).
+    const std::vector<std::uint64_t>& comparisonRows;
+    DrawSlots LastDraw{};
+    DrawSlots SecondLastDraw{};
+    DrawSlots ThirdLastDraw{};
+    const std::vector<DrawRecord>& draws;  // the history as read at the start of the run
+    HistoryIndex* index = nullptr;         // none: the plain scan
+};
+
+int CountEven(const CandidateRow& row);
+int CountOdd(const CandidateRow& row);
+int primzahlen(const CandidateRow& row);
+// The history tests; true when the row passes.
+bool Secheroderfuenfer(const CandidateRow& row, RowTestContext& context);
+bool dreierodervierer(const CandidateRow& row, RowTestContext& context);
+
+// The tests for sheet row r (1..12); true when the candidate is accepted.
+bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& context);
+
+}  // namespace kw

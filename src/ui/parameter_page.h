@@ -1,0 +1,47 @@
+#pragma once
+// The page "Parameter": every generation parameter as a check box or an up-down
+// (spin box, its edit named as the program's edit field), bound both ways to the
+// state, and the buttons and labels beside the options that show a chart.
+#include <QWidget>
+#include <map>
+
+class QCheckBox;
+class QLabel;
+class QSpinBox;
+class QTabWidget;
+
+namespace kw {
+
+class MainState;
+
+class ParameterPage : public QWidget {
+    Q_OBJECT
+public:
+    ParameterPage(QWidget* parent, MainState& state);
+    QTabWidget* pages;  // "Statistisch", "Schein Optimierung", "Mathematisch", "Eurozahlen", "Allgemein"
+
+    QCheckBox* checkBox(int number) const;
+    QSpinBox* upDown(int number) const;
+    // Shows the state's positions, ranges and check states.
+    void showState();
+
+signals:
+    // A button or label beside an option: show this chart.
+    void chartRequested(const char* handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QCheckBox* box(QWidget* parent, int number, const QString& caption);
+    QSpinBox* spin(QWidget* parent, int number, const QString& hint = {});
+    QWidget* chartButton(QWidget* parent, const char* name, const char* handler);
+    QLabel* chartLabel(QWidget* parent, const char* name, const QString& text, const char* handler);
+
+    MainState& m_state;
+    std::map<int, QCheckBox*> m_boxes;
+    std::map<int, QSpinBox*> m_spins;
+    std::map<QObject*, const char*> m_chartLabels;
+};
+
+}  // namespace kw
