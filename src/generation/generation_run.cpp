@@ -50,7 +50,7 @@ public:
     TemporaryChanges(MainState& state, Services& services, const QString& caption)
         : m_state(state), m_services(services), m_caption(caption), m_pair(state.checkBox(8)),
           m_upDown4(state.upDownPosition(4)), m_upDown5(state.upDownPosition(5)),
-          m_upDown6(state.upDownPosition(6))
+          m_upDown6(state.upDownPosition(6)), m_upDown6Maximum(state.upDownMaximum(6))
     {
         m_services.dialogs.setBusy(true);
     }
@@ -59,6 +59,7 @@ public:
         m_state.setCheckBox(8, m_pair);
         m_state.setUpDownPosition(4, m_upDown4);
         m_state.setUpDownPosition(5, m_upDown5);
+        m_state.setUpDownMaximum(6, m_upDown6Maximum);
         m_state.setUpDownPosition(6, m_upDown6);
         m_state.Berechnunglaeuft = false;
         m_state.sortieren = true;
@@ -72,7 +73,7 @@ private:
     Services& m_services;
     QString m_caption;
     bool m_pair;
-    int m_upDown4, m_upDown5, m_upDown6;
+    int m_upDown4, m_upDown5, m_upDown6, m_upDown6Maximum;
 };
 
 }  // namespace
@@ -197,7 +198,12 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                     ++attempts;
                     if (attempts == laufMax / 2) state.setCheckBox(8, false);
                     if (r >= 3) {
-                        if (attempts == laufMax - 20000) state.setUpDownPosition(6, 6);
+                        if (attempts == laufMax - 20000) {
+                            // 6 lies above the control's usual maximum; it turns the
+                            // never-drawn test off in effect.
+                            state.setUpDownMaximum(6, std::max(6, state.upDownMaximum(6)));
+                            state.setUpDownPosition(6, 6);
+                        }
                         if (attempts == laufMax - 10000) {
                             state.setUpDownPosition(5, 2);
                             state.setUpDownPosition(4, 1);
