@@ -37,14 +37,15 @@ bool seedDrawFile(const QString& seedPath, const QString& targetPath, QString* e
 
 }  // namespace startup
 
-bool prepareState(MainState& state, Services& services)
+bool prepareState(MainState& state, Services& services, const QString& dataFolder)
 {
     const QDate today = services.clock.today();
     state.SternenzahlMax = startup::sternenzahlMaxFor(today);
     state.sheet.setStarMaximum(state.SternenzahlMax);
     state.dfb = dayCountFromDate(today);
 
-    state.Home = dataFolderPath(services.appData, services.userDataLocation);
+    state.Home = dataFolder.isEmpty() ? dataFolderPath(services.appData, services.userDataLocation)
+                                      : (dataFolder.endsWith(QLatin1Char('/')) ? dataFolder : dataFolder + QLatin1Char('/'));
     QString error;
     const bool folderReady = ensureFolder(state.Home, &error);
     if (!folderReady) services.dialogs.notify(error);
@@ -70,8 +71,14 @@ StartSettings loadStartSettings(MainState& state, Services& services)
         }
         result.height = settings.readInteger(QStringLiteral("height"));
         result.width = settings.readInteger(QStringLiteral("width"));
-        if (const auto position = settings.readInteger(QStringLiteral("UpDown7")))
-            state.setUpDownPosition(7, *position);
+        for (int n = 1; n <= kCheckBoxCount; ++n) {
+            if (n == 21) continue;  // there is no CheckBox21
+            if (const auto on = settings.readBool(QStringLiteral("Chekcbox%1").arg(n))) state.setCheckBox(n, *on);
+        }
+        state.setUpDownMaximum(6, state.checkBox(31) ? 7 : 5);
+        for (int n = 1; n <= kUpDownCount; ++n)
+            if (const auto position = settings.readInteger(QStringLiteral("UpDown%1").arg(n)))
+                state.setUpDownPosition(n, *position);
         if (const auto host = settings.readString(QStringLiteral("ProxyHostEdit")))
             state.ProxyHostEdit = *host;
         if (const auto port = settings.readString(QStringLiteral("ProxyPortEdit")))
@@ -96,7 +103,10 @@ void saveStartSettings(const MainState& state, Services& services, std::optional
         settings.writeInteger(QStringLiteral("width"), size->width());
     }
     settings.writeInteger(QStringLiteral("Ansicht"), state.listView ? 1 : 0);
-    settings.writeInteger(QStringLiteral("UpDown7"), state.upDownPosition(7));
+    for (int n = 1; n <= kCheckBoxCount; ++n)
+        if (n != 21) settings.writeBool(QStringLiteral("Chekcbox%1").arg(n), state.checkBox(n));
+    for (int n = 1; n <= kUpDownCount; ++n)
+        settings.writeInteger(QStringLiteral("UpDown%1").arg(n), state.upDownPosition(n));
     settings.writeString(QStringLiteral("ProxyHostEdit"), state.ProxyHostEdit);
     settings.writeString(QStringLiteral("ProxyPortEdit"), state.ProxyPortEdit);
     settings.writeDate(QStringLiteral("DateTimePicker2"), state.DateTimePicker2.date());

@@ -30,7 +30,8 @@ bool seedDrawFile(const QString& seedPath, const QString& targetPath, QString* e
 
 // Formats, star maximum, end date, DataFolder, sound file, run flags. False when the
 // DataFolder cannot be created (reported through the dialogs); start goes on.
-bool prepareState(MainState& state, Services& services);
+// A given dataFolder is used as the DataFolder itself.
+bool prepareState(MainState& state, Services& services, const QString& dataFolder = {});
 // What start-up reads from the settings besides the state itself.
 struct StartSettings {
     bool analysisStartRead = false;
@@ -41,7 +42,7 @@ struct StartSettings {
 };
 inline const QString kSettingsKey = QStringLiteral("\\SOFTWARE\\Quendel\\Kleinkugel");
 
-// The values read from the settings so far: window size, run budget, proxy,
+// The values read from the settings so far: view, window size, parameters, proxy,
 // analysis start and the web addresses. Sets sortieren at its end.
 StartSettings loadStartSettings(MainState& state, Services& services);
 // Writes back what loadStartSettings reads (the size only when given).

@@ -1,0 +1,260 @@
+// kugelwart-cli: the program's generation and statistics without windows, on
+// the same DataFolder, settings and code as the window.
+//
+//   kugelwart-cli generate [options]      one generated row per line, then the status
+//   kugelwart-cli stats KIND [N] [options] "x y" per bar, "min max", then the caption
+#include <QCoreApplication>
+#include <QDate>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <cstdio>
+
+#include "draws/current_draw.h"
+#include "draws/draw_file.h"
+#include "evaluation/sheet_evaluation.h"
+#include "generation/generation_run.h"
+#include "platform/dialogs.h"
+#include "platform/ini_settings_store.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "platform/system_clock.h"
+#include "state/main_state.h"
+#include "state/startup.h"
+#include "stats/statistics.h"
+#include "tips/integer_text.h"
+#include "tips/text_file.h"
+
+namespace {
+
+constexpr int kUsage = 2;
+constexpr int kFailed = 1;
+
+const char* const kHelp =
+    "usage: kugelwart-cli generate [options]\n"
+    "       kugelwart-cli stats KIND [N] [options]\n"
+    "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
+    "options:\n"
+    "  --data-folder DIR   the folder holding ZahlenKK.dat (default: the program's DataFolder)\n"
+    "  --seed N            seed of the random generator (default: from the clock)\n"
+    "  --rows N            rows to generate (default: the saved count)\n"
+    "  --start YYYY-MM-DD  start of the analysis window\n"
+    "  --end YYYY-MM-DD    end of the analysis window; selects the last draw\n"
+    "  --set NAME=VALUE    a parameter by its control name, e.g. UpDown1=60, CheckBox18=0\n"
+    "  --list FILE         run as the list view with the tip list in FILE\n";
+
+// Messages go to standard error; questions are answered No, input is cancelled.
+class ConsoleDialogs : public kw::Dialogs {
+public:
+    bool askYesNo(const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "%s (Nein)\n", qPrintable(text));
+        return false;
+    }
+    void notify(const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        ++notices;
+    }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(const kw::FileDialogRequest&) override { return {}; }
+    QString saveFileName(const kw::FileDialogRequest&) override { return {}; }
+    void setBusy(bool) override {}
+    int notices = 0;
+};
+
+class NoShell : public kw::Shell {
+public:
+    bool openUrl(const QString&, QString* error) override { return refuse(error); }
+    bool openInEditor(const QString&, QString* error) override { return refuse(error); }
+    bool startProgram(const QString&, const QString&, QString* error) override { return refuse(error); }
+
+private:
+    static bool refuse(QString* error)
+    {
+        if (error) *error = QStringLiteral("nicht ohne Fenster");
+        return false;
+    }
+};
+
+class Silence : public kw::Sound {
+public:
+    void play(const QString&) override {}
+};
+
+int fail(int code, const QString& message)
+{
+    std::fprintf(stderr, "kugelwart-cli: %s\n", qPrintable(message));
+    if (code == kUsage) std::fputs(kHelp, stderr);
+    return code;
+}
+
+std::optional<kw::DayCount> parseDate(const QString& text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid()) return std::nullopt;
+    return kw::dayCountFromDate(date);
+}
+
+// "UpDownN=V" or "CheckBoxN=0/1"; false when the name or value is unknown.
+bool applySetting(kw::MainState& state, const QString& assignment)
+{
+    const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+    if (eq < 0) return false;
+    const QString name = assignment.left(eq);
+    const auto value = kw::parseInteger(assignment.mid(eq + 1));
+    if (!value) return false;
+    const auto number = [&name](const char* prefix) -> std::optional<int> {
+        if (!name.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return std::nullopt;
+        return kw::parseInteger(QStringView(name).mid(qsizetype(qstrlen(prefix))));
+    };
+    if (const auto n = number("UpDown"); n && *n >= 1 && *n <= kw::kUpDownCount) {
+        if (n == 8) state.setUpDownMaximum(8, kw::kMaxListRows);
+        state.setUpDownPosition(*n, *value);
+        return true;
+    }
+    if (const auto n = number("CheckBox"); n && *n >= 1 && *n <= kw::kCheckBoxCount && *n != 21) {
+        state.setCheckBox(*n, *value != 0);
+        return true;
+    }
+    return false;
+}
+
+void printRow(QTextStream& out, const QStringList& numbers)
+{
+    out << numbers.join(QLatin1Char(' ')) << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quendels Kleinkugel"));
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help")) {
+        std::fputs(kHelp, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? kUsage : 0;
+    }
+    const QString command = args.takeFirst();
+    QString kind;
+    int pairsWith = 0;
+    if (command == QLatin1String("stats")) {
+        if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) return fail(kUsage, QStringLiteral("stats needs a KIND"));
+        kind = args.takeFirst();
+        if (kind == QLatin1String("pairs-with")) {
+            const auto n = args.isEmpty() ? std::nullopt : kw::parseInteger(args.takeFirst());
+            if (!n || *n < 1 || *n > 50) return fail(kUsage, QStringLiteral("pairs-with needs a number 1..50"));
+            pairsWith = *n;
+        }
+    } else if (command != QLatin1String("generate")) {
+        return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
+    }
+
+    QString dataFolder, listFile;
+    std::optional<std::uint32_t> seed;
+    std::optional<int> rows;
+    std::optional<kw::DayCount> start, end;
+    QStringList settings;
+    while (!args.isEmpty()) {
+        const QString option = args.takeFirst();
+        if (args.isEmpty()) return fail(kUsage, QStringLiteral("%1 needs a value").arg(option));
+        const QString value = args.takeFirst();
+        if (option == QLatin1String("--data-folder")) {
+            dataFolder = value;
+        } else if (option == QLatin1String("--seed")) {
+            const auto n = kw::parseInteger(value);
+            if (!n) return fail(kUsage, QStringLiteral("--seed needs a whole number"));
+            seed = static_cast<std::uint32_t>(*n);
+        } else if (option == QLatin1String("--rows")) {
+            rows = kw::parseInteger(value);
+            if (!rows || *rows < 1 || *rows > kw::kMaxListRows) return fail(kUsage, QStringLiteral("--rows needs 1..6500"));
+        } else if (option == QLatin1String("--start") || option == QLatin1String("--end")) {
+            const auto date = parseDate(value);
+            if (!date) return fail(kUsage, QStringLiteral("%1 needs a date YYYY-MM-DD").arg(option));
+            (option == QLatin1String("--start") ? start : end) = date;
+        } else if (option == QLatin1String("--set")) {
+            settings << value;
+        } else if (option == QLatin1String("--list") && command == QLatin1String("generate")) {
+            listFile = value;
+        } else {
+            return fail(kUsage, QStringLiteral("unknown option '%1'").arg(option));
+        }
+    }
+
+    ConsoleDialogs dialogs;
+    NoShell shell;
+    Silence sound;
+    kw::SystemClock clock;
+    kw::IniSettingsStore store(kw::IniSettingsStore::defaultFilePath());
+    kw::Services services{dialogs, shell, sound, clock, store, qEnvironmentVariable("APPDATA"),
+                          QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                          QCoreApplication::applicationDirPath()};
+    kw::MainState state;
+    if (!kw::prepareState(state, services, dataFolder)) return kFailed;
+    const kw::StartSettings saved = kw::loadStartSettings(state, services);
+    kw::finishStartup(state, services, saved.analysisStartRead);
+    if (!kw::DrawFile(state.drawFilePath()).exists())
+        return fail(kFailed, QStringLiteral("no draw history at %1").arg(state.drawFilePath()));
+    QString error;
+    if (!kw::DrawFile(state.drawFilePath()).readAll(&error)) return fail(kFailed, error);
+
+    // As the window's first show: the CurrentDraw for today, whose date ends the window.
+    kw::selectDrawForDate(state, services);
+    for (const QString& assignment : std::as_const(settings))
+        if (!applySetting(state, assignment)) return fail(kUsage, QStringLiteral("cannot set '%1'").arg(assignment));
+    if (start && !state.DateTimePicker2.setDate(*start)) return fail(kUsage, QStringLiteral("--start before 2018-01-01"));
+    if (end && !state.DateTimePicker1.setDate(*end)) return fail(kUsage, QStringLiteral("--end before 2018-01-01"));
+    if (seed) state.random.setSeed(*seed);
+
+    QTextStream out(stdout);
+    if (command == QLatin1String("stats")) {
+        state.UpDown21 = pairsWith;
+        if (kind == QLatin1String("frequency")) kw::frequencyChart(state, services);
+        else if (kind == QLatin1String("overdue")) kw::overdueChart(state, services);
+        else if (kind == QLatin1String("sums")) kw::sumsChart(state, services);
+        else if (kind == QLatin1String("pairs")) kw::runChart(state, services, kw::RunLength::Pairs);
+        else if (kind == QLatin1String("triples")) kw::runChart(state, services, kw::RunLength::Triples);
+        else if (kind == QLatin1String("quadruples")) kw::runChart(state, services, kw::RunLength::Quadruples);
+        else if (kind == QLatin1String("pairs-with")) kw::pairsWithChart(state, services);
+        else if (kind == QLatin1String("extra")) kw::extraNumberChart(state, services);
+        else return fail(kUsage, QStringLiteral("unknown statistic '%1'").arg(kind));
+        for (const kw::ChartPoint& p : state.chart.points()) out << p.x << ' ' << p.y << '\n';
+        out << state.chart.minimum() << ' ' << state.chart.maximum() << '\n' << state.chart.title() << '\n';
+        return 0;
+    }
+
+    kw::RunHooks hooks;  // no window: nothing to let through, no selection dialog
+    if (!listFile.isEmpty()) {
+        const auto lines = kw::readTextLines(listFile, &error);
+        if (!lines) return fail(kFailed, error);
+        state.Gewinnzahlen = *lines;
+        state.listView = true;
+        state.setUpDownMaximum(8, kw::kMaxListRows);
+    }
+    if (rows) {
+        state.setUpDownMaximum(8, std::max(state.upDownMaximum(8), *rows));
+        state.setUpDownPosition(8, *rows);
+    }
+    const qsizetype before = state.Gewinnzahlen.size();
+    const int notices = dialogs.notices;
+    kw::BrechnungStart(state, services, hooks);
+    if (listFile.isEmpty()) {
+        for (int r = 1; r <= kw::kTipRowCount; ++r) {
+            if (state.sheet.cell(r, 1).isEmpty()) continue;
+            QStringList numbers;
+            for (int c = 1; c <= 5; ++c) numbers << state.sheet.cell(r, c);
+            printRow(out, numbers);
+        }
+    } else {
+        QString collapsed;
+        for (qsizetype i = before; i < state.Gewinnzahlen.size(); ++i) {
+            const kw::RowEntries fields = kw::splitListLine(state.Gewinnzahlen[i], collapsed);
+            QStringList numbers;
+            for (int f = 0; f < 5; ++f) numbers << fields[f].toString();
+            printRow(out, numbers);
+        }
+    }
+    out << state.statusText(1) << '\n';
+    return dialogs.notices > notices ? kFailed : 0;
+}
