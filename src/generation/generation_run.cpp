@@ -235,7 +235,9 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                     if (complete) state.setStatusText(1, statusLine(state, r, c, sum));
                 }
                 if (!running()) outcome.stopped = true;
-                if (attempts >= laufMax) c = {};
+                // A stopped or exhausted row stays empty, even when its last attempt
+                // was accepted just as the budget ran out.
+                if (!complete || attempts >= laufMax) c = {};
             }
             if (!generated && locked && sheet.cell(r, 5).isEmpty()) {
                 // A locked row that is not generated keeps what the user entered.

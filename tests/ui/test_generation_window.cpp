@@ -1,0 +1,232 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "support/window_fixture.h"
+#include "ui/parameter_page.h"
+#include "ui/tip_page.h"
+
+using namespace kw;
+using namespace kw::test;
+
+namespace {
+
+std::vector<DrawRecord> history()
+{
+    RandomGenerator random;
+    random.setSeed(3);
+    std::vector<DrawRecord> draws;
+    for (QDate day(2025, 1, 1); day <= QDate(2026, 8, 22); day = day.addDays(1)) {
+        DrawRecord r = makeDraw(day, {});
+        int placed = 0;
+        while (placed < 5) {
+            const int n = 1 + random.random(42);
+            bool taken = false;
+            for (int s = 1; s <= placed; ++s) taken = taken || r.slot(s) == n;
+            if (!taken) r.setSlot(++placed, n);
+        }
+        draws.push_back(r);
+    }
+    return draws;
+}
+
+QStringList sheetRows(TForm1& w)
+{
+    QStringList rows;
+    for (int r = 1; r <= 12; ++r) {
+        QStringList cells;
+        for (int c = 1; c <= 5; ++c) cells << w.state().sheet.cell(r, c);
+        if (!cells.first().isEmpty()) rows << cells.join(QLatin1Char(' '));
+    }
+    return rows;
+}
+
+}  // namespace
+
+class TestGenerationWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // The lucky number in the window and --seed in the companion give the same rows.
+    void windowAndCompanionAgree()
+    {
+        WindowFixture f;
+        f.writeDraws(history());
+        auto w = f.shownWindow();
+        QTRY_VERIFY(!w->tipPage()->Label35->text().isEmpty());
+        w->tipPage()->UpDown8->setValue(12);
+        f.dialogs.inputAnswers = {QStringLiteral("4711")};
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("SpeedButton13")), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(), QStringLiteral("Glückszahl 4711 gesetzt"));
+        QTest::mouseClick(w->tipPage()->BitBtn4, Qt::LeftButton);
+        const QStringList rows = sheetRows(*w);
+        QCOMPARE(rows.size(), 12);
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(), QStringLiteral("Tipps wurden neu berechnet"));
+        QVERIFY(!w->state().listView);  // the button hides the list again
+        QCOMPARE(w->state().Gewinnzahlen.size(), 12);
+
+        QTemporaryDir config;
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("APPDATA"), f.appData.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        cli.setProcessEnvironment(env);
+        cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"),
+                  {QStringLiteral("generate"), QStringLiteral("--seed"), QStringLiteral("4711"), QStringLiteral("--rows"),
+                   QStringLiteral("12")});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 0);
+        QStringList printed = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(printed.takeLast(), QStringLiteral("Tipps wurden neu berechnet"));
+        QCOMPARE(printed, rows);
+    }
+
+    void companionReportsBadUse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no command") << QStringList{} << 2;
+        QTest::newRow("unknown option") << QStringList{"generate", "--colour", "red"} << 2;
+        QTest::newRow("bad parameter") << QStringList{"generate", "--set", "UpDown99=1"} << 2;
+        QTest::newRow("bad date") << QStringList{"stats", "frequency", "--end", "31.12.2025"} << 2;
+        QTest::newRow("missing history") << QStringList{"stats", "overdue", "--data-folder", "/nonexistent/kw"} << 1;
+        QTest::newRow("bad list file") << QStringList{"generate", "--list", "/nonexistent/list.txt"} << 1;
+    }
+    void companionReportsBadUse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        WindowFixture f;
+        f.writeDraws(history());
+        QTemporaryDir config;
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("APPDATA"), f.appData.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        cli.setProcessEnvironment(env);
+        cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"), arguments);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), exitCode);
+        QVERIFY(!cli.readAllStandardError().isEmpty());
+    }
+
+    void companionStatistics()
+    {
+        WindowFixture f;
+        f.writeDraws({makeDraw(QDate(2025, 3, 2), {7, 8, 9, 20, 30})});
+        QTemporaryDir config;
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("APPDATA"), f.appData.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        cli.setProcessEnvironment(env);
+        cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"),
+                  {QStringLiteral("stats"), QStringLiteral("triples"), QStringLiteral("--start"), QStringLiteral("2025-03-01")});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 0);
+        const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 40 + 2);
+        QCOMPARE(lines[6], QStringLiteral("7 1"));
+        QCOMPARE(lines[7], QStringLiteral("8 0"));
+        QCOMPARE(lines[40], QStringLiteral("0 1"));
+        QCOMPARE(lines[41], QStringLiteral("Ziehungen : 1        Dreier gefunden :  1"));
+    }
+
+    void secondClickStops()
+    {
+        WindowFixture f;
+        f.writeDraws(history());
+        auto w = f.shownWindow();
+        ParameterPage* p = w->parameterPage();
+        p->upDown(1)->setValue(239);  // no sum fits: the run uses its whole budget unless stopped
+        p->upDown(2)->setValue(21);
+        w->tipPage()->UpDown8->setValue(12);
+        p->upDown(7)->setValue(2000);
+        QCOMPARE(w->state().upDownPosition(1), 239);
+        QCOMPARE(w->state().upDownPosition(2), 21);
+        QTimer::singleShot(30, w.get(), [&w] {
+            QCOMPARE(w->tipPage()->BitBtn4->text(), QStringLiteral("Stoppen"));
+            w->tipPage()->BitBtn4->click();
+        });
+        QTest::mouseClick(w->tipPage()->BitBtn4, Qt::LeftButton);
+        QCOMPARE(w->tipPage()->BitBtn4->text(), QStringLiteral("Tipps berechnen"));
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(), QStringLiteral("Tipps wurden neu berechnet"));
+        QVERIFY2(sheetRows(*w).isEmpty(), qPrintable(sheetRows(*w).join(QLatin1Char('|'))));
+        QVERIFY(!w->state().Berechnunglaeuft);
+    }
+
+    void parameterControlsAreTheState()
+    {
+        WindowFixture f;
+        auto w = f.window();
+        ParameterPage* p = w->parameterPage();
+        MainState& s = w->state();
+        QCOMPARE(p->pages->tabText(0), QStringLiteral("Statistisch"));
+        QVERIFY(!p->pages->isTabVisible(3));
+        QVERIFY(p->checkBox(18)->isChecked());
+        p->checkBox(18)->setChecked(false);
+        QVERIFY(!s.checkBox(18));
+        QCOMPARE(p->upDown(6)->findChild<QLineEdit*>()->objectName(), QStringLiteral("Edit42"));
+        QCOMPARE(p->upDown(12)->value(), 30);
+        // Even plus odd numbers demanded stay within six.
+        p->upDown(15)->setValue(4);
+        QCOMPARE(p->upDown(16)->maximum(), 2);
+        QCOMPARE(p->upDown(15)->maximum(), 4);
+        // The least matches stay at or below the most.
+        p->upDown(3)->setValue(1);
+        QCOMPARE(p->upDown(9)->maximum(), 1);
+        p->upDown(9)->setValue(1);
+        QCOMPARE(p->upDown(3)->minimum(), 1);
+        p->upDown(7)->setValue(3);
+        QCOMPARE(s.LaufMax, 3000);
+        // A change of the state (the run's relaxation) shows in the control.
+        s.setUpDownPosition(5, 3);
+        QCOMPARE(p->upDown(5)->value(), 3);
+    }
+
+    void chartButtonsBesideTheOptions_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("chartKind");
+        QTest::addColumn<int>("points");
+        QTest::newRow("frequent numbers") << "SpeedButton26" << 1 << 42;
+        QTest::newRow("overdue") << "SpeedButton31" << 3 << 42;
+        QTest::newRow("sums label") << "Label88" << 2 << -1;
+        QTest::newRow("pairs label") << "Label89" << 0 << 41;
+        QTest::newRow("triples label") << "Label91" << 0 << 40;
+    }
+    void chartButtonsBesideTheOptions()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, chartKind);
+        QFETCH(int, points);
+        WindowFixture f;
+        f.writeDraws(history());
+        auto w = f.shownWindow();
+        w->pageControl()->setCurrentIndex(2);
+        w->state().ChartKind = 0;
+        QWidget* target = w->findChild<QWidget*>(control);
+        QVERIFY(target);
+        if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+            button->click();
+        } else {
+            QTabWidget* pages = w->parameterPage()->pages;
+            for (QWidget* up = target; up; up = up->parentWidget())
+                if (pages->indexOf(up) >= 0) pages->setCurrentWidget(up);
+            QTRY_VERIFY(target->isVisible());
+            QTest::mouseClick(target, Qt::LeftButton);
+        }
+        QCOMPARE(w->pageControl()->currentWidget()->objectName(), QStringLiteral("TabSheet5"));
+        QCOMPARE(w->state().ChartKind, chartKind);
+        if (points >= 0) QCOMPARE(w->state().chart.count(), points);
+    }
+};
+
+QTEST_MAIN(TestGenerationWindow)
+#include "test_generation_window.moc"
