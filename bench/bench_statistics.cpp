@@ -7,55 +7,13 @@
 #include <cstdio>
 #include <functional>
 
+#include "bench_services.h"
 #include "history_fixture.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
-#include "platform/settings_store.h"
-#include "platform/shell.h"
-#include "platform/sound.h"
 #include "state/main_state.h"
 #include "stats/statistics.h"
 #include "ui/chart_view.h"
 
 namespace {
-
-struct QuietDialogs : kw::Dialogs {
-    bool askYesNo(const QString&, const QString&) override { return false; }
-    void notify(const QString& text, const QString&) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(const kw::FileDialogRequest&) override { return {}; }
-    QString saveFileName(const kw::FileDialogRequest&) override { return {}; }
-    void setBusy(bool) override {}
-};
-struct NoShell : kw::Shell {
-    bool openUrl(const QString&, QString*) override { return false; }
-    bool openInEditor(const QString&, QString*) override { return false; }
-    bool startProgram(const QString&, const QString&, QString*) override { return false; }
-};
-struct NoSound : kw::Sound {
-    void play(const QString&) override {}
-};
-struct NoClock : kw::Clock {
-    QDate today() const override { return QDate(2026, 8, 23); }
-    std::uint64_t performanceCounter() const override { return 1; }
-    std::uint32_t tickCount() const override { return 1; }
-    void sleep(int) override {}
-};
-struct NoSettings : kw::SettingsStore {
-    bool keyExists(const QString&) const override { return false; }
-    bool openKey(const QString&, bool) override { return false; }
-    void closeKey() override {}
-    bool valueExists(const QString&) const override { return false; }
-    std::optional<bool> readBool(const QString&) const override { return {}; }
-    std::optional<int> readInteger(const QString&) const override { return {}; }
-    std::optional<QString> readString(const QString&) const override { return {}; }
-    std::optional<double> readDate(const QString&) const override { return {}; }
-    void writeBool(const QString&, bool) override {}
-    void writeInteger(const QString&, int) override {}
-    void writeString(const QString&, const QString&) override {}
-    void writeDate(const QString&, double) override {}
-};
 
 double medianMs(const std::function<void()>& work, int runs = 51)
 {
@@ -83,12 +41,8 @@ int main(int argc, char** argv)
     state.Home = dir.path() + QLatin1Char('/');
     if (!kw::DrawFile(state.drawFilePath()).replace(*history, nullptr)) return 1;
     state.DateTimePicker1.setDate(kw::dayCountFromDate(QDate(2026, 8, 22)));
-    QuietDialogs dialogs;
-    NoShell shell;
-    NoSound sound;
-    NoClock clock;
-    NoSettings settings;
-    kw::Services services{dialogs, shell, sound, clock, settings, {}, {}, {}};
+    kw::bench::QuietServices quiet;
+    kw::Services& services = quiet.services;
 
     std::printf("statistics on %zu draws, median of 51 runs (file read included):\n", history->size());
     const std::pair<const char*, std::function<void()>> charts[] = {

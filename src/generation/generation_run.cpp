@@ -158,8 +158,8 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
             services.dialogs.notify(error);
             return outcome;
         }
-        HistoryIndex index(*draws);
-        RowTestContext context{state, comparison, last, secondLast, thirdLast, *draws, &index};
+        HistoryIndex neverDrawn(*draws), recent(*draws);
+        RowTestContext context{state, comparison, last, secondLast, thirdLast, *draws, &neverDrawn, &recent};
 
         state.setStatusText(1, m.text(27));
         state.Berechnunglaeuft = true;

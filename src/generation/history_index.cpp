@@ -23,20 +23,43 @@ std::uint64_t regularMask(const DrawRecord& r)
     return mask;
 }
 
-template <typename Visit>
-void forEachSubset(std::uint64_t mask, int size, Visit visit)
+// Binomial coefficients C(n, k) for n 0..42, k 0..5.
+const auto& binomials()
 {
-    int numbers[5];
-    int count = 0;
-    for (int n = 1; n <= 63 && count < 5; ++n)
-        if (mask >> n & 1) numbers[count++] = n;
-    for (int pick = 0; pick < (1 << count); ++pick) {
+    static const auto table = [] {
+        std::array<std::array<std::uint32_t, 6>, 43> c{};
+        for (int n = 0; n <= 42; ++n) {
+            c[n][0] = 1;
+            for (int k = 1; k <= 5 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
+        }
+        return c;
+    }();
+    return table;
+}
+
+// Visits the rank of every size-subset of the five ascending numbers 1..42
+// (combinatorial number system: the sum of C(a_i - 1, i)) until visit returns true.
+template <typename Visit>
+void forEachSubsetRank(const std::array<int, 5>& numbers, int size, Visit visit)
+{
+    const auto& c = binomials();
+    for (int pick = 0; pick < 32; ++pick) {
         if (std::popcount(static_cast<unsigned>(pick)) != size) continue;
-        std::uint64_t subset = 0;
-        for (int i = 0; i < count; ++i)
-            if (pick >> i & 1) subset |= std::uint64_t(1) << numbers[i];
-        if (visit(subset)) return;
+        std::uint32_t rank = 0;
+        int position = 1;
+        for (int i = 0; i < 5; ++i)
+            if (pick >> i & 1) rank += c[numbers[i] - 1][position++];
+        if (visit(rank)) return;
     }
+}
+
+std::array<int, 5> ascending(std::uint64_t mask)
+{
+    std::array<int, 5> numbers{};
+    int count = 0;
+    for (int n = 1; n <= 42 && count < 5; ++n)
+        if (mask >> n & 1) numbers[count++] = n;
+    return numbers;
 }
 
 }  // namespace
@@ -64,7 +87,7 @@ void HistoryIndex::rebuild(DayCount start, DayCount end, int x)
     m_end = end;
     m_x = x;
     m_windowEmpty = true;
-    m_subsets.clear();
+    m_subsets.assign(x >= 1 && x <= 5 ? binomials()[42][x] : 0, false);
     m_irregular.clear();
     for (const DrawRecord& r : m_draws) {
         if (!inWindow(r, start, end)) continue;
@@ -73,8 +96,8 @@ void HistoryIndex::rebuild(DayCount start, DayCount end, int x)
         if (mask == 0) {
             m_irregular.push_back(&r);
         } else if (x >= 1 && x <= 5) {
-            forEachSubset(mask, x, [this](std::uint64_t subset) {
-                m_subsets.insert(subset);
+            forEachSubsetRank(ascending(mask), x, [this](std::uint32_t rank) {
+                m_subsets[rank] = true;
                 return false;
             });
         }
@@ -99,8 +122,8 @@ bool HistoryIndex::reaches(DayCount start, DayCount end, int x, const Candidate&
     }
     if (x > 5) return false;
     bool found = false;
-    forEachSubset(mask, x, [this, &found](std::uint64_t subset) {
-        found = m_subsets.count(subset) != 0;
+    forEachSubsetRank(ascending(mask), x, [this, &found](std::uint32_t rank) {
+        found = m_subsets[rank];
         return found;
     });
     return found;

@@ -5,7 +5,6 @@
 // whose cost per row does not grow with the history.
 #include <array>
 #include <cstdint>
-#include <unordered_set>
 #include <vector>
 
 #include "draws/draw_record.h"
@@ -37,8 +36,10 @@ private:
     DayCount m_start = 0, m_end = 0;
     int m_x = 0;
     bool m_windowEmpty = true;
-    std::unordered_set<std::uint64_t> m_subsets;  // x-number subsets of regular draws
-    std::vector<const DrawRecord*> m_irregular;   // draws with a number twice or outside 1..42
+    // One bit per x-number subset of 1..42 (by its rank): set when a regular
+    // draw of the window contains it.
+    std::vector<bool> m_subsets;
+    std::vector<const DrawRecord*> m_irregular;  // draws with a number twice or outside 1..42
 };
 
 }  // namespace kw

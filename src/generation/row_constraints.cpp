@@ -47,10 +47,10 @@ Candidate fiveOf(const CandidateRow& row)
     return {row[1], row[2], row[3], row[4], row[5]};
 }
 
-bool reaches(RowTestContext& c, DayCount start, DayCount end, int x, const CandidateRow& row)
+bool reaches(RowTestContext& c, HistoryIndex* index, DayCount start, DayCount end, int x, const CandidateRow& row)
 {
     const Candidate five = fiveOf(row);
-    return c.index ? c.index->reaches(start, end, x, five) : scanReaches(c.draws, start, end, x, five);
+    return index ? index->reaches(start, end, x, five) : scanReaches(c.draws, start, end, x, five);
 }
 
 }  // namespace
@@ -77,14 +77,14 @@ int primzahlen(const CandidateRow& row)
 bool Secheroderfuenfer(const CandidateRow& row, RowTestContext& c)
 {
     const MainState& s = c.state;
-    return !reaches(c, s.DateTimePicker2.date(), s.DateTimePicker1.date(), s.upDownPosition(6), row);
+    return !reaches(c, c.neverDrawnIndex, s.DateTimePicker2.date(), s.DateTimePicker1.date(), s.upDownPosition(6), row);
 }
 
 bool dreierodervierer(const CandidateRow& row, RowTestContext& c)
 {
     const MainState& s = c.state;
     const DayCount end = s.DateTimePicker1.date();
-    return !reaches(c, end - 14.0 * s.upDownPosition(18), end, s.upDownPosition(17), row);
+    return !reaches(c, c.recentIndex, end - 14.0 * s.upDownPosition(18), end, s.upDownPosition(17), row);
 }
 
 bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& c)
@@ -98,13 +98,20 @@ bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& c)
         bool violation = false;
         const bool everyRow = on(27);
         const int most = pos(3), least = pos(9);
+        const bool limitMost = on(3), limitLeast = on(24);
         for (std::uint64_t other : c.comparisonRows) {
             const int h = hitsWith(row, other);
             minHits = std::min(minHits, h);
             maxHits = std::max(maxHits, h);
-            if (everyRow && (h > most || h < least)) violation = true;
+            if (everyRow && (h > most || h < least)) {
+                violation = true;
+                break;  // refused whatever the other rows hold
+            }
+            // Without the every-row rule the answer is settled once one row is
+            // within the most and one within the least.
+            if (!everyRow && (!limitMost || minHits <= most) && (!limitLeast || maxHits >= least)) break;
         }
-        if ((on(3) && minHits > most) || (on(24) && maxHits < least) || violation) return false;
+        if ((limitMost && minHits > most) || (limitLeast && maxHits < least) || violation) return false;
     }
     if (on(8)) {
         bool pair = false;

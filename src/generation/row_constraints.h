@@ -24,7 +24,9 @@ struct RowTestContext {
     DrawSlots SecondLastDraw{};
     DrawSlots ThirdLastDraw{};
     const std::vector<DrawRecord>& draws;  // the history as read at the start of the run
-    HistoryIndex* index = nullptr;         // none: the plain scan
+    // One index per history test (each keeps its own window); none: the plain scan.
+    HistoryIndex* neverDrawnIndex = nullptr;
+    HistoryIndex* recentIndex = nullptr;
 };
 
 int CountEven(const CandidateRow& row);

@@ -29,11 +29,6 @@ void TForm5::setPortalName(const QString& portal)
     setWindowTitle(QStringLiteral("Übergabe des Tippscheins direkt an ") + portal);
 }
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent)
-{
-    setUp(this, "TForm6", QStringLiteral("Welche Zahlen für die Berechnung"));
-}
-
 TForm8::TForm8(QWidget* parent) : QDialog(parent)
 {
     setUp(this, "TForm8", QStringLiteral("Positionierung des Scheindruckes"));

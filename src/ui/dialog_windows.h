@@ -3,6 +3,8 @@
 // and lives as long as the main window; the Parts that use them fill them.
 #include <QDialog>
 
+#include "ui/number_selection_dialog.h"  // TForm6
+
 namespace kw {
 
 // Draw entry.
@@ -18,13 +20,6 @@ class TForm5 : public QDialog {
 public:
     explicit TForm5(QWidget* parent);
     void setPortalName(const QString& portal);
-};
-
-// Number selection for the generation run and the tip editing.
-class TForm6 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm6(QWidget* parent);
 };
 
 // Positioning of the slip printout.
