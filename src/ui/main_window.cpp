@@ -20,6 +20,8 @@
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "stats/statistics.h"
+#include "generation/number_pool.h"
+#include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
 #include "tips/tip_operations.h"
 #include "ui/tip_list_view.h"
@@ -206,6 +208,7 @@ void TForm1::createDialogs()
     m_form3 = new TForm3(this);
     m_form5 = new TForm5(this);
     m_form6 = new TForm6(this);
+    m_form6->attach(m_state.random, m_services.dialogs, m_services.clock);
     m_form8 = new TForm8(this);
     m_form9 = new TForm9(this);
     m_qksForm = new TQKSForm(this);
@@ -269,6 +272,12 @@ void TForm1::bindGeneration()
     auto* menu = findChild<QAction*>(QStringLiteral("Berechnen1"));
     menu->setEnabled(true);
     connect(menu, &QAction::triggered, this, &TForm1::Berechnen1Click);
+    for (int r = 1; r <= 12; ++r) {
+        auto* edit = m_tipPage->findChild<QToolButton*>(QStringLiteral("Tipp%1Edit").arg(r));
+        edit->setEnabled(true);
+        const QByteArray slot = "Tipp" + QByteArray::number(r) + "EditClick";
+        connect(edit, &QToolButton::clicked, this, [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
+    }
     connect(&m_state, &MainState::runChanged, this,
             [this] { m_tipPage->BitBtn4->setText(m_state.BitBtn4Caption); });
     connect(m_parameterPage, &ParameterPage::chartRequested, this, [this](const char* handler) {
@@ -289,6 +298,7 @@ RunHooks TForm1::runHooks()
         clock->restart();
     };
     hooks.showTipPage = [this] { m_pages->setCurrentIndex(0); };
+    hooks.selectNumbers = [this](NumberPool& pool) { return m_form6->selectPoolNumbers(pool, m_state.messages); };
     return hooks;
 }
 
@@ -322,6 +332,11 @@ void TForm1::Label28Click()
 void TForm1::SpeedButton13Click()
 {
     askLuckyNumber(m_state, m_services);
+}
+
+void TForm1::TippEdit(int row)
+{
+    m_form6->TippEdit(m_state.sheet, row, m_state.messages);
 }
 
 void TForm1::bindStatistics()

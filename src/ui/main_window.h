@@ -100,6 +100,20 @@ public slots:
     void Berechnen1Click();
     void Label28Click();
     void SpeedButton13Click();
+    // Editing a sheet row with the number selection.
+    void TippEdit(int row);
+    void Tipp1EditClick() { TippEdit(1); }
+    void Tipp2EditClick() { TippEdit(2); }
+    void Tipp3EditClick() { TippEdit(3); }
+    void Tipp4EditClick() { TippEdit(4); }
+    void Tipp5EditClick() { TippEdit(5); }
+    void Tipp6EditClick() { TippEdit(6); }
+    void Tipp7EditClick() { TippEdit(7); }
+    void Tipp8EditClick() { TippEdit(8); }
+    void Tipp9EditClick() { TippEdit(9); }
+    void Tipp10EditClick() { TippEdit(10); }
+    void Tipp11EditClick() { TippEdit(11); }
+    void Tipp12EditClick() { TippEdit(12); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

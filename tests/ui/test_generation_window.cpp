@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "support/window_fixture.h"
+#include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
 #include "ui/tip_page.h"
 
@@ -188,6 +189,51 @@ private slots:
         // A change of the state (the run's relaxation) shows in the control.
         s.setUpDownPosition(5, 3);
         QCOMPARE(p->upDown(5)->value(), 3);
+    }
+
+    // A row edited through the number selection: the checked numbers in order.
+    void rowEditThroughTheDialog()
+    {
+        WindowFixture f;
+        auto w = f.shownWindow();
+        TForm6* dialog = w->form6();
+        QString caption;
+        QTimer::singleShot(0, dialog, [&] {
+            caption = dialog->windowTitle();
+            for (int n : {41, 9, 3}) dialog->numberBox(n)->click();
+            dialog->BitBtn1->click();
+        });
+        w->findChild<QToolButton*>(QStringLiteral("Tipp2Edit"))->click();
+        QCOMPARE(caption, QStringLiteral("2. Tipp bearbeiten"));
+        QCOMPARE(w->tipPage()->edit(7)->text(), QStringLiteral("3"));
+        QCOMPARE(w->tipPage()->edit(8)->text(), QStringLiteral("9"));
+        QCOMPARE(w->tipPage()->edit(9)->text(), QStringLiteral("41"));
+        QVERIFY(w->tipPage()->edit(10)->text().isEmpty());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Zahlen für Berechnung wählen"));
+    }
+
+    // With the selection list on, the run shows the pool's counts; "Rechnen"
+    // rebuilds the pool from the boxes: only the numbers left checked are drawn.
+    void runWithTheSelectionDialog()
+    {
+        WindowFixture f;
+        f.writeDraws(history());
+        auto w = f.shownWindow();
+        w->parameterPage()->checkBox(20)->setChecked(true);
+        w->tipPage()->UpDown8->setValue(1);
+        TForm6* dialog = w->form6();
+        bool counted = false;
+        QTimer::singleShot(0, dialog, [&] {
+            counted = dialog->numberBox(42)->isChecked() && dialog->numberBox(42)->toolTip() == QStringLiteral("1");
+            for (int n = 1; n <= 42; ++n)
+                if (dialog->numberBox(n)->isChecked() != (n >= 30 && n <= 36)) dialog->numberBox(n)->click();
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+        });
+        w->tipPage()->BitBtn4->click();
+        QVERIFY(counted);
+        const QStringList row = sheetRows(*w);
+        QCOMPARE(row.size(), 1);
+        for (const QString& n : row.first().split(QLatin1Char(' '))) QVERIFY2(n.toInt() >= 30 && n.toInt() <= 36, qPrintable(row.first()));
     }
 
     void chartButtonsBesideTheOptions_data()
