@@ -159,7 +159,8 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
             return outcome;
         }
         HistoryIndex neverDrawn(*draws), recent(*draws);
-        RowTestContext context{state, comparison, last, secondLast, thirdLast, *draws, &neverDrawn, &recent};
+        SubsetBitmap shared;
+        RowTestContext context{state, comparison, last, secondLast, thirdLast, *draws, &neverDrawn, &recent, &shared};
 
         state.setStatusText(1, m.text(27));
         state.Berechnunglaeuft = true;

@@ -1,6 +1,5 @@
 #include "generation/history_index.h"
 
-#include <bit>
 
 namespace kw {
 
@@ -21,45 +20,6 @@ std::uint64_t regularMask(const DrawRecord& r)
         mask |= std::uint64_t(1) << n;
     }
     return mask;
-}
-
-// Binomial coefficients C(n, k) for n 0..42, k 0..5.
-const auto& binomials()
-{
-    static const auto table = [] {
-        std::array<std::array<std::uint32_t, 6>, 43> c{};
-        for (int n = 0; n <= 42; ++n) {
-            c[n][0] = 1;
-            for (int k = 1; k <= 5 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
-        }
-        return c;
-    }();
-    return table;
-}
-
-// Visits the rank of every size-subset of the five ascending numbers 1..42
-// (combinatorial number system: the sum of C(a_i - 1, i)) until visit returns true.
-template <typename Visit>
-void forEachSubsetRank(const std::array<int, 5>& numbers, int size, Visit visit)
-{
-    const auto& c = binomials();
-    for (int pick = 0; pick < 32; ++pick) {
-        if (std::popcount(static_cast<unsigned>(pick)) != size) continue;
-        std::uint32_t rank = 0;
-        int position = 1;
-        for (int i = 0; i < 5; ++i)
-            if (pick >> i & 1) rank += c[numbers[i] - 1][position++];
-        if (visit(rank)) return;
-    }
-}
-
-std::array<int, 5> ascending(std::uint64_t mask)
-{
-    std::array<int, 5> numbers{};
-    int count = 0;
-    for (int n = 1; n <= 42 && count < 5; ++n)
-        if (mask >> n & 1) numbers[count++] = n;
-    return numbers;
 }
 
 }  // namespace
@@ -87,7 +47,7 @@ void HistoryIndex::rebuild(DayCount start, DayCount end, int x)
     m_end = end;
     m_x = x;
     m_windowEmpty = true;
-    m_subsets.assign(x >= 1 && x <= 5 ? binomials()[42][x] : 0, false);
+    m_subsets.reset(x);
     m_irregular.clear();
     for (const DrawRecord& r : m_draws) {
         if (!inWindow(r, start, end)) continue;
@@ -95,11 +55,8 @@ void HistoryIndex::rebuild(DayCount start, DayCount end, int x)
         const std::uint64_t mask = regularMask(r);
         if (mask == 0) {
             m_irregular.push_back(&r);
-        } else if (x >= 1 && x <= 5) {
-            forEachSubsetRank(ascending(mask), x, [this](std::uint32_t rank) {
-                m_subsets[rank] = true;
-                return false;
-            });
+        } else {
+            m_subsets.addRow(mask);
         }
     }
 }
@@ -121,12 +78,7 @@ bool HistoryIndex::reaches(DayCount start, DayCount end, int x, const Candidate&
         mask |= std::uint64_t(1) << n;
     }
     if (x > 5) return false;
-    bool found = false;
-    forEachSubsetRank(ascending(mask), x, [this, &found](std::uint32_t rank) {
-        found = m_subsets[rank];
-        return found;
-    });
-    return found;
+    return m_subsets.containsSubsetOf(mask);
 }
 
 }  // namespace kw

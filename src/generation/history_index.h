@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "draws/draw_record.h"
+#include "generation/number_subsets.h"
 
 namespace kw {
 
@@ -38,7 +39,7 @@ private:
     bool m_windowEmpty = true;
     // One bit per x-number subset of 1..42 (by its rank): set when a regular
     // draw of the window contains it.
-    std::vector<bool> m_subsets;
+    SubsetBitmap m_subsets;
     std::vector<const DrawRecord*> m_irregular;  // draws with a number twice or outside 1..42
 };
 

@@ -53,6 +53,37 @@ bool reaches(RowTestContext& c, HistoryIndex* index, DayCount start, DayCount en
     return index ? index->reaches(start, end, x, five) : scanReaches(c.draws, start, end, x, five);
 }
 
+std::uint64_t distinctMask(const CandidateRow& row)
+{
+    std::uint64_t mask = 0;
+    for (int s = 1; s <= 5; ++s) {
+        if (row[s] < 1 || row[s] > 42 || (mask >> row[s] & 1)) return 0;
+        mask |= std::uint64_t(1) << row[s];
+    }
+    return mask;
+}
+
+// With "every row within the bounds" and no least number of matches, the match
+// test refuses exactly when some comparison row shares more than the most:
+// then a subset index answers it without walking the rows.
+bool everyRowFast(const CandidateRow& row, const RowTestContext& c)
+{
+    const MainState& s = c.state;
+    return c.comparisonIndex && s.checkBox(27) && s.upDownPosition(9) <= 0 && !c.comparisonRows.empty() &&
+           distinctMask(row) != 0;
+}
+
+bool refusedByEveryRowIndex(const CandidateRow& row, RowTestContext& c)
+{
+    const int shared = c.state.upDownPosition(3) + 1;
+    if (c.comparisonIndex->size() != shared) {
+        c.comparisonIndex->reset(shared);
+        c.comparisonIndexed = 0;
+    }
+    while (c.comparisonIndexed < c.comparisonRows.size()) c.comparisonIndex->addRow(c.comparisonRows[c.comparisonIndexed++]);
+    return shared <= 5 && c.comparisonIndex->containsSubsetOf(distinctMask(row));
+}
+
 }  // namespace
 
 int CountEven(const CandidateRow& row)
@@ -93,7 +124,9 @@ bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& c)
     const auto on = [&s](int box) { return s.checkBox(box); };
     const auto pos = [&s](int upDown) { return s.upDownPosition(upDown); };
 
-    if (r >= 2) {
+    if (r >= 2 && everyRowFast(row, c)) {
+        if (refusedByEveryRowIndex(row, c)) return false;
+    } else if (r >= 2) {
         int minHits = 6, maxHits = 0;
         bool violation = false;
         const bool everyRow = on(27);

@@ -7,6 +7,7 @@
 
 #include "draws/draw_record.h"
 #include "generation/history_index.h"
+#include "generation/number_subsets.h"
 
 namespace kw {
 
@@ -27,6 +28,9 @@ struct RowTestContext {
     // One index per history test (each keeps its own window); none: the plain scan.
     HistoryIndex* neverDrawnIndex = nullptr;
     HistoryIndex* recentIndex = nullptr;
+    // The comparison rows' subsets, kept up to date as rows are added; none: the scan.
+    SubsetBitmap* comparisonIndex = nullptr;
+    std::size_t comparisonIndexed = 0;
 };
 
 int CountEven(const CandidateRow& row);

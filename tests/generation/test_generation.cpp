@@ -1,4 +1,5 @@
 #include <QTest>
+#include <bit>
 #include <set>
 
 #include "generation/generation_run.h"
@@ -396,6 +397,45 @@ private slots:
             refused += expected;
         }
         QVERIFY(refused > 100 && refused < 2900);  // both answers occur
+    }
+
+    // The subset index of the comparison rows refuses exactly the rows the
+    // row-by-row match test refuses.
+    void comparisonIndexMatchesTheScan()
+    {
+        MainState state;
+        RandomGenerator random;
+        random.setSeed(5);
+        std::vector<DrawRecord> none;
+        std::vector<std::uint64_t> rows;
+        for (int i = 0; i < 300; ++i) {
+            std::uint64_t m = 0;
+            const int count = i % 17 == 0 ? 3 : 5;  // some short list lines
+            while (std::popcount(m) < count) m |= std::uint64_t(1) << (1 + random.random(i % 5 == 0 ? 50 : 42));
+            rows.push_back(i % 23 == 0 ? 0 : m);
+        }
+        SubsetBitmap index;
+        RowTestContext fast{state, rows, {}, {}, {}, none, nullptr, nullptr, &index};
+        RowTestContext plain{state, rows, {}, {}, {}, none, nullptr, nullptr, nullptr};
+        state.setCheckBox(18, false);
+        state.setUpDownPosition(1, 21);
+        state.setUpDownPosition(2, 239);
+        int refused = 0;
+        for (int t = 0; t < 4000; ++t) {
+            state.setUpDownPosition(3, t % 4);  // the most changes: the index follows
+            CandidateRow c{};
+            std::uint64_t used = 0;
+            for (int s = 1; s <= 5; ++s) {
+                do c[s] = 1 + random.random(42);
+                while (used >> c[s] & 1);
+                used |= std::uint64_t(1) << c[s];
+            }
+            std::sort(c.begin() + 1, c.begin() + 6);
+            const bool expected = RowAcceptable(c, 5, plain);
+            QCOMPARE(RowAcceptable(c, 5, fast), expected);
+            refused += !expected;
+        }
+        QVERIFY(refused > 200 && refused < 3800);
     }
 
     void luckyNumber_data()

@@ -1,0 +1,29 @@
+#pragma once
+// Sets of k of the numbers 1..42 as bits of one bitmap, indexed by their rank
+// in the combinatorial number system: "is any k-subset of this row contained in
+// one of those rows?" in a handful of lookups, however many rows there are.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace kw {
+
+class SubsetBitmap {
+public:
+    // Subsets of `size` numbers (1..5); anything else holds nothing.
+    void reset(int size);
+    int size() const { return m_size; }
+    // Marks every size-subset of the numbers 1..42 in mask (bits 1..42).
+    void addRow(std::uint64_t mask);
+    // Whether any size-subset of the numbers in mask was marked.
+    bool containsSubsetOf(std::uint64_t mask) const;
+
+private:
+    template <typename Visit>
+    void forEachSubsetRank(std::uint64_t mask, Visit visit) const;
+
+    int m_size = 0;
+    std::vector<bool> m_bits;
+};
+
+}  // namespace kw
