@@ -11,24 +11,10 @@ using namespace kw::test;
 
 namespace {
 
-// A history of a year of draws ending 30 June 2026.
+// A year of draws ending 30 June 2026.
 std::vector<DrawRecord> history()
 {
-    RandomGenerator random;
-    random.setSeed(17);
-    std::vector<DrawRecord> draws;
-    for (QDate day(2025, 7, 1); day <= QDate(2026, 6, 30); day = day.addDays(1)) {
-        DrawRecord r = makeDraw(day, {});
-        int placed = 0;
-        while (placed < 5) {
-            const int n = 1 + random.random(42);
-            bool taken = false;
-            for (int s = 1; s <= placed; ++s) taken = taken || r.slot(s) == n;
-            if (!taken) r.setSlot(++placed, n);
-        }
-        draws.push_back(r);
-    }
-    return draws;
+    return randomHistory(QDate(2025, 7, 1), QDate(2026, 6, 30), 17);
 }
 
 struct RunFixture : WindowFixture {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "draws/draw_file.h"
+#include "generation/random_generator.h"
 #include "support/fakes.h"
 #include "support/memory_settings_store.h"
 #include "ui/main_window.h"
@@ -20,6 +21,27 @@ inline DrawRecord makeDraw(const QDate& date, std::initializer_list<int> numbers
     int slot = 1;
     for (int n : numbers) r.setSlot(slot++, n);
     return r;
+}
+
+// One draw a day from first to last, five different numbers from the program's
+// generator with the given seed.
+inline std::vector<DrawRecord> randomHistory(QDate first, QDate last, std::uint32_t seed)
+{
+    RandomGenerator random;
+    random.setSeed(seed);
+    std::vector<DrawRecord> draws;
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        DrawRecord r = makeDraw(day, {});
+        int placed = 0;
+        while (placed < 5) {
+            const int n = 1 + random.random(42);
+            bool taken = false;
+            for (int s = 1; s <= placed; ++s) taken = taken || r.slot(s) == n;
+            if (!taken) r.setSlot(++placed, n);
+        }
+        draws.push_back(r);
+    }
+    return draws;
 }
 
 struct WindowFixture {

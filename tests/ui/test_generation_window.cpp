@@ -21,21 +21,30 @@ namespace {
 
 std::vector<DrawRecord> history()
 {
-    RandomGenerator random;
-    random.setSeed(3);
-    std::vector<DrawRecord> draws;
-    for (QDate day(2025, 1, 1); day <= QDate(2026, 8, 22); day = day.addDays(1)) {
-        DrawRecord r = makeDraw(day, {});
-        int placed = 0;
-        while (placed < 5) {
-            const int n = 1 + random.random(42);
-            bool taken = false;
-            for (int s = 1; s <= placed; ++s) taken = taken || r.slot(s) == n;
-            if (!taken) r.setSlot(++placed, n);
-        }
-        draws.push_back(r);
-    }
-    return draws;
+    return randomHistory(QDate(2025, 1, 1), QDate(2026, 8, 22), 3);
+}
+
+// Runs kugelwart-cli on the fixture's DataFolder with default settings.
+struct Companion {
+    int exitCode = -1;
+    QStringList lines;
+    QByteArray errors;
+};
+Companion runCompanion(const WindowFixture& f, const QStringList& arguments)
+{
+    QTemporaryDir config;
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("APPDATA"), f.appData.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    cli.setProcessEnvironment(env);
+    cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"), arguments);
+    Companion result;
+    if (!cli.waitForFinished(30000)) return result;
+    result.exitCode = cli.exitCode();
+    result.lines = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    result.errors = cli.readAllStandardError();
+    return result;
 }
 
 QStringList sheetRows(TForm1& w)
@@ -72,18 +81,10 @@ private slots:
         QVERIFY(!w->state().listView);  // the button hides the list again
         QCOMPARE(w->state().Gewinnzahlen.size(), 12);
 
-        QTemporaryDir config;
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("APPDATA"), f.appData.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        cli.setProcessEnvironment(env);
-        cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"),
-                  {QStringLiteral("generate"), QStringLiteral("--seed"), QStringLiteral("4711"), QStringLiteral("--rows"),
-                   QStringLiteral("12")});
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 0);
-        QStringList printed = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        Companion cli = runCompanion(f, {"generate", "--seed", "4711", "--rows", "12"});
+        QCOMPARE(cli.exitCode, 0);
+        QStringList printed = cli.lines;
+        QVERIFY(!printed.isEmpty());
         QCOMPARE(printed.takeLast(), QStringLiteral("Tipps wurden neu berechnet"));
         QCOMPARE(printed, rows);
     }
@@ -105,33 +106,18 @@ private slots:
         QFETCH(int, exitCode);
         WindowFixture f;
         f.writeDraws(history());
-        QTemporaryDir config;
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("APPDATA"), f.appData.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        cli.setProcessEnvironment(env);
-        cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"), arguments);
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), exitCode);
-        QVERIFY(!cli.readAllStandardError().isEmpty());
+        const Companion cli = runCompanion(f, arguments);
+        QCOMPARE(cli.exitCode, exitCode);
+        QVERIFY(!cli.errors.isEmpty());
     }
 
     void companionStatistics()
     {
         WindowFixture f;
         f.writeDraws({makeDraw(QDate(2025, 3, 2), {7, 8, 9, 20, 30})});
-        QTemporaryDir config;
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("APPDATA"), f.appData.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        cli.setProcessEnvironment(env);
-        cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"),
-                  {QStringLiteral("stats"), QStringLiteral("triples"), QStringLiteral("--start"), QStringLiteral("2025-03-01")});
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 0);
-        const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const Companion cli = runCompanion(f, {"stats", "triples", "--start", "2025-03-01"});
+        QCOMPARE(cli.exitCode, 0);
+        const QStringList& lines = cli.lines;
         QCOMPARE(lines.size(), 40 + 2);
         QCOMPARE(lines[6], QStringLiteral("7 1"));
         QCOMPARE(lines[7], QStringLiteral("8 0"));
