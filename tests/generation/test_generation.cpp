@@ -174,6 +174,36 @@ private slots:
         QCOMPARE(f.state.statusText(1), QStringLiteral("Min: 18  Max: 20  8"));
     }
 
+    // Every pair of consecutive numbers drawn exactly once: no pair is frequent
+    // (lo = hi = 1), every pair is rare.
+    void equalPairCounts()
+    {
+        std::vector<DrawRecord> draws;
+        QDate day(2022, 1, 1);
+        for (int k = 1; k <= 41; ++k, day = day.addDays(1)) {
+            DrawRecord r = makeDraw(day, {k, k + 1});
+            int placed = 2;
+            for (int n = 1; n <= 42 && placed < 5; ++n) {
+                bool apart = n < k - 1 || n > k + 2;
+                for (int s = 3; s <= placed; ++s) apart = apart && std::abs(r.slot(s) - n) > 1;
+                if (apart) r.setSlot(++placed, n);
+            }
+            draws.push_back(r);
+        }
+        GenFixture f(draws);
+        f.window(QDate(2021, 12, 31), QDate(2030, 1, 1));
+        f.plainPool();
+        f.state.setCheckBox(1, true);
+        f.state.setCheckBox(11, true);
+        const NumberPool pool = f.pool();
+        QCOMPARE(f.state.chart.minimum(), 1.0);
+        QCOMPARE(f.state.chart.maximum(), 1.0);
+        QCOMPARE(pool.PoolEnd, 43 + 82 - 1);
+        QCOMPARE(pool.PoolCount(1), 3);
+        QCOMPARE(pool.PoolCount(20), 3);
+        QCOMPARE(pool.PoolCount(42), 2);
+    }
+
     void overdueThresholds_data()
     {
         QTest::addColumn<int>("x");
