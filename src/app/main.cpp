@@ -1,5 +1,6 @@
 // Kugelwart: starts the main window on the real platform.
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include "platform/desktop_shell.h"
@@ -14,6 +15,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendels Kleinkugel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // The interface is German; without a locale of the user's own (C / POSIX),
+    // dates and weekdays follow it too.
+    if (QLocale::system().language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     kw::WidgetDialogs dialogs;
     kw::DesktopShell shell;
