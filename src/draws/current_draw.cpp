@@ -27,10 +27,10 @@ void showRecord(MainState& state, const DrawRecord& record, const QString& text)
     state.Label35 = state.Label29;
 }
 
-std::optional<std::vector<DrawRecord>> readDraws(MainState& state, Services& services)
+DrawHistory readDraws(MainState& state, Services& services)
 {
     QString error;
-    auto records = DrawFile(state.drawFilePath()).readAll(&error);
+    auto records = DrawFile(state.drawFilePath()).readShared(&error);
     if (!records) services.dialogs.notify(error, QStringLiteral("Fehler / Error"));
     return records;
 }
@@ -69,12 +69,21 @@ void selectDrawForDate(MainState& state, Services& services)
     state.aktDatum = std::round(state.DateTimePicker1.date());
     const auto records = readDraws(state, services);
     if (!records) return;
+    // The first record on or after the date, else the last one.
     int position = 0;
     const DrawRecord* shown = nullptr;
-    for (const DrawRecord& record : *records) {
-        ++position;
-        shown = &record;
-        if (record.datum >= state.aktDatum) break;
+    if (inDateOrder(records) && !records->empty()) {
+        const auto found = std::lower_bound(records->begin(), records->end(), state.aktDatum,
+                                            [](const DrawRecord& r, DayCount day) { return r.datum < day; });
+        const size_t index = std::min<size_t>(found - records->begin(), records->size() - 1);
+        position = static_cast<int>(index) + 1;
+        shown = &(*records)[index];
+    } else {
+        for (const DrawRecord& record : *records) {
+            ++position;
+            shown = &record;
+            if (record.datum >= state.aktDatum) break;
+        }
     }
     if (shown) {
         // The first record gets a blank more after its date; the selection ends with two.

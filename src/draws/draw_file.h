@@ -1,15 +1,27 @@
 #pragma once
 // The draw history on disk: a headerless sequence of 32-byte DrawRecords in
-// ascending date order. Nothing is cached: every call reads the file as it is now.
-// Failures return false and put "file: reason" into *error.
+// ascending date order. Every call reads the file as it is now: the records of
+// the last file read are kept only for as long as the file on disk is the very
+// same (device, inode, size, modification and change times) and only when it
+// was last changed more than two seconds before it was read, so an unchanged
+// file is not parsed again. Failures return false and put "file: reason" into *error.
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "draws/draw_record.h"
 
 namespace kw {
+
+// The records of a draw file as read; shared, never changed.
+using DrawHistory = std::shared_ptr<const std::vector<DrawRecord>>;
+
+// Whether no date is earlier than the one before it (and every date is a
+// number): the draws of a date range then form one stretch that a binary search
+// finds. Remembered for the history asked about last.
+bool inDateOrder(const DrawHistory& records);
 
 class DrawFile {
 public:
@@ -23,6 +35,8 @@ public:
 
     // Reads every record from the first one on.
     std::optional<std::vector<DrawRecord>> readAll(QString* error) const;
+    // The same records without a copy; null on failure.
+    DrawHistory readShared(QString* error) const;
     // Visits the records in order until visit returns false.
     bool scan(const std::function<bool(const DrawRecord&)>& visit, QString* error) const;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <memory>
 
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
@@ -18,6 +19,24 @@
 namespace kw {
 
 namespace {
+
+// The history indexes outlive a run while the history read stays the same, so
+// that repeated runs (those of the list view) do not build them again.
+struct HistoryIndexes {
+    DrawHistory draws;
+    std::unique_ptr<HistoryIndex> neverDrawn, recent;
+};
+
+HistoryIndexes& indexesFor(const DrawHistory& draws)
+{
+    static HistoryIndexes kept;
+    if (kept.draws != draws) {
+        kept.draws = draws;
+        kept.neverDrawn = std::make_unique<HistoryIndex>(*draws);
+        kept.recent = std::make_unique<HistoryIndex>(*draws);
+    }
+    return kept;
+}
 
 std::uint64_t maskOf(const int* numbers, int count)
 {
@@ -153,14 +172,15 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         }
 
         QString error;
-        const auto draws = DrawFile(state.drawFilePath()).readAll(&error);
+        const auto draws = DrawFile(state.drawFilePath()).readShared(&error);
         if (!draws) {
             services.dialogs.notify(error);
             return outcome;
         }
-        HistoryIndex neverDrawn(*draws), recent(*draws);
+        HistoryIndexes& indexes = indexesFor(draws);
         SubsetBitmap shared;
-        RowTestContext context{state, comparison, last, secondLast, thirdLast, *draws, &neverDrawn, &recent, &shared};
+        RowTestContext context{state,     comparison, last, secondLast, thirdLast, *draws, indexes.neverDrawn.get(),
+                               indexes.recent.get(), &shared};
 
         state.setStatusText(1, m.text(27));
         state.Berechnunglaeuft = true;

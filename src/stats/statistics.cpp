@@ -1,5 +1,6 @@
 #include "stats/statistics.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -34,10 +35,10 @@ Window readWindow(MainState& state)
     return {state.aktDatum, state.dfb};
 }
 
-std::optional<std::vector<DrawRecord>> loadDraws(MainState& state, Services& services)
+DrawHistory loadDraws(MainState& state, Services& services)
 {
     QString error;
-    auto draws = DrawFile(state.drawFilePath()).readAll(&error);
+    auto draws = DrawFile(state.drawFilePath()).readShared(&error);
     if (!draws) services.dialogs.notify(error);
     return draws;
 }
@@ -98,6 +99,45 @@ bool addNumberBars(ChartData& chart, const std::array<int, kNumbers + 1>& values
     return setRange(chart, 0, largest, smallest);
 }
 
+// For each number, 1 + the draws of the window after its last one there
+// (1 + all of them when it was not drawn).
+std::array<int, kNumbers + 1> overdueCounts(const std::vector<DrawRecord>& draws, const Window& window, bool inOrder)
+{
+    std::array<int, kNumbers + 1> due;
+    if (!inOrder) {
+        due.fill(1);
+        for (const DrawRecord& r : draws) {
+            if (!window.contains(r, false)) continue;
+            for (int& d : due) ++d;
+            for (int i = 1; i <= 5; ++i)
+                if (r.slot(i) <= kNumbers) due[r.slot(i)] = 1;
+        }
+        return due;
+    }
+    // In date order the window is one stretch: walk it back from its end until
+    // every number has been met.
+    const auto first = std::upper_bound(draws.begin(), draws.end(), window.start,
+                                        [](DayCount day, const DrawRecord& r) { return day < r.datum; });
+    const auto last = std::upper_bound(first, draws.end(), window.end,
+                                       [](DayCount day, const DrawRecord& r) { return day < r.datum; });
+    const int inWindow = static_cast<int>(last - first);
+    due.fill(0);
+    int met = 0, after = 0;
+    for (auto r = last; r != first && met < kNumbers; ++after) {
+        --r;
+        for (int i = 1; i <= 5; ++i) {
+            const int n = r->slot(i);
+            if (n >= 1 && n <= kNumbers && due[n] == 0) {
+                due[n] = 1 + after;
+                ++met;
+            }
+        }
+    }
+    for (int n = 1; n <= kNumbers; ++n)
+        if (due[n] == 0) due[n] = 1 + inWindow;
+    return due;
+}
+
 }  // namespace
 
 void frequencyChart(MainState& state, Services& services)
@@ -140,15 +180,7 @@ void overdueChart(MainState& state, Services& services)
     if (!draws) return;
     ChartData& chart = state.chart;
     chart.clear();
-    std::array<int, kNumbers + 1> due;
-    due.fill(1);
-    for (const DrawRecord& r : *draws) {
-        if (!window.contains(r, false)) continue;
-        for (int& d : due) ++d;
-        for (int i = 1; i <= 5; ++i)
-            if (r.slot(i) <= kNumbers) due[r.slot(i)] = 1;
-    }
-    addNumberBars(chart, due);
+    addNumberBars(chart, overdueCounts(*draws, window, inDateOrder(draws)));
     chart.setTitle(state.messages.text(34));
     chart.publish();
     state.requestChartPage();

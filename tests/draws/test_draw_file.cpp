@@ -1,7 +1,9 @@
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include "draws/draw_file.h"
 
@@ -34,6 +36,13 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void setAnHourAgo(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
 }
 
 #ifdef Q_OS_UNIX
@@ -154,6 +163,62 @@ private slots:
         int visited = 0;
         QVERIFY(!DrawFile(path).scan([&](const DrawRecord&) { return ++visited; }, &error));
         QCOMPARE(visited, 0);
+    }
+
+    // An unchanged file is not parsed again; any change, by this program or by
+    // another one writing the same number of bytes, is read afresh.
+    void changedFileIsReadAfresh()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ZahlenKK.dat"));
+        const DrawFile file(path);
+        QVERIFY(file.replace({draw(QDate(2024, 1, 3), {1, 2, 3, 4, 5})}, nullptr));
+        const DrawHistory fresh = file.readShared(nullptr);
+        QVERIFY(fresh);
+        QVERIFY(file.readShared(nullptr) != fresh);  // just written: not kept yet
+        setAnHourAgo(path);
+        const DrawHistory first = file.readShared(nullptr);
+        QCOMPARE(file.readShared(nullptr), first);
+
+        QVERIFY(file.append({draw(QDate(2024, 1, 4), {6, 7, 8, 9, 10})}, nullptr));
+        const DrawHistory appended = file.readShared(nullptr);
+        QCOMPARE(appended->size(), size_t(2));
+
+        setAnHourAgo(path);
+        QCOMPARE(file.readShared(nullptr), file.readShared(nullptr));
+        QByteArray bytes = readBytes(path);
+        bytes[8] = 42;  // slot 1 of the first draw, same size
+        writeBytes(path, bytes);
+        const DrawHistory edited = file.readShared(nullptr);
+        QCOMPARE(edited->size(), size_t(2));
+        QCOMPARE(edited->front().slot(1), 42);
+        QCOMPARE(file.readAll(nullptr)->front().slot(1), 42);
+
+        QVERIFY(QFile::remove(path));
+        QString error;
+        QVERIFY(!file.readShared(&error));
+        QVERIFY(error.contains(path));
+    }
+
+    void dateOrder_data()
+    {
+        QTest::addColumn<QList<int>>("days");
+        QTest::addColumn<bool>("ordered");
+        QTest::newRow("empty") << QList<int>{} << true;
+        QTest::newRow("ascending") << QList<int>{1, 2, 5} << true;
+        QTest::newRow("a date twice") << QList<int>{1, 2, 2, 3} << true;
+        QTest::newRow("one earlier") << QList<int>{1, 3, 2} << false;
+    }
+    void dateOrder()
+    {
+        QFETCH(QList<int>, days);
+        QFETCH(bool, ordered);
+        auto records = std::make_shared<std::vector<DrawRecord>>();
+        for (int d : days) records->push_back(draw(QDate(2024, 1, 1).addDays(d), {1, 2, 3, 4, 5}));
+        QCOMPARE(inDateOrder(records), ordered);
+        records->push_back(draw(QDate(2024, 1, 1), {1, 2, 3, 4, 5}));
+        records->back().datum = std::nan("");
+        QVERIFY(!inDateOrder(std::make_shared<std::vector<DrawRecord>>(*records)));
     }
 
     void scanStopsWhenAsked()

@@ -1,3 +1,5 @@
+#include <QDateTime>
+#include <QFile>
 #include <QTest>
 
 #include "generation/generation_run.h"
@@ -99,6 +101,54 @@ private slots:
         c.state.setUpDownPosition(8, 12);
         c.run();
         QVERIFY(c.rowText(1) != a.rowText(1) || c.rowText(2) != a.rowText(2));
+    }
+
+    // What a run keeps of the history for the next one is the file's: after the
+    // file changed (here by another program), a run gives the rows a first run
+    // on the changed file gives.
+    void nextRunReadsTheChangedHistory()
+    {
+        RunFixture a;
+        const auto settle = [](const QString& path) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        };
+        settle(a.drawFile());
+        a.state.setUpDownPosition(8, 12);
+        a.run();
+        a.run();  // the second run on the kept history
+        // The rows just generated become draws of last June.
+        std::vector<DrawRecord> changed;
+        for (int r = 1; r <= 12; ++r) {
+            QList<int> numbers;
+            for (const QString& cell : a.rowText(r).split(QLatin1Char(' '))) numbers << cell.toInt();
+            changed.push_back(makeDraw(QDate(2025, 6, r), {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]}));
+        }
+        const QStringList before = [&a] {
+            QStringList rows;
+            for (int r = 1; r <= 12; ++r) rows << a.rowText(r);
+            return rows;
+        }();
+        for (const DrawRecord& d : history()) changed.push_back(d);
+
+        QFile file(a.drawFile());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (const DrawRecord& d : changed) file.write(d.toBytes());
+        file.close();
+        settle(a.drawFile());
+        a.state.Gewinnzahlen.clear();
+        a.state.random.setSeed(12345);
+        a.run();
+
+        RunFixture fresh;
+        fresh.writeDraws(changed);
+        fresh.state.setUpDownPosition(8, 12);
+        fresh.run();
+        for (int r = 1; r <= 12; ++r) {
+            QCOMPARE(a.rowText(r), fresh.rowText(r));
+            QVERIFY(!before.contains(a.rowText(r)));  // a drawn row is never proposed
+        }
     }
 
     void lockedRows()

@@ -212,6 +212,38 @@ private slots:
         QCOMPARE(f.state.ChartKind, 3);
     }
 
+    void overdueFollowsTheDrawOrder_data()
+    {
+        QTest::addColumn<bool>("inOrder");
+        QTest::newRow("dates ascending") << true;
+        QTest::newRow("one draw out of order") << false;
+    }
+    // For every number: 1 + the window's draws after its last one, counted in the
+    // file's order, whatever the windows and whether the dates ascend.
+    void overdueFollowsTheDrawOrder()
+    {
+        QFETCH(bool, inOrder);
+        std::vector<DrawRecord> draws = randomHistory(QDate(2024, 1, 1), QDate(2024, 12, 31), 5);
+        if (!inOrder) std::swap(draws[100], draws[300]);
+        StatsFixture f(draws);
+        RandomGenerator random;
+        random.setSeed(8);
+        for (int round = 0; round < 40; ++round) {
+            const QDate start = QDate(2023, 12, 20).addDays(random.random(400));
+            const QDate end = start.addDays(random.random(round < 20 ? 30 : 400));
+            f.setWindow(start, end);
+            overdueChart(f.state, f.services);
+            std::array<int, 43> due;
+            due.fill(1);
+            for (const DrawRecord& r : draws) {
+                if (r.datum <= dayCountFromDate(start) || r.datum > dayCountFromDate(end)) continue;
+                for (int& d : due) ++d;
+                for (int i = 1; i <= 5; ++i) due[r.slot(i)] = 1;
+            }
+            for (int n = 1; n <= 42; ++n) QCOMPARE(f.bar(n), double(due[n]));
+        }
+    }
+
     void runCountsOfOneDraw()
     {
         StatsFixture f({makeDraw(QDate(2025, 3, 2), {7, 8, 9, 20, 30})}, QDate(2025, 3, 1));
