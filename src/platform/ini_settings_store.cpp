@@ -20,14 +20,20 @@ QString groupOf(const QString& keyPath)
 }  // namespace
 
 IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+    : m_settings(std::make_unique<QSettings>(filePath, filePath == QLatin1String(kCurrentUserRegistry)
+                                                           ? QSettings::NativeFormat
+                                                           : QSettings::IniFormat))
 {
 }
 
 QString IniSettingsStore::defaultFilePath()
 {
+#ifdef Q_OS_WIN
+    return QString::fromLatin1(kCurrentUserRegistry);
+#else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Quendel/Kleinkugel.ini");
+#endif
 }
 
 bool IniSettingsStore::keyExists(const QString& keyPath) const

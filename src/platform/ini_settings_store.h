@@ -1,7 +1,8 @@
 #pragma once
-// The settings store as an ini file (the platforms without a registry). Key paths
-// become groups; an ini file holds every value as text, so reads convert and
-// answer nullopt when the text does not fit the kind.
+// The settings store through QSettings: an ini file on the platforms without a
+// registry, the current user's registry branch on Windows. Key paths become
+// groups; an ini file holds every value as text, so reads convert and answer
+// nullopt when the text does not fit the kind.
 #include <QSettings>
 #include <memory>
 
@@ -11,8 +12,10 @@ namespace kw {
 
 class IniSettingsStore : public SettingsStore {
 public:
+    // The path of an ini file, or kCurrentUserRegistry for the Windows registry.
     explicit IniSettingsStore(const QString& filePath);
-    // The user's settings file: <config folder>/Quendel/Kleinkugel.ini.
+    static constexpr const char* kCurrentUserRegistry = "HKEY_CURRENT_USER";
+    // The user's settings: <config folder>/Quendel/Kleinkugel.ini, on Windows the registry.
     static QString defaultFilePath();
 
     bool keyExists(const QString& keyPath) const override;

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 #include "draws/day_count.h"
@@ -82,6 +83,12 @@ public:
     // Internet options.
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
+    QString DrawServer;  // the draw-data server's address; empty: none set
+    QString Lottoportal = QStringLiteral("Lottoland");
+
+    // The selected items of the two hidden "Eurozahlen Option" groups (0..2).
+    int radioGroup(int number) const { return m_radioGroup.at(number - 1); }
+    void setRadioGroup(int number, int item) { m_radioGroup.at(number - 1) = std::clamp(item, 0, 2); }
 
     MessageTable messages;
     RandomGenerator random;
@@ -120,6 +127,7 @@ private:
     std::array<int, kUpDownCount> m_upDownMaximum{};
     std::array<int, kUpDownCount> m_upDownMinimum{};
     std::array<bool, kCheckBoxCount> m_checkBox{};
+    std::array<int, 2> m_radioGroup{};
     std::array<QString, kStatusPanels> m_status;
 };
 

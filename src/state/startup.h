@@ -41,9 +41,13 @@ struct StartSettings {
     QStringList links;       // empty: the built-in addresses
 };
 inline const QString kSettingsKey = QStringLiteral("\\SOFTWARE\\Quendel\\Kleinkugel");
+// The address of the draw-data server, e.g. "http://host:port".
+inline const QString kDrawServerValue = QStringLiteral("Ziehungsdatenserver");
 
-// The values read from the settings so far: view, window size, parameters, proxy,
-// analysis start and the web addresses. Sets sortieren at its end.
+// Reads the main window's values: three guarded groups (view, check boxes, size
+// and language; up-downs, portal and tip cells; proxy), the radio groups between
+// them, sortieren set after the tip cells, then the analysis start, the draw
+// server and the web addresses. Positions are clamped into their ranges.
 StartSettings loadStartSettings(MainState& state, Services& services);
 // Writes back what loadStartSettings reads (the size only when given).
 void saveStartSettings(const MainState& state, Services& services, std::optional<QSize> size);

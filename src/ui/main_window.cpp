@@ -1,11 +1,15 @@
 #include "ui/main_window.h"
 
+#include <QScreen>
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QPushButton>
 #include <QSpinBox>
@@ -185,6 +189,8 @@ void TForm1::buildPages()
             [this](const QString& text) { m_state.ProxyHostEdit = text; });
     connect(m_internetPage->ProxyPortEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.ProxyPortEdit = text; });
+    connect(m_internetPage->Lottoportal, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { m_state.Lottoportal = text; });
 }
 
 void TForm1::buildStatusBar()
@@ -221,8 +227,10 @@ void TForm1::FormCreate()
 
     Groesse = height();
     const StartSettings saved = loadStartSettings(m_state, m_services);
-    if (saved.height) resize(width(), std::clamp(*saved.height, 240, 4000));
-    if (saved.width) resize(std::clamp(*saved.width, 320, 8000), height());
+    // A stored size never makes the window smaller than usable or larger than the screen.
+    const QSize room = screen() ? screen()->availableGeometry().size() : QSize(8000, 4000);
+    if (saved.height) resize(width(), std::clamp(*saved.height, 240, std::max(240, room.height())));
+    if (saved.width) resize(std::clamp(*saved.width, 320, std::max(320, room.width())), height());
     FormResize();
     m_productPage = saved.productPage.isEmpty() ? defaultProductPage() : saved.productPage;
     if (!saved.links.isEmpty()) {
@@ -402,6 +410,9 @@ void TForm1::showState()
     m_chartPage->DateTimePicker2->setDate(dateFromDayCount(m_state.DateTimePicker2.date()));
     m_internetPage->ProxyHostEdit->setText(m_state.ProxyHostEdit);
     m_internetPage->ProxyPortEdit->setText(m_state.ProxyPortEdit);
+    QComboBox* portal = m_internetPage->Lottoportal;
+    if (portal->findText(m_state.Lottoportal) < 0 && !m_state.Lottoportal.isEmpty()) portal->addItem(m_state.Lottoportal);
+    portal->setCurrentText(m_state.Lottoportal);
 }
 
 void TForm1::FormShow()

@@ -1,5 +1,6 @@
 #include "ui/parameter_page.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -132,10 +133,18 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
     // Extra numbers have no use in this game; the page stays hidden, its values are kept.
     QWidget* extra = page(pages, "TabSheet10", QStringLiteral("Eurozahlen"));
     auto* e = static_cast<QVBoxLayout*>(extra->layout());
-    for (const char* name : {"RadioGroup1", "RadioGroup2"}) {
-        auto* group = named(new QGroupBox(QStringLiteral("Eurozahlen Option"), extra), name);
+    for (int n = 1; n <= 2; ++n) {
+        auto* group = named(new QGroupBox(QStringLiteral("Eurozahlen Option"), extra),
+                            ("RadioGroup" + QByteArray::number(n)).constData());
         auto* groupLayout = new QVBoxLayout(group);
-        for (int i = 0; i < 3; ++i) groupLayout->addWidget(new QRadioButton(QString::number(i + 1), group));
+        auto* items = new QButtonGroup(group);
+        for (int i = 0; i < 3; ++i) {
+            auto* item = new QRadioButton(QString::number(i + 1), group);
+            items->addButton(item, i);
+            groupLayout->addWidget(item);
+        }
+        connect(items, &QButtonGroup::idClicked, this, [this, n](int item) { m_state.setRadioGroup(n, item); });
+        m_radioGroups.at(n - 1) = items;
         e->addWidget(group);
     }
     e->addWidget(line(extra, {box(extra, 16, QStringLiteral("16")), box(extra, 17, QStringLiteral("17")),
@@ -235,6 +244,7 @@ void ParameterPage::showState()
         const QSignalBlocker block(box);
         box->setChecked(m_state.checkBox(number));
     }
+    for (int n = 1; n <= 2; ++n) m_radioGroups.at(n - 1)->button(m_state.radioGroup(n))->setChecked(true);
     for (auto& [number, spin] : m_spins) {
         const QSignalBlocker block(spin);
         spin->setRange(m_state.upDownMinimum(number), m_state.upDownMaximum(number));

@@ -3,8 +3,10 @@
 // (spin box, its edit named as the program's edit field), bound both ways to the
 // state, and the buttons and labels beside the options that show a chart.
 #include <QWidget>
+#include <array>
 #include <map>
 
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QSpinBox;
@@ -41,6 +43,7 @@ private:
     MainState& m_state;
     std::map<int, QCheckBox*> m_boxes;
     std::map<int, QSpinBox*> m_spins;
+    std::array<QButtonGroup*, 2> m_radioGroups{};
     std::map<QObject*, const char*> m_chartLabels;
 };
 

@@ -8,6 +8,7 @@
 #include "state/data_folder.h"
 #include "state/main_state.h"
 #include "state/startup.h"
+#include "support/memory_settings_store.h"
 #include "support/window_fixture.h"
 
 using namespace kw;
@@ -242,6 +243,149 @@ private slots:
         MainState second;
         f.start(second);
         QCOMPARE(second.random.seed(), 4242u);
+    }
+
+    // A value of the wrong kind ends its guarded group: the values before it
+    // stay applied, the rest of the group keeps the design values, the other
+    // groups are read as usual.
+    void wrongKindEndsItsGroup_data()
+    {
+        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QStringList>("applied");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("a check box") << "Chekcbox5" << QStringList{"Chekcbox3", "RadioGroup2", "UpDown1", "Edit1", "ProxyHostEdit"}
+                                     << QStringList{"Chekcbox6", "Sprache"};
+        QTest::newRow("the language") << "Sprache" << QStringList{"Chekcbox31", "UpDown20", "ProxyPortEdit"} << QStringList{};
+        QTest::newRow("an up-down") << "UpDown3" << QStringList{"UpDown2", "Chekcbox6", "ProxyHostEdit", "DateTimePicker2"}
+                                    << QStringList{"UpDown4", "Lottoportal", "Edit1"};
+        QTest::newRow("a tip cell") << "Edit7" << QStringList{"Edit1", "Lottoportal", "ProxyPortEdit"} << QStringList{"Edit8", "Edit104"};
+        QTest::newRow("the proxy host") << "ProxyHostEdit" << QStringList{"Edit104", "DateTimePicker2"} << QStringList{"ProxyPortEdit"};
+        QTest::newRow("a radio group") << "RadioGroup1" << QStringList{"RadioGroup2", "UpDown1", "Edit1", "ProxyHostEdit"}
+                                       << QStringList{};
+    }
+    void wrongKindEndsItsGroup()
+    {
+        QFETCH(QString, wrong);
+        QFETCH(QStringList, applied);
+        QFETCH(QStringList, kept);
+        Fixture f;
+        f.settings.openKey(kSettingsKey, true);
+        // Values that differ from the design values.
+        f.settings.writeBool(QStringLiteral("Chekcbox3"), false);
+        f.settings.writeBool(QStringLiteral("Chekcbox6"), true);
+        f.settings.writeBool(QStringLiteral("Chekcbox31"), true);
+        f.settings.writeInteger(QStringLiteral("Sprache"), 4);
+        f.settings.writeInteger(QStringLiteral("RadioGroup2"), 1);
+        f.settings.writeInteger(QStringLiteral("UpDown1"), 60);
+        f.settings.writeInteger(QStringLiteral("UpDown2"), 100);
+        f.settings.writeInteger(QStringLiteral("UpDown4"), 3);
+        f.settings.writeInteger(QStringLiteral("UpDown20"), 3);
+        f.settings.writeString(QStringLiteral("Lottoportal"), QStringLiteral("Anderes"));
+        f.settings.writeString(QStringLiteral("Edit1"), QStringLiteral("7"));
+        f.settings.writeString(QStringLiteral("Edit8"), QStringLiteral("9"));
+        f.settings.writeString(QStringLiteral("Edit104"), QStringLiteral("3"));
+        f.settings.writeString(QStringLiteral("ProxyHostEdit"), QStringLiteral("proxy.example"));
+        f.settings.writeString(QStringLiteral("ProxyPortEdit"), QStringLiteral("8080"));
+        f.settings.writeDate(QStringLiteral("DateTimePicker2"), dayCountFromDate(QDate(2024, 5, 1)));
+        // The wrong kind: a date where a number or a text belongs.
+        f.settings.writeDate(wrong, 1.0);
+        MainState state;
+        f.start(state);
+
+        const auto differs = [&state](const QString& name) {
+            if (name == "Chekcbox3") return !state.checkBox(3);
+            if (name == "Chekcbox6") return state.checkBox(6);
+            if (name == "Chekcbox31") return state.checkBox(31);
+            if (name == "Sprache") return state.Sprache == 4;
+            if (name == "RadioGroup1") return state.radioGroup(1) != 0;
+            if (name == "RadioGroup2") return state.radioGroup(2) == 1;
+            if (name == "UpDown1") return state.upDownPosition(1) == 60;
+            if (name == "UpDown2") return state.upDownPosition(2) == 100;
+            if (name == "UpDown4") return state.upDownPosition(4) == 3;
+            if (name == "UpDown20") return state.upDownPosition(20) == 3;
+            if (name == "Lottoportal") return state.Lottoportal == "Anderes";
+            if (name == "Edit1") return state.sheet.cell(1) == "7";
+            if (name == "Edit8") return state.sheet.cell(8) == "9";
+            if (name == "Edit104") return state.sheet.cell(104) == "3";
+            if (name == "ProxyHostEdit") return state.ProxyHostEdit == "proxy.example";
+            if (name == "ProxyPortEdit") return state.ProxyPortEdit == "8080";
+            if (name == "DateTimePicker2") return state.DateTimePicker2.date() == dayCountFromDate(QDate(2024, 5, 1));
+            qFatal("no check for %s", qPrintable(name));
+        };
+        for (const QString& name : applied) QVERIFY2(differs(name), qPrintable(name + " not applied"));
+        for (const QString& name : kept) QVERIFY2(!differs(name), qPrintable(name + " applied"));
+        QVERIFY(state.sortieren);
+    }
+
+    // Every value written at close is read back at the next start.
+    void savedValuesComeBack()
+    {
+        Fixture f;
+        MainState before;
+        f.start(before);
+        before.listView = true;
+        before.setCheckBox(1, true);
+        before.setCheckBox(31, true);
+        before.setUpDownMaximum(6, 7);
+        before.setUpDownPosition(6, 7);
+        before.setUpDownPosition(7, 30000);
+        before.setUpDownPosition(18, 128);
+        before.Sprache = 3;
+        before.setRadioGroup(1, 2);
+        before.Lottoportal = QStringLiteral("Anderes");
+        before.sheet.setCell(12, 1, QStringLiteral("42"));
+        before.sheet.setCell(12, 7, QStringLiteral("10"));
+        before.sheet.setCell(3, 5, QStringLiteral("17"));
+        before.ProxyHostEdit = QStringLiteral("proxy.example");
+        before.ProxyPortEdit = QStringLiteral("3128");
+        before.DrawServer = QStringLiteral("http://127.0.0.1:8080");
+        before.DateTimePicker2.setDate(dayCountFromDate(QDate(2022, 2, 2)));
+        saveStartSettings(before, f.services, QSize(900, 650));
+
+        MainState after;
+        f.start(after);
+        QVERIFY(after.listView);
+        for (int n = 1; n <= kCheckBoxCount; ++n) QCOMPARE(after.checkBox(n), before.checkBox(n));
+        for (int n = 1; n <= kUpDownCount; ++n) QCOMPARE(after.upDownPosition(n), before.upDownPosition(n));
+        for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) QCOMPARE(after.sheet.cell(edit), before.sheet.cell(edit));
+        QCOMPARE(after.sheet.cell(12, 7), QStringLiteral("10"));
+        QCOMPARE(after.Sprache, 3);
+        QCOMPARE(after.radioGroup(1), 2);
+        QCOMPARE(after.Lottoportal, QStringLiteral("Anderes"));
+        QCOMPARE(after.ProxyHostEdit, QStringLiteral("proxy.example"));
+        QCOMPARE(after.ProxyPortEdit, QStringLiteral("3128"));
+        QCOMPARE(after.DrawServer, QStringLiteral("http://127.0.0.1:8080"));
+        QCOMPARE(after.DateTimePicker2.date(), dayCountFromDate(QDate(2022, 2, 2)));
+        QCOMPARE(f.settings.mainValue(QStringLiteral("Chekcbox1"))->kind, MemorySettingsStore::Kind::Integer);
+        QCOMPARE(f.settings.mainValue(QStringLiteral("DateTimePicker2"))->kind, MemorySettingsStore::Kind::Date);
+        QVERIFY(!f.settings.mainValue(QStringLiteral("Chekcbox21")));
+    }
+
+    // Absurd values start the program with values inside every range.
+    void absurdValuesEndInRange()
+    {
+        Fixture f;
+        f.settings.openKey(kSettingsKey, true);
+        f.settings.writeInteger(QStringLiteral("UpDown1"), -7);
+        f.settings.writeInteger(QStringLiteral("UpDown7"), 999999);
+        f.settings.writeInteger(QStringLiteral("UpDown6"), 7);  // above the maximum without CheckBox31
+        f.settings.writeInteger(QStringLiteral("Chekcbox31"), 0);
+        f.settings.writeInteger(QStringLiteral("RadioGroup2"), 77);
+        f.settings.writeString(QStringLiteral("Edit1"), QStringLiteral("43"));
+        f.settings.writeString(QStringLiteral("Edit2"), QStringLiteral("07"));
+        f.settings.writeString(QStringLiteral("Edit6"), QStringLiteral("11"));
+        f.settings.writeString(QStringLiteral("Ansicht"), QStringLiteral("abc"));
+        MainState state;
+        f.start(state);
+        QCOMPARE(state.upDownPosition(1), 21);
+        QCOMPARE(state.upDownPosition(7), 30000);
+        QCOMPARE(state.LaufMax, 30000 * 1000);
+        QCOMPARE(state.upDownPosition(6), 5);
+        QCOMPARE(state.radioGroup(2), 2);
+        QCOMPARE(state.sheet.cell(1), QString());
+        QCOMPARE(state.sheet.cell(2), QStringLiteral("7"));
+        QCOMPARE(state.sheet.cell(6), QString());  // star numbers end at 10
+        QVERIFY(!state.listView);
     }
 
     void upDownPositionsStayInRange()

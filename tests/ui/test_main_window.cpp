@@ -7,6 +7,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -190,13 +195,13 @@ private slots:
     {
         Fixture f;
         f.settings.openKey(kSettingsKey, true);
-        f.settings.writeInteger(QStringLiteral("height"), 2 * kDesignHeight);
-        f.settings.writeInteger(QStringLiteral("width"), 1100);
+        f.settings.writeInteger(QStringLiteral("height"), kDesignHeight * 11 / 10);
+        f.settings.writeInteger(QStringLiteral("width"), 780);
         auto w = f.window();
-        QCOMPARE(w->height(), 2 * kDesignHeight);
-        QCOMPARE(w->width(), 1100);
-        QCOMPARE(w->Groesse, 2 * kDesignHeight);
-        QCOMPARE(zoomOf(w->pageControl()), 2.0);
+        QCOMPARE(w->height(), kDesignHeight * 11 / 10);
+        QCOMPARE(w->width(), 780);
+        QCOMPARE(w->Groesse, kDesignHeight * 11 / 10);
+        QCOMPARE(zoomOf(w->pageControl()), 1.1);
     }
 
     void closeSavesSizeAndDates()
@@ -221,6 +226,57 @@ private slots:
         QCOMPARE(child<QDateEdit>(again.get(), "DateTimePicker2")->date(), QDate(2025, 3, 1));
         QCOMPARE(child<QLineEdit>(again.get(), "ProxyPortEdit")->text(), QStringLiteral("3128"));
         QCOMPARE(again->state().aktDatum, dayCountFromDate(QDate(2025, 3, 1)));
+    }
+
+    // What the user set on the pages is there again after closing and reopening.
+    void reopenedWindowRestoresThePages()
+    {
+        Fixture f;
+        {
+            auto w = f.shownWindow();
+            child<QCheckBox>(w.get(), "CheckBox1")->setChecked(true);
+            child<QCheckBox>(w.get(), "CheckBox3")->setChecked(false);
+            child<QSpinBox>(w.get(), "UpDown1")->setValue(77);
+            child<QSpinBox>(w.get(), "UpDown7")->setValue(12);
+            child<QPushButton>(w.get(), "Listenansicht")->click();
+            QTest::keyClicks(child<QLineEdit>(w.get(), "Edit1"), QStringLiteral("5"));
+            QTest::keyClicks(child<QLineEdit>(w.get(), "Edit78"), QStringLiteral("41"));
+            child<QGroupBox>(w.get(), "RadioGroup2")->findChildren<QRadioButton*>().at(2)->click();
+            w->state().Sprache = 5;
+            w->close();
+        }
+        auto again = f.shownWindow();
+        QVERIFY(child<QCheckBox>(again.get(), "CheckBox1")->isChecked());
+        QVERIFY(!child<QCheckBox>(again.get(), "CheckBox3")->isChecked());
+        QCOMPARE(child<QSpinBox>(again.get(), "UpDown1")->value(), 77);
+        QCOMPARE(again->state().LaufMax, 12000);
+        QCOMPARE(child<QLineEdit>(again.get(), "Edit1")->text(), QStringLiteral("5"));
+        QCOMPARE(child<QLineEdit>(again.get(), "Edit78")->text(), QStringLiteral("41"));
+        QVERIFY(child<QGroupBox>(again.get(), "RadioGroup2")->findChildren<QRadioButton*>().at(2)->isChecked());
+        QVERIFY(again->state().listView);
+        QCOMPARE(again->state().Sprache, 5);
+    }
+
+    // A stored size beyond reason still gives a window that fits the screen.
+    void absurdSizeFitsTheScreen_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("width");
+        QTest::newRow("huge") << 100000 << 100000;
+        QTest::newRow("negative") << -5 << -300;
+    }
+    void absurdSizeFitsTheScreen()
+    {
+        QFETCH(int, height);
+        QFETCH(int, width);
+        Fixture f;
+        f.settings.openKey(kSettingsKey, true);
+        f.settings.writeInteger(QStringLiteral("height"), height);
+        f.settings.writeInteger(QStringLiteral("width"), width);
+        auto w = f.window();
+        const QSize room = w->screen()->availableGeometry().size();
+        QVERIFY2(w->height() >= 240 && w->height() <= room.height(), qPrintable(QString::number(w->height())));
+        QVERIFY2(w->width() >= 320 && w->width() <= room.width(), qPrintable(QString::number(w->width())));
     }
 
     void closeWhileMaximisedKeepsSavedSize()
