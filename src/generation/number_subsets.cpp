@@ -1,6 +1,8 @@
 #include "generation/number_subsets.h"
 
+#include <array>
 #include <bit>
+#include <vector>
 
 namespace kw {
 
@@ -28,21 +30,35 @@ void SubsetBitmap::reset(int size)
     m_bits.assign(size >= 1 && size <= 5 ? binomials()[42][size] : 0, false);
 }
 
+namespace {
+
+// For count 0..5 and size 0..5: the ways to pick size of count positions, each
+// as a bit set of the positions, in ascending order.
+const std::vector<unsigned>& picks(int count, int size)
+{
+    static const auto table = [] {
+        std::array<std::array<std::vector<unsigned>, 6>, 6> t;
+        for (int c = 0; c <= 5; ++c)
+            for (unsigned pick = 0; pick < (1u << c); ++pick) t[c][std::popcount(pick)].push_back(pick);
+        return t;
+    }();
+    return table[count][size];
+}
+
+}  // namespace
+
 template <typename Visit>
 void SubsetBitmap::forEachSubsetRank(std::uint64_t mask, Visit visit) const
 {
     if (m_size < 1 || m_size > 5) return;
-    int numbers[42];
+    constexpr std::uint64_t kNumbers = ((std::uint64_t(1) << 43) - 1) & ~std::uint64_t(1);  // 1..42
+    mask &= kNumbers;
+    int numbers[5];
     int count = 0;
-    for (int n = 1; n <= 42; ++n)
-        if (mask >> n & 1) numbers[count++] = n;
-    if (count < m_size || count > 5) {
-        if (count > 5) count = 5;  // rows hold five numbers at most
-        if (count < m_size) return;
-    }
+    for (; mask != 0 && count < 5; mask &= mask - 1) numbers[count++] = std::countr_zero(mask);  // rows hold five at most
+    if (count < m_size) return;
     const auto& c = binomials();
-    for (unsigned pick = 0; pick < (1u << count); ++pick) {
-        if (std::popcount(pick) != m_size) continue;
+    for (const unsigned pick : picks(count, m_size)) {
         std::uint32_t rank = 0;
         int position = 1;
         for (int i = 0; i < count; ++i)
