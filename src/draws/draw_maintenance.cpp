@@ -51,7 +51,8 @@ std::vector<DrawRecord> placedInOrder(const std::vector<DrawRecord>& kept,
             result.push_back(incoming[next++]);
         result.push_back(record);
     }
-    result.insert(result.end(), incoming.begin() + static_cast<std::ptrdiff_t>(next), incoming.end());
+    result.insert(result.end(), incoming.begin() + static_cast<std::ptrdiff_t>(next),
+                  incoming.end());
     return result;
 }
 
@@ -132,7 +133,8 @@ void sortDrawNumbers(DrawRecord& record)
     std::sort(record.zahlen.begin(), record.zahlen.begin() + 5);
 }
 
-std::vector<DrawRecord> withDrawStored(const std::vector<DrawRecord>& records, const DrawRecord& record)
+std::vector<DrawRecord> withDrawStored(const std::vector<DrawRecord>& records,
+                                       const DrawRecord& record)
 {
     return placedInOrder(withoutDate(records, record.datum), {record});
 }
@@ -149,7 +151,8 @@ std::vector<DrawRecord> withoutDate(const std::vector<DrawRecord>& records, DayC
 QString exportLine(const DrawRecord& record)
 {
     QString line = dateFromDayCount(record.datum).toString(QStringLiteral("yyyyMMdd"));
-    for (int slot : {1, 2, 3, 4, 5, 7, 8}) line += QLatin1Char(',') + QString::number(record.slot(slot));
+    for (int slot : {1, 2, 3, 4, 5, 7, 8})
+        line += QLatin1Char(',') + QString::number(record.slot(slot));
     return line;
 }
 
@@ -180,7 +183,8 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
         } else if (n == 6 && iso.match(fields[0]).hasMatch()) {
             date = dateOf(fields[0], {"yyyy-MM-dd"});
             numbers = fields.mid(1);
-        } else if (n == 7 && running.match(fields[0]).hasMatch() && fields[1].contains(QLatin1Char('.'))) {
+        } else if (n == 7 && running.match(fields[0]).hasMatch() &&
+                   fields[1].contains(QLatin1Char('.'))) {
             date = dateOf(fields[1], {"dd.MM.yyyy", "d.M.yyyy"});
             numbers = fields.mid(2);
         } else {
@@ -221,7 +225,9 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
     for (int i = 0; i < stars.size(); ++i) {
         const auto value = smallNumber(stars[i]);
         if (!value || *value > starMaximum) {
-            result.error = QStringLiteral("Sternzahl \"%1\" außerhalb von 0 bis %2").arg(stars[i]).arg(starMaximum);
+            result.error = QStringLiteral("Sternzahl \"%1\" außerhalb von 0 bis %2")
+                               .arg(stars[i])
+                               .arg(starMaximum);
             return result;
         }
         record.setSlot(7 + i, *value);
@@ -234,9 +240,9 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
 int countDiffering(const std::vector<DrawRecord>& stored, const std::vector<ImportedDraw>& imported)
 {
     const auto byDate = indexByDate(stored);
-    return static_cast<int>(std::count_if(imported.begin(), imported.end(), [&](const ImportedDraw& d) {
-        return classify(byDate, stored, d) == Match::Differs;
-    }));
+    return static_cast<int>(std::count_if(
+        imported.begin(), imported.end(),
+        [&](const ImportedDraw& d) { return classify(byDate, stored, d) == Match::Differs; }));
 }
 
 ImportMerge mergeImported(const std::vector<DrawRecord>& stored,
@@ -248,30 +254,30 @@ ImportMerge mergeImported(const std::vector<DrawRecord>& stored,
     std::vector<DrawRecord> incoming;
     for (const ImportedDraw& draw : imported) {
         switch (classify(byDate, stored, draw)) {
-        case Match::New:
-            ++merge.added;
-            incoming.push_back(draw.record);
-            break;
-        case Match::Same:
-            ++merge.unchanged;
-            break;
-        case Match::Differs: {
-            if (!replaceDiffering) {
-                ++merge.kept;
+            case Match::New:
+                ++merge.added;
+                incoming.push_back(draw.record);
+                break;
+            case Match::Same:
+                ++merge.unchanged;
+                break;
+            case Match::Differs: {
+                if (!replaceDiffering) {
+                    ++merge.kept;
+                    break;
+                }
+                const qint64 key = dayKey(draw.record.datum);
+                DrawRecord record = stored[byDate.at(key).front()];
+                for (int i = 1; i <= 5; ++i) record.setSlot(i, draw.record.slot(i));
+                if (draw.hasStars) {
+                    record.setSlot(7, draw.record.slot(7));
+                    record.setSlot(8, draw.record.slot(8));
+                }
+                replacedDates.insert(key);
+                incoming.push_back(record);
+                ++merge.replaced;
                 break;
             }
-            const qint64 key = dayKey(draw.record.datum);
-            DrawRecord record = stored[byDate.at(key).front()];
-            for (int i = 1; i <= 5; ++i) record.setSlot(i, draw.record.slot(i));
-            if (draw.hasStars) {
-                record.setSlot(7, draw.record.slot(7));
-                record.setSlot(8, draw.record.slot(8));
-            }
-            replacedDates.insert(key);
-            incoming.push_back(record);
-            ++merge.replaced;
-            break;
-        }
         }
     }
     std::vector<DrawRecord> kept;
@@ -374,7 +380,8 @@ void importDraws(MainState& state, Services& services)
             line.error = QStringLiteral("Datum schon in einer früheren Zeile");
         if (!line.error.isEmpty()) {
             if (++rejected == 1)
-                firstRejected = QStringLiteral("Zeile %1: \"%2\" (%3)").arg(i + 1).arg(text, line.error);
+                firstRejected =
+                    QStringLiteral("Zeile %1: \"%2\" (%3)").arg(i + 1).arg(text, line.error);
             continue;
         }
         draws.push_back({*line.record, line.hasStars});
@@ -399,12 +406,14 @@ void importDraws(MainState& state, Services& services)
         if (merge->added + merge->replaced > 0 && !rewrite(file, merge->records, services)) return;
     }
 
-    QString report = QStringLiteral("%1:\n%2 Ziehungen hinzugefügt\n%3 ersetzt\n%4 unverändert\n%5 Zeilen abgelehnt")
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(merge->added)
-                         .arg(merge->replaced)
-                         .arg(merge->unchanged)
-                         .arg(rejected);
+    QString report =
+        QStringLiteral(
+            "%1:\n%2 Ziehungen hinzugefügt\n%3 ersetzt\n%4 unverändert\n%5 Zeilen abgelehnt")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(merge->added)
+            .arg(merge->replaced)
+            .arg(merge->unchanged)
+            .arg(rejected);
     if (merge->kept > 0)
         report += QStringLiteral("\n%1 abweichende Ziehungen behalten").arg(merge->kept);
     if (rejected > 0) report += QStringLiteral("\nErste abgelehnte ") + firstRejected;

@@ -63,7 +63,8 @@ struct ImportedDraw {
 ImportMerge mergeImported(const std::vector<DrawRecord>& stored,
                           const std::vector<ImportedDraw>& imported, bool replaceDiffering);
 // How many imported draws differ from what is stored for their date.
-int countDiffering(const std::vector<DrawRecord>& stored, const std::vector<ImportedDraw>& imported);
+int countDiffering(const std::vector<DrawRecord>& stored,
+                   const std::vector<ImportedDraw>& imported);
 
 // BitBtn8Click: edit is the entry dialog, started with the proposal; it returns
 // the dialog's date and eight positions, or nothing when it was aborted.

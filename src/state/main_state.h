@@ -82,8 +82,10 @@ public:
 
     // The window's save and open dialogs, shared by several operations: each sets
     // filter and extension for its own use and puts them back; the last file name stays.
-    FileDialogRequest SaveDialog1{{}, {}, QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt"), {}};
-    FileDialogRequest OpenDialog1{{}, {}, QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt"), {}};
+    FileDialogRequest SaveDialog1{
+        {}, {}, QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt"), {}};
+    FileDialogRequest OpenDialog1{
+        {}, {}, QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt"), {}};
 
     // Internet options.
     QString ProxyHostEdit;

@@ -300,9 +300,11 @@ void TForm1::bindMaintenance()
         auto* button = m_tipPage->findChild<QToolButton*>(QLatin1String(name));
         button->setEnabled(true);
         const QByteArray slot = QByteArray(name) + "Click";
-        connect(button, &QToolButton::clicked, this, [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
+        connect(button, &QToolButton::clicked, this,
+                [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
     }
-    connect(m_tipPage->Gewinnzahlen, &TipListView::listDoubleClicked, this, &TForm1::GewinnzahlenDblClick);
+    connect(m_tipPage->Gewinnzahlen, &TipListView::listDoubleClicked, this,
+            &TForm1::GewinnzahlenDblClick);
 }
 
 void TForm1::BitBtn8Click()

@@ -55,8 +55,10 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("expected");
         QTest::newRow("empty history") << Draws{} << QDate(2025, 3, 3) << "23.3.:1 2 3 4 5 6 1 2";
-        QTest::newRow("the draw of the date") << marchDraws() << QDate(2025, 3, 3) << "3.3.:6 7 8 9 10 0 0 0";
-        QTest::newRow("no draw that day: the last") << marchDraws() << QDate(2025, 3, 2) << "5.3.:3 11 19 27 40 0 0 0";
+        QTest::newRow("the draw of the date")
+            << marchDraws() << QDate(2025, 3, 3) << "3.3.:6 7 8 9 10 0 0 0";
+        QTest::newRow("no draw that day: the last")
+            << marchDraws() << QDate(2025, 3, 2) << "5.3.:3 11 19 27 40 0 0 0";
     }
     void entryProposal()
     {
@@ -96,10 +98,11 @@ private slots:
             << "23.3.:1 2 3 4 5 6 1 2 | 1.3.:1 2 3 4 5 0 0 0 | 3.3.:6 7 8 9 10 0 0 0 | "
                "5.3.:3 11 19 27 40 0 0 0";
         QTest::newRow("a doubled date becomes one record")
-            << Draws{march(1, {1, 2, 3, 4, 5}), march(3, {6, 7, 8, 9, 10}), march(3, {7, 8, 9, 10, 11})}
-            << march(3, {30, 31, 32, 33, 34})
-            << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:30 31 32 33 34 0 0 0";
-        QTest::newRow("into an empty history") << Draws{} << march(3, {1, 2, 3, 4, 5}) << "3.3.:1 2 3 4 5 0 0 0";
+            << Draws{march(1, {1, 2, 3, 4, 5}), march(3, {6, 7, 8, 9, 10}),
+                     march(3, {7, 8, 9, 10, 11})}
+            << march(3, {30, 31, 32, 33, 34}) << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:30 31 32 33 34 0 0 0";
+        QTest::newRow("into an empty history")
+            << Draws{} << march(3, {1, 2, 3, 4, 5}) << "3.3.:1 2 3 4 5 0 0 0";
     }
     void storeInDateOrder()
     {
@@ -121,11 +124,12 @@ private slots:
         QTest::addColumn<Draws>("records");
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("doubled date") << Draws{march(1, {1, 2, 3, 4, 5}), march(3, {6, 7, 8, 9, 10}),
-                                               march(3, {7, 8, 9, 10, 11}), march(5, {1, 2, 3, 4, 6})}
-                                      << QDate(2025, 3, 3)
-                                      << "1.3.:1 2 3 4 5 0 0 0 | 5.3.:1 2 3 4 6 0 0 0";
-        QTest::newRow("the only draw") << Draws{march(1, {1, 2, 3, 4, 5})} << QDate(2025, 3, 1) << "";
+        QTest::newRow("doubled date")
+            << Draws{march(1, {1, 2, 3, 4, 5}), march(3, {6, 7, 8, 9, 10}),
+                     march(3, {7, 8, 9, 10, 11}), march(5, {1, 2, 3, 4, 6})}
+            << QDate(2025, 3, 3) << "1.3.:1 2 3 4 5 0 0 0 | 5.3.:1 2 3 4 6 0 0 0";
+        QTest::newRow("the only draw")
+            << Draws{march(1, {1, 2, 3, 4, 5})} << QDate(2025, 3, 1) << "";
         QTest::newRow("a date not stored") << marchDraws() << QDate(2025, 3, 2)
                                            << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:6 7 8 9 10 0 0 0 | "
                                               "5.3.:3 11 19 27 40 0 0 0";
@@ -142,9 +146,11 @@ private slots:
     {
         QTest::addColumn<DrawRecord>("record");
         QTest::addColumn<QString>("line");
-        QTest::newRow("no stars") << draw(QDate(2024, 1, 5), {3, 11, 19, 27, 40}) << "20240105,3,11,19,27,40,0,0";
+        QTest::newRow("no stars") << draw(QDate(2024, 1, 5), {3, 11, 19, 27, 40})
+                                  << "20240105,3,11,19,27,40,0,0";
         QTest::newRow("slot 6 left out, stars in")
-            << draw(QDate(2018, 1, 1), {40, 3, 27, 11, 19, 6, 3, 7}) << "20180101,40,3,27,11,19,3,7";
+            << draw(QDate(2018, 1, 1), {40, 3, 27, 11, 19, 6, 3, 7})
+            << "20180101,40,3,27,11,19,3,7";
     }
     void exportLine()
     {
@@ -158,24 +164,42 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");  // the record, or "!" and the start of the reason
         QTest::addColumn<bool>("hasStars");
-        QTest::newRow("export") << "20240105,3,11,19,27,40,3,7" << "5.1.:3 11 19 27 40 0 3 7" << true;
-        QTest::newRow("export without stars") << "20240105,40,3,27,11,19" << "5.1.:40 3 27 11 19 0 0 0" << false;
-        QTest::newRow("published history") << "2024-01-05,3,11,19,27,40" << "5.1.:3 11 19 27 40 0 0 0" << false;
-        QTest::newRow("running number, comma") << "1234,05.01.2024,3,11,19,27,40" << "5.1.:3 11 19 27 40 0 0 0" << false;
-        QTest::newRow("running number, blanks") << "1234. 5.1.2024 3,11,19,27,40" << "5.1.:3 11 19 27 40 0 0 0" << false;
-        QTest::newRow("blanks around fields") << "  2024-01-05, 3 ,11, 19,27 ,40 " << "5.1.:3 11 19 27 40 0 0 0" << false;
-        QTest::newRow("number above 42") << "20240105,3,11,19,27,43,0,0" << "!Zahl 43 außerhalb" << false;
-        QTest::newRow("number 0") << "2024-01-05,0,11,19,27,40" << "!Zahl 0 außerhalb" << false;
-        QTest::newRow("number twice") << "2024-01-05,3,11,19,11,40" << "!Zahl 11 doppelt" << false;
-        QTest::newRow("no such day") << "20240230,3,11,19,27,40,0,0" << "!ungültiges Datum" << false;
-        QTest::newRow("no such month") << "7,05.13.2024,3,11,19,27,40" << "!ungültiges Datum" << false;
-        QTest::newRow("before 1900") << "18991230,3,11,19,27,40,0,0" << "!ungültiges Datum" << false;
-        QTest::newRow("four numbers") << "1. 05.01.2024 3,11,19,27" << "!nicht fünf Zahlen" << false;
-        QTest::newRow("letters") << "2024-01-05,3,11,x,27,40" << "!\"x\" ist keine Zahl" << false;
-        QTest::newRow("huge number") << "2024-01-05,3,11,99999999999,27,40" << "!\"99999999999\" ist keine" << false;
-        QTest::newRow("star above maximum") << "20240105,3,11,19,27,40,11,0" << "!Sternzahl \"11\"" << false;
-        QTest::newRow("semicolons") << "2024-01-05;3;11;19;27;40" << "!unbekanntes Zeilenformat" << false;
-        QTest::newRow("seven numbers") << "2024-01-05,3,11,19,27,40,41,42" << "!unbekanntes Zeilenformat" << false;
+        QTest::newRow("export") << "20240105,3,11,19,27,40,3,7"
+                                << "5.1.:3 11 19 27 40 0 3 7" << true;
+        QTest::newRow("export without stars") << "20240105,40,3,27,11,19"
+                                              << "5.1.:40 3 27 11 19 0 0 0" << false;
+        QTest::newRow("published history") << "2024-01-05,3,11,19,27,40"
+                                           << "5.1.:3 11 19 27 40 0 0 0" << false;
+        QTest::newRow("running number, comma") << "1234,05.01.2024,3,11,19,27,40"
+                                               << "5.1.:3 11 19 27 40 0 0 0" << false;
+        QTest::newRow("running number, blanks") << "1234. 5.1.2024 3,11,19,27,40"
+                                                << "5.1.:3 11 19 27 40 0 0 0" << false;
+        QTest::newRow("blanks around fields") << "  2024-01-05, 3 ,11, 19,27 ,40 "
+                                              << "5.1.:3 11 19 27 40 0 0 0" << false;
+        QTest::newRow("number above 42") << "20240105,3,11,19,27,43,0,0"
+                                         << "!Zahl 43 außerhalb" << false;
+        QTest::newRow("number 0") << "2024-01-05,0,11,19,27,40"
+                                  << "!Zahl 0 außerhalb" << false;
+        QTest::newRow("number twice") << "2024-01-05,3,11,19,11,40"
+                                      << "!Zahl 11 doppelt" << false;
+        QTest::newRow("no such day") << "20240230,3,11,19,27,40,0,0"
+                                     << "!ungültiges Datum" << false;
+        QTest::newRow("no such month") << "7,05.13.2024,3,11,19,27,40"
+                                       << "!ungültiges Datum" << false;
+        QTest::newRow("before 1900") << "18991230,3,11,19,27,40,0,0"
+                                     << "!ungültiges Datum" << false;
+        QTest::newRow("four numbers") << "1. 05.01.2024 3,11,19,27"
+                                      << "!nicht fünf Zahlen" << false;
+        QTest::newRow("letters") << "2024-01-05,3,11,x,27,40"
+                                 << "!\"x\" ist keine Zahl" << false;
+        QTest::newRow("huge number") << "2024-01-05,3,11,99999999999,27,40"
+                                     << "!\"99999999999\" ist keine" << false;
+        QTest::newRow("star above maximum") << "20240105,3,11,19,27,40,11,0"
+                                            << "!Sternzahl \"11\"" << false;
+        QTest::newRow("semicolons") << "2024-01-05;3;11;19;27;40"
+                                    << "!unbekanntes Zeilenformat" << false;
+        QTest::newRow("seven numbers") << "2024-01-05,3,11,19,27,40,41,42"
+                                       << "!unbekanntes Zeilenformat" << false;
     }
     void importLine()
     {
@@ -211,9 +235,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QList<int>>("counts");  // differing, added, replaced, unchanged, kept
         QTest::newRow("new dates go in order")
-            << marchDraws() << Draws{march(4, {1, 2, 3, 4, 6}), march(2, {1, 2, 3, 4, 7}), march(9, {1, 2, 3, 4, 8})}
+            << marchDraws()
+            << Draws{march(4, {1, 2, 3, 4, 6}), march(2, {1, 2, 3, 4, 7}),
+                     march(9, {1, 2, 3, 4, 8})}
             << false << false
-            << "1.3.:1 2 3 4 5 0 0 0 | 2.3.:1 2 3 4 7 0 0 0 | 3.3.:6 7 8 9 10 0 0 0 | 4.3.:1 2 3 4 6 0 0 0 | "
+            << "1.3.:1 2 3 4 5 0 0 0 | 2.3.:1 2 3 4 7 0 0 0 | 3.3.:6 7 8 9 10 0 0 0 | 4.3.:1 2 3 4 "
+               "6 0 0 0 | "
                "5.3.:3 11 19 27 40 0 0 0 | 9.3.:1 2 3 4 8 0 0 0"
             << QList<int>{0, 3, 0, 0, 0};
         QTest::newRow("same numbers in another order are unchanged")
@@ -221,22 +248,28 @@ private slots:
             << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:6 7 8 9 10 0 0 0 | 5.3.:3 11 19 27 40 0 0 0"
             << QList<int>{0, 0, 0, 1, 0};
         QTest::newRow("differing replaced when confirmed")
-            << marchDraws() << Draws{march(3, {6, 7, 8, 9, 11}), march(6, {1, 2, 3, 4, 5})} << false << true
-            << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:6 7 8 9 11 0 0 0 | 5.3.:3 11 19 27 40 0 0 0 | 6.3.:1 2 3 4 5 0 0 0"
+            << marchDraws() << Draws{march(3, {6, 7, 8, 9, 11}), march(6, {1, 2, 3, 4, 5})} << false
+            << true
+            << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:6 7 8 9 11 0 0 0 | 5.3.:3 11 19 27 40 0 0 0 | 6.3.:1 2 "
+               "3 4 5 0 0 0"
             << QList<int>{1, 1, 1, 0, 0};
         QTest::newRow("differing kept when declined, new still added")
-            << marchDraws() << Draws{march(3, {6, 7, 8, 9, 11}), march(6, {1, 2, 3, 4, 5})} << false << false
-            << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:6 7 8 9 10 0 0 0 | 5.3.:3 11 19 27 40 0 0 0 | 6.3.:1 2 3 4 5 0 0 0"
+            << marchDraws() << Draws{march(3, {6, 7, 8, 9, 11}), march(6, {1, 2, 3, 4, 5})} << false
+            << false
+            << "1.3.:1 2 3 4 5 0 0 0 | 3.3.:6 7 8 9 10 0 0 0 | 5.3.:3 11 19 27 40 0 0 0 | 6.3.:1 2 "
+               "3 4 5 0 0 0"
             << QList<int>{1, 1, 0, 0, 1};
         QTest::newRow("stars count only where the file has them")
-            << Draws{march(3, {6, 7, 8, 9, 10, 6, 2, 9})} << Draws{march(3, {6, 7, 8, 9, 10})} << false << true
-            << "3.3.:6 7 8 9 10 6 2 9" << QList<int>{0, 0, 0, 1, 0};
+            << Draws{march(3, {6, 7, 8, 9, 10, 6, 2, 9})} << Draws{march(3, {6, 7, 8, 9, 10})}
+            << false << true << "3.3.:6 7 8 9 10 6 2 9" << QList<int>{0, 0, 0, 1, 0};
         QTest::newRow("differing stars from the export")
-            << Draws{march(3, {6, 7, 8, 9, 10, 6, 2, 9})} << Draws{march(3, {6, 7, 8, 9, 10, 0, 0, 0})} << true
-            << true << "3.3.:6 7 8 9 10 6 0 0" << QList<int>{1, 0, 1, 0, 0};
+            << Draws{march(3, {6, 7, 8, 9, 10, 6, 2, 9})}
+            << Draws{march(3, {6, 7, 8, 9, 10, 0, 0, 0})} << true << true << "3.3.:6 7 8 9 10 6 0 0"
+            << QList<int>{1, 0, 1, 0, 0};
         QTest::newRow("a doubled stored date becomes one")
-            << Draws{march(3, {6, 7, 8, 9, 10}), march(3, {1, 7, 8, 9, 10})} << Draws{march(3, {6, 7, 8, 9, 10})}
-            << false << true << "3.3.:6 7 8 9 10 0 0 0" << QList<int>{1, 0, 1, 0, 0};
+            << Draws{march(3, {6, 7, 8, 9, 10}), march(3, {1, 7, 8, 9, 10})}
+            << Draws{march(3, {6, 7, 8, 9, 10})} << false << true << "3.3.:6 7 8 9 10 0 0 0"
+            << QList<int>{1, 0, 1, 0, 0};
     }
     void merge()
     {
@@ -251,14 +284,16 @@ private slots:
         QCOMPARE(countDiffering(stored, draws), counts[0]);
         const ImportMerge merged = mergeImported(stored, draws, replace);
         QCOMPARE(describe(merged.records), expected);
-        QCOMPARE((QList<int>{merged.added, merged.replaced, merged.unchanged, merged.kept}), counts.mid(1));
+        QCOMPARE((QList<int>{merged.added, merged.replaced, merged.unchanged, merged.kept}),
+                 counts.mid(1));
     }
 
     void replacedRecordKeepsWhatTheFileDoesNotCarry()
     {
         DrawRecord stored = march(3, {6, 7, 8, 9, 10, 6, 2, 9});
         stored.ziffern = {1, 2, 3, 4, 5, 6, 7};
-        const ImportMerge merged = mergeImported({stored}, {{march(3, {6, 7, 8, 9, 11}), false}}, true);
+        const ImportMerge merged =
+            mergeImported({stored}, {{march(3, {6, 7, 8, 9, 11}), false}}, true);
         QCOMPARE(merged.records.size(), size_t(1));
         DrawRecord expected = stored;
         expected.setSlot(5, 11);

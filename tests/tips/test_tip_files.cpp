@@ -42,8 +42,10 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("columns");
-        QTest::newRow("seven fields") << "1,2,3,4,5,6,7" << QStringList{"1", "2", "3", "4", "5", "6", "7"};
-        QTest::newRow("no stars") << "3,12,17,25,40,," << QStringList{"3", "12", "17", "25", "40", "", ""};
+        QTest::newRow("seven fields")
+            << "1,2,3,4,5,6,7" << QStringList{"1", "2", "3", "4", "5", "6", "7"};
+        QTest::newRow("no stars") << "3,12,17,25,40,,"
+                                  << QStringList{"3", "12", "17", "25", "40", "", ""};
         QTest::newRow("five numbers: the last goes to column 7")
             << "1,2,3,4,5" << QStringList{"1", "2", "3", "4", "", "", "5"};
         QTest::newRow("more commas stay in column 7")
@@ -64,15 +66,20 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("normalised");
-        QTest::newRow("two, three blanks, a comma, one blank")
-            << "  1  2   3,4 5  " << "1\t2\t3\t4\t5";
-        QTest::newRow("a comma and a blank make two TABs")
-            << "  1  2   3, 4,5  " << "1\t2\t3\t\t4\t5";
-        QTest::newRow("sixteen blanks become one") << QStringLiteral("1") + QString(16, ' ') + "2" << "1\t2";
-        QTest::newRow("seventeen blanks become two") << QStringLiteral("1") + QString(17, ' ') + "2" << "1\t\t2";
-        QTest::newRow("trailing TABs trimmed") << "3\t12\t17\t25\t40\t\t\t\t\t" << "3\t12\t17\t25\t40";
-        QTest::newRow("star layout stays") << "1\t2\t3\t4\t5\t\t\t3\t7" << "1\t2\t3\t4\t5\t\t\t3\t7";
-        QTest::newRow("standard form keeps its empty fields") << "3,12,17,25,40,," << "3\t12\t17\t25\t40\t\t";
+        QTest::newRow("two, three blanks, a comma, one blank") << "  1  2   3,4 5  "
+                                                               << "1\t2\t3\t4\t5";
+        QTest::newRow("a comma and a blank make two TABs") << "  1  2   3, 4,5  "
+                                                           << "1\t2\t3\t\t4\t5";
+        QTest::newRow("sixteen blanks become one") << QStringLiteral("1") + QString(16, ' ') + "2"
+                                                   << "1\t2";
+        QTest::newRow("seventeen blanks become two") << QStringLiteral("1") + QString(17, ' ') + "2"
+                                                     << "1\t\t2";
+        QTest::newRow("trailing TABs trimmed") << "3\t12\t17\t25\t40\t\t\t\t\t"
+                                               << "3\t12\t17\t25\t40";
+        QTest::newRow("star layout stays") << "1\t2\t3\t4\t5\t\t\t3\t7"
+                                           << "1\t2\t3\t4\t5\t\t\t3\t7";
+        QTest::newRow("standard form keeps its empty fields") << "3,12,17,25,40,,"
+                                                              << "3\t12\t17\t25\t40\t\t";
     }
     void normaliseListLines()
     {

@@ -17,8 +17,8 @@
 #include "ui/dialog_windows.h"
 
 #ifdef Q_OS_UNIX
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 #endif
 
 using namespace kw;
@@ -109,12 +109,13 @@ struct Fixture : WindowFixture {
     // dialog is aborted afterwards should user() not have ended it.
     void enter(const std::function<void(TForm3*)>& user)
     {
-        const auto connection = QObject::connect(w.get(), &TForm1::drawEntryDialogOpened, w.get(), [user](TForm3* d) {
-            QTimer::singleShot(0, d, [d, user] {
-                user(d);
-                if (d->isVisible()) d->reject();
+        const auto connection =
+            QObject::connect(w.get(), &TForm1::drawEntryDialogOpened, w.get(), [user](TForm3* d) {
+                QTimer::singleShot(0, d, [d, user] {
+                    user(d);
+                    if (d->isVisible()) d->reject();
+                });
             });
-        });
         click("BitBtn8");
         QObject::disconnect(connection);
     }
@@ -149,10 +150,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("entry") << "BitBtn8" << "Eingeben" << "manuelle eingaben der Ziehungsdaten.";
-        QTest::newRow("delete") << "BitBtn6" << "Löschen" << "Löschen der aktuell angezeigten Ziehung";
-        QTest::newRow("export") << "BitBtn3" << "Export nach Text" << "Alle Ziehungen als Textdatei speichern";
-        QTest::newRow("import") << "BitBtn10" << "Import aus Text" << "Ziehungen aus einer Textdatei übernehmen";
+        QTest::newRow("entry") << "BitBtn8"
+                               << "Eingeben"
+                               << "manuelle eingaben der Ziehungsdaten.";
+        QTest::newRow("delete") << "BitBtn6"
+                                << "Löschen"
+                                << "Löschen der aktuell angezeigten Ziehung";
+        QTest::newRow("export") << "BitBtn3"
+                                << "Export nach Text"
+                                << "Alle Ziehungen als Textdatei speichern";
+        QTest::newRow("import") << "BitBtn10"
+                                << "Import aus Text"
+                                << "Ziehungen aus einer Textdatei übernehmen";
     }
     void buttonsOnTheDatabasePage()
     {
@@ -210,7 +219,7 @@ private slots:
     {
         QTest::addColumn<Draws>("records");
         QTest::addColumn<QDate>("selected");
-        QTest::addColumn<QDate>("date");      // invalid: the proposed date stays
+        QTest::addColumn<QDate>("date");  // invalid: the proposed date stays
         QTest::addColumn<QList<int>>("numbers");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("expected");
@@ -219,23 +228,31 @@ private slots:
         const QString m3 = "3.3.2025:6 7 8 9 10 0 0 0";
         const QString m5 = "5.3.2025:3 11 19 27 40 0 0 0";
         QTest::newRow("existing date replaces, length kept")
-            << marchDraws() << QDate(2025, 3, 3) << QDate() << QList<int>{12, 13, 14, 15, 16} << true
-            << m1 + " | 3.3.2025:12 13 14 15 16 1 1 1 | " + m5 << "Mo 03.03.25    12  13";
+            << marchDraws() << QDate(2025, 3, 3) << QDate() << QList<int>{12, 13, 14, 15, 16}
+            << true << m1 + " | 3.3.2025:12 13 14 15 16 1 1 1 | " + m5 << "Mo 03.03.25    12  13";
         QTest::newRow("between two dates inserts")
-            << marchDraws() << QDate(2025, 3, 3) << QDate(2025, 3, 4) << QList<int>{20, 21, 22, 23, 24} << true
-            << m1 + " | " + m3 + " | 4.3.2025:20 21 22 23 24 1 1 1 | " + m5 << "Mo 03.03.25    6  7";
+            << marchDraws() << QDate(2025, 3, 3) << QDate(2025, 3, 4)
+            << QList<int>{20, 21, 22, 23, 24} << true
+            << m1 + " | " + m3 + " | 4.3.2025:20 21 22 23 24 1 1 1 | " + m5
+            << "Mo 03.03.25    6  7";
         QTest::newRow("later than all, older CurrentDraw: appended")
-            << marchDraws() << QDate(2025, 3, 1) << QDate(2025, 3, 9) << QList<int>{20, 21, 22, 23, 24} << true
-            << m1 + " | " + m3 + " | " + m5 + " | 9.3.2025:20 21 22 23 24 1 1 1" << "Sa 01.03.25     1  2";
+            << marchDraws() << QDate(2025, 3, 1) << QDate(2025, 3, 9)
+            << QList<int>{20, 21, 22, 23, 24} << true
+            << m1 + " | " + m3 + " | " + m5 + " | 9.3.2025:20 21 22 23 24 1 1 1"
+            << "Sa 01.03.25     1  2";
         QTest::newRow("numbers stored sorted")
-            << marchDraws() << QDate(2025, 3, 5) << QDate(2025, 3, 7) << QList<int>{40, 3, 27, 11, 19} << true
-            << m1 + " | " + m3 + " | " + m5 + " | 7.3.2025:3 11 19 27 40 1 1 1" << "Mi 05.03.25    3  11";
+            << marchDraws() << QDate(2025, 3, 5) << QDate(2025, 3, 7)
+            << QList<int>{40, 3, 27, 11, 19} << true
+            << m1 + " | " + m3 + " | " + m5 + " | 7.3.2025:3 11 19 27 40 1 1 1"
+            << "Mi 05.03.25    3  11";
         QTest::newRow("empty history: 23.03.2012 and 1 to 5")
             << Draws{} << QDate(2025, 3, 5) << QDate() << QList<int>{} << true
-            << "23.3.2012:1 2 3 4 5 6 1 2" << "Fr 23.03.12     1  2  3  4  5";
+            << "23.3.2012:1 2 3 4 5 6 1 2"
+            << "Fr 23.03.12     1  2  3  4  5";
         QTest::newRow("abort changes nothing")
-            << marchDraws() << QDate(2025, 3, 3) << QDate(2025, 3, 4) << QList<int>{20, 21, 22, 23, 24} << false
-            << m1 + " | " + m3 + " | " + m5 << "Mo 03.03.25    6  7";
+            << marchDraws() << QDate(2025, 3, 3) << QDate(2025, 3, 4)
+            << QList<int>{20, 21, 22, 23, 24} << false << m1 + " | " + m3 + " | " + m5
+            << "Mo 03.03.25    6  7";
     }
     void entry()
     {
@@ -293,8 +310,9 @@ private slots:
         }
         QCOMPARE(fileBytes(f.drawFile()), before);
         QCOMPARE(f.dialogs.notices().size(), 1);
-        QVERIFY2(f.dialogs.notices().first().startsWith(QDir::toNativeSeparators(f.drawFile()) + ": "),
-                 qPrintable(f.dialogs.notices().first()));
+        QVERIFY2(
+            f.dialogs.notices().first().startsWith(QDir::toNativeSeparators(f.drawFile()) + ": "),
+            qPrintable(f.dialogs.notices().first()));
 #else
         QSKIP("needs a file size limit");
 #endif
@@ -307,14 +325,17 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("shown");
         QTest::newRow("a doubled date: both go, the next later is shown")
-            << Draws{march(1, {1, 2, 3, 4, 5}), march(3, {6, 7, 8, 9, 10}), march(3, {7, 8, 9, 10, 11}),
-                     march(5, {3, 11, 19, 27, 40})}
-            << QDate(2025, 3, 3) << "1.3.2025:1 2 3 4 5 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 0" << "Mi 05.03.25";
+            << Draws{march(1, {1, 2, 3, 4, 5}), march(3, {6, 7, 8, 9, 10}),
+                     march(3, {7, 8, 9, 10, 11}), march(5, {3, 11, 19, 27, 40})}
+            << QDate(2025, 3, 3) << "1.3.2025:1 2 3 4 5 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 0"
+            << "Mi 05.03.25";
         QTest::newRow("the last: the one before is shown")
-            << marchDraws() << QDate(2025, 3, 5) << "1.3.2025:1 2 3 4 5 0 0 0 | 3.3.2025:6 7 8 9 10 0 0 0"
+            << marchDraws() << QDate(2025, 3, 5)
+            << "1.3.2025:1 2 3 4 5 0 0 0 | 3.3.2025:6 7 8 9 10 0 0 0"
             << "Mo 03.03.25";
-        QTest::newRow("the only one: an empty file") << Draws{march(3, {6, 7, 8, 9, 10})} << QDate(2025, 3, 3)
-                                                     << "" << "Mo 03.03.25";
+        QTest::newRow("the only one: an empty file")
+            << Draws{march(3, {6, 7, 8, 9, 10})} << QDate(2025, 3, 3) << ""
+            << "Mo 03.03.25";
     }
     void deletion()
     {
@@ -349,8 +370,9 @@ private slots:
         QCOMPARE(request.proposedName, f.dataFolder() + QStringLiteral("Zahlen.txt"));
         QCOMPARE(request.filter, QStringLiteral("Textdatei (*.txt)"));
         QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
-        QCOMPARE(fileBytes(target), QByteArray("20250301,1,2,3,4,5,0,0\r\n20250303,6,7,8,9,10,0,0\r\n"
-                                               "20250305,3,11,19,27,40,0,0\r\n20250305,40,3,27,11,19,3,7\r\n"));
+        QCOMPARE(fileBytes(target),
+                 QByteArray("20250301,1,2,3,4,5,0,0\r\n20250303,6,7,8,9,10,0,0\r\n"
+                            "20250305,3,11,19,27,40,0,0\r\n20250305,40,3,27,11,19,3,7\r\n"));
         QCOMPARE(f.w->state().SaveDialog1.proposedName, target);
         QVERIFY(f.dialogs.notices().isEmpty());
     }
@@ -397,15 +419,18 @@ private slots:
         QTest::addColumn<QStringList>("report");
         QTest::newRow("confirmed: the differing draw is replaced")
             << true
-            << "1.3.2025:1 2 3 4 5 0 0 0 | 3.3.2025:6 7 8 9 11 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 0 | "
+            << "1.3.2025:1 2 3 4 5 0 0 0 | 3.3.2025:6 7 8 9 11 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 "
+               "0 | "
                "7.3.2025:4 9 17 30 41 0 0 0"
-            << QStringList{"1 Ziehungen hinzugefügt", "1 ersetzt", "1 unverändert", "2 Zeilen abgelehnt"};
+            << QStringList{"1 Ziehungen hinzugefügt", "1 ersetzt", "1 unverändert",
+                           "2 Zeilen abgelehnt"};
         QTest::newRow("declined: the stored draw stays, the new date comes in")
             << false
-            << "1.3.2025:1 2 3 4 5 0 0 0 | 3.3.2025:6 7 8 9 10 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 0 | "
+            << "1.3.2025:1 2 3 4 5 0 0 0 | 3.3.2025:6 7 8 9 10 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 "
+               "0 | "
                "7.3.2025:4 9 17 30 41 0 0 0"
-            << QStringList{"1 Ziehungen hinzugefügt", "0 ersetzt", "1 unverändert", "2 Zeilen abgelehnt",
-                           "1 abweichende Ziehungen behalten"};
+            << QStringList{"1 Ziehungen hinzugefügt", "0 ersetzt", "1 unverändert",
+                           "2 Zeilen abgelehnt", "1 abweichende Ziehungen behalten"};
     }
     void importMerges()
     {
@@ -416,13 +441,14 @@ private slots:
         f.start(marchDraws());
         f.select(QDate(2025, 3, 1));
         const QString source = f.appData.filePath(QStringLiteral("draws.csv"));
-        writeText(source, "date,n1,n2,n3,n4,n5\r\n"
-                          "2025-03-03,6,7,8,9,11\r\n"
-                          "\r\n"
-                          "2025-03-05,40,27,19,11,3\r\n"
-                          "2025-03-06,1,2,3,4,43\r\n"
-                          "2025-03-07,4,9,17,30,41\r\n"
-                          "2025-03-07,4,9,17,30,42\r\n");
+        writeText(source,
+                  "date,n1,n2,n3,n4,n5\r\n"
+                  "2025-03-03,6,7,8,9,11\r\n"
+                  "\r\n"
+                  "2025-03-05,40,27,19,11,3\r\n"
+                  "2025-03-06,1,2,3,4,43\r\n"
+                  "2025-03-07,4,9,17,30,41\r\n"
+                  "2025-03-07,4,9,17,30,42\r\n");
         f.dialogs.fileAnswers << source;
         f.dialogs.yesNoAnswers << confirm;
         f.click("BitBtn10");
@@ -435,7 +461,8 @@ private slots:
         QCOMPARE(f.dialogs.notices().size(), 1);
         const QString notice = f.dialogs.notices().first();
         for (const QString& part : report) QVERIFY2(notice.contains(part), qPrintable(notice));
-        QVERIFY2(notice.contains(QStringLiteral("Zeile 5: \"2025-03-06,1,2,3,4,43\" (Zahl 43 außerhalb")),
+        QVERIFY2(notice.contains(
+                     QStringLiteral("Zeile 5: \"2025-03-06,1,2,3,4,43\" (Zahl 43 außerhalb")),
                  qPrintable(notice));
         // Selected anew: the picker's draw is shown again from the file as it is now.
         QVERIFY2(f.shown().startsWith(QStringLiteral("Sa 01.03.25")), qPrintable(f.shown()));
@@ -467,7 +494,8 @@ private slots:
         QCOMPARE(fileBytes(f.drawFile()), before);
         const QString notice = f.dialogs.notices().first();
         QVERIFY2(notice.contains(QStringLiteral("2 Zeilen abgelehnt")), qPrintable(notice));
-        QVERIFY2(notice.contains(QStringLiteral("Zeile 1: \"20250230,1,2,3,4,5,0,0\" (ungültiges Datum)")),
+        QVERIFY2(notice.contains(
+                     QStringLiteral("Zeile 1: \"20250230,1,2,3,4,5,0,0\" (ungültiges Datum)")),
                  qPrintable(notice));
     }
 
@@ -503,7 +531,8 @@ private slots:
         f.dialogs.fileAnswers << exported;
         f.click("BitBtn10");
         QVERIFY(f.questions().isEmpty());
-        QVERIFY2(f.dialogs.notices().first().contains(QStringLiteral("%1 Ziehungen hinzugefügt").arg(draws.size())),
+        QVERIFY2(f.dialogs.notices().first().contains(
+                     QStringLiteral("%1 Ziehungen hinzugefügt").arg(draws.size())),
                  qPrintable(f.dialogs.notices().first()));
         const QByteArray after = fileBytes(f.drawFile());
         QByteArray expected;
@@ -519,7 +548,8 @@ private slots:
 
     void publishedHistoryRoundTrip()
     {
-        const QString csv = qEnvironmentVariable("KUGELWART_SHARED_DATA") + QStringLiteral("/minilotto-history.csv");
+        const QString csv = qEnvironmentVariable("KUGELWART_SHARED_DATA") +
+                            QStringLiteral("/minilotto-history.csv");
         if (!QFileInfo::exists(csv)) QSKIP("the real draw history is not beside the checkout");
         const auto source = readTextLines(csv, nullptr);
         QVERIFY(source && source->size() > 1000);
@@ -528,8 +558,9 @@ private slots:
         f.dialogs.fileAnswers << csv;
         f.click("BitBtn10");
         const QString notice = f.dialogs.notices().first();
-        QVERIFY2(notice.contains(QStringLiteral("\n%1 Ziehungen hinzugefügt").arg(source->size() - 1)),
-                 qPrintable(notice));
+        QVERIFY2(
+            notice.contains(QStringLiteral("\n%1 Ziehungen hinzugefügt").arg(source->size() - 1)),
+            qPrintable(notice));
         QVERIFY2(notice.contains(QStringLiteral("\n0 Zeilen abgelehnt")), qPrintable(notice));
         QCOMPARE(f.stored().size(), size_t(source->size() - 1));
 
@@ -545,7 +576,8 @@ private slots:
             QCOMPARE(lines->at(i - 1), line + QStringLiteral(",0,0"));
         }
         // Selected anew for the picker, which an empty history had left at its minimum.
-        QVERIFY2(f.shown().startsWith(QStringLiteral("Mo 01.01.18     4  9  12  14  24")), qPrintable(f.shown()));
+        QVERIFY2(f.shown().startsWith(QStringLiteral("Mo 01.01.18     4  9  12  14  24")),
+                 qPrintable(f.shown()));
     }
 };
 

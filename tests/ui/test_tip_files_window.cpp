@@ -34,7 +34,8 @@ struct Fixture : WindowFixture {
 
     Fixture()
     {
-        writeDraws({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}), makeDraw(QDate(2025, 3, 3), {6, 7, 8, 9, 10}),
+        writeDraws({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}),
+                    makeDraw(QDate(2025, 3, 3), {6, 7, 8, 9, 10}),
                     makeDraw(QDate(2025, 3, 5), {3, 11, 19, 27, 40})});
         w = shownWindow();
         select(QDate(2025, 3, 3));
@@ -75,7 +76,8 @@ struct Fixture : WindowFixture {
     const ScriptedDialogs::Shown& lastFileDialog() const
     {
         for (qsizetype i = dialogs.shown.size() - 1; i > 0; --i)
-            if (dialogs.shown[i].kind == QLatin1String("open") || dialogs.shown[i].kind == QLatin1String("save"))
+            if (dialogs.shown[i].kind == QLatin1String("open") ||
+                dialogs.shown[i].kind == QLatin1String("save"))
                 return dialogs.shown[i];
         return dialogs.shown.first();
     }
@@ -118,7 +120,8 @@ private slots:
         QCOMPARE(saved.filter, QStringLiteral("Tippdatei (*.qlt)"));
         QCOMPARE(saved.defaultExtension, QStringLiteral("qlt"));
         QCOMPARE(saved.proposedName, QStringLiteral("20250310.qlt"));
-        QCOMPARE(fileBytes(path), QByteArray("3,12,17,25,40,,\r\n1,2,3,4,5,4,9\r\n7,8,9,10,11,,\r\n"));
+        QCOMPARE(fileBytes(path),
+                 QByteArray("3,12,17,25,40,,\r\n1,2,3,4,5,4,9\r\n7,8,9,10,11,,\r\n"));
         // The shared dialog has its own filter and extension back and keeps the name.
         QCOMPARE(f.w->state().SaveDialog1.filter, QStringLiteral("Textdatei (*.txt)"));
         QCOMPARE(f.w->state().SaveDialog1.defaultExtension, QStringLiteral("txt"));
@@ -159,9 +162,11 @@ private slots:
         QTest::newRow("five numbers without commas after them")
             << QByteArray("1,2,3,4,5\r\n") << QStringList{"1,2,3,4,,,5"};
         QTest::newRow("invalid values emptied by the sheet")
-            << QByteArray("43,2,3,4,5,11,3\r\n0,07,x,4,5,,10\r\n") << QStringList{",2,3,4,5,,3", ",7,,4,5,,10"};
+            << QByteArray("43,2,3,4,5,11,3\r\n0,07,x,4,5,,10\r\n")
+            << QStringList{",2,3,4,5,,3", ",7,,4,5,,10"};
         QTest::newRow("list form gives an empty row")
-            << QByteArray("1\t2\t3\t4\t5\r\n6,7,8,9,10,,\r\n") << QStringList{kEmptyRow, "6,7,8,9,10,,"};
+            << QByteArray("1\t2\t3\t4\t5\r\n6,7,8,9,10,,\r\n")
+            << QStringList{kEmptyRow, "6,7,8,9,10,,"};
         QByteArray fifteen;
         QStringList twelve;
         for (int i = 1; i <= 15; ++i) {
@@ -206,19 +211,22 @@ private slots:
         QVERIFY2(f.page()->Label35->text().startsWith(QStringLiteral("Mi 05.03.25")),
                  qPrintable(f.page()->Label35->text()));
         QCOMPARE(f.w->state().OpenDialog1.filter, QStringLiteral("Textdatei (*.txt)"));
-        if (!cancel) QCOMPARE(f.page()->resultLabel(1, false)->text(), QStringLiteral("3"));  // evaluated
+        if (!cancel)
+            QCOMPARE(f.page()->resultLabel(1, false)->text(), QStringLiteral("3"));  // evaluated
     }
 
     void listViewSavesAndLoadsTabLines()
     {
         Fixture f;
-        const QStringList lines{"3\t12\t17\t25\t40", "1\t2\t3\t4\t5\t\t\t3\t7", "6\t7\t8\t9\t10\t\t\t\t"};
+        const QStringList lines{"3\t12\t17\t25\t40", "1\t2\t3\t4\t5\t\t\t3\t7",
+                                "6\t7\t8\t9\t10\t\t\t\t"};
         f.showList(lines);
         const QString path = f.tipFolder() + QStringLiteral("list.qlt");
         f.dialogs.fileAnswers << path;
         f.click("SpeedButton15");
         QCOMPARE(fileBytes(path),
-                 QByteArray("3\t12\t17\t25\t40\r\n1\t2\t3\t4\t5\t\t\t3\t7\r\n6\t7\t8\t9\t10\t\t\t\t\r\n"));
+                 QByteArray(
+                     "3\t12\t17\t25\t40\r\n1\t2\t3\t4\t5\t\t\t3\t7\r\n6\t7\t8\t9\t10\t\t\t\t\r\n"));
         f.w->state().Gewinnzahlen.clear();
         f.w->state().notifyListChanged();
         f.dialogs.fileAnswers << path;
@@ -226,7 +234,7 @@ private slots:
         // Only the TABs at the end of a line (empty star numbers) are gone.
         const QStringList back{"3\t12\t17\t25\t40", "1\t2\t3\t4\t5\t\t\t3\t7", "6\t7\t8\t9\t10"};
         QCOMPARE(f.page()->Gewinnzahlen->lines(), back);
-        QCOMPARE(f.page()->Gewinne->lines().size(), 3);  // evaluated
+        QCOMPARE(f.page()->Gewinne->lines().size(), 3);               // evaluated
         for (int r = 1; r <= 12; ++r) QCOMPARE(f.row(r), kEmptyRow);  // the sheet untouched
     }
 
@@ -238,7 +246,8 @@ private slots:
         writeBytes(path, "  1  2   3,4 5  \r\n3,12,17,25,40,,\r\n");
         f.dialogs.fileAnswers << path;
         f.click("SpeedButton16");
-        QCOMPARE(f.page()->Gewinnzahlen->lines(), QStringList({"1\t2\t3\t4\t5", "3\t12\t17\t25\t40\t\t"}));
+        QCOMPARE(f.page()->Gewinnzahlen->lines(),
+                 QStringList({"1\t2\t3\t4\t5", "3\t12\t17\t25\t40\t\t"}));
     }
 
     void doubleClickSavesAndOpensTheList()
@@ -290,7 +299,8 @@ private slots:
         f.dialogs.fileAnswers << folder;
         f.click(button.toLatin1().constData());
         QCOMPARE(f.dialogs.notices().size(), 1);
-        QVERIFY2(f.dialogs.notices().first().startsWith(QDir::toNativeSeparators(folder) + QStringLiteral(": ")),
+        QVERIFY2(f.dialogs.notices().first().startsWith(QDir::toNativeSeparators(folder) +
+                                                        QStringLiteral(": ")),
                  qPrintable(f.dialogs.notices().first()));
         QCOMPARE(f.row(1), QStringLiteral("3,12,17,25,40,,"));  // nothing cleared by a failed load
         QCOMPARE(f.w->state().SaveDialog1.filter, QStringLiteral("Textdatei (*.txt)"));
