@@ -12,6 +12,7 @@
 #include "generation/parameters.h"
 #include "generation/random_generator.h"
 #include "i18n/message_table.h"
+#include "platform/dialogs.h"
 #include "state/date_picker_value.h"
 #include "stats/chart_data.h"
 #include "tips/tip_sheet.h"
@@ -79,6 +80,13 @@ public:
     DayCount merkdatum = 0;
     bool historyRunning = false;  // BitBtn21 shown, BitBtn20 hidden, Timer1 on
     int UpDown21 = 1;             // the number of the pairs-with chart, 1..50
+
+    // The window's save and open dialogs, shared by several operations: each sets
+    // filter and extension for its own use and puts them back; the last file name stays.
+    FileDialogRequest SaveDialog1{
+        {}, {}, QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt"), {}};
+    FileDialogRequest OpenDialog1{
+        {}, {}, QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt"), {}};
 
     // Internet options.
     QString ProxyHostEdit;

@@ -21,12 +21,14 @@
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
+#include "draws/draw_maintenance.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "stats/statistics.h"
 #include "generation/number_pool.h"
 #include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
+#include "tips/tip_files.h"
 #include "tips/tip_operations.h"
 #include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
@@ -83,6 +85,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     bindTips();
     bindStatistics();
     bindGeneration();
+    bindMaintenance();
     FormCreate();
     createDialogs();
 }
@@ -271,7 +274,7 @@ void TForm1::bindTips()
 
 void TForm1::bindGeneration()
 {
-    connect(m_tipPage->BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(m_tipPage->BitBtn4, &QPushButton::clicked, this, &TForm1::BrechnungStart);
     m_tipPage->BitBtn4->setEnabled(true);
     m_tipPage->BitBtn4->setToolTip(QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
     auto* lucky = m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton13"));
@@ -294,6 +297,65 @@ void TForm1::bindGeneration()
     });
 }
 
+void TForm1::bindMaintenance()
+{
+    DatabasePage* db = m_databasePage;
+    connect(db->BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
+    connect(db->BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(db->BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+    connect(db->BitBtn10, &QPushButton::clicked, this, &TForm1::BitBtn10Click);
+    for (const char* name : {"SpeedButton15", "SpeedButton16"}) {
+        auto* button = m_tipPage->findChild<QToolButton*>(QLatin1String(name));
+        button->setEnabled(true);
+        const QByteArray slot = QByteArray(name) + "Click";
+        connect(button, &QToolButton::clicked, this,
+                [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
+    }
+    connect(m_tipPage->Gewinnzahlen, &TipListView::listDoubleClicked, this,
+            &TForm1::GewinnzahlenDblClick);
+}
+
+void TForm1::BitBtn8Click()
+{
+    enterDraw(m_state, m_services, [this](const DrawRecord& proposal) -> std::optional<DrawRecord> {
+        TForm3 dialog(this);  // a fresh dialog for each entry
+        dialog.preset(proposal, m_state.SternenzahlMax);
+        emit drawEntryDialogOpened(&dialog);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.entered();
+    });
+}
+
+void TForm1::BitBtn4Click()
+{
+    deleteShownDraw(m_state, m_services);
+}
+
+void TForm1::BitBtn3Click()
+{
+    exportDraws(m_state, m_services);
+}
+
+void TForm1::BitBtn10Click()
+{
+    importDraws(m_state, m_services);
+}
+
+void TForm1::SpeedButton15Click()
+{
+    saveTips(m_state, m_services);
+}
+
+void TForm1::SpeedButton16Click()
+{
+    loadTips(m_state, m_services);
+}
+
+void TForm1::GewinnzahlenDblClick()
+{
+    saveTipsAndEdit(m_state, m_services);
+}
+
 RunHooks TForm1::runHooks()
 {
     RunHooks hooks;
@@ -310,10 +372,10 @@ RunHooks TForm1::runHooks()
     return hooks;
 }
 
-void TForm1::BitBtn4Click()
+void TForm1::BrechnungStart()
 {
     RunHooks hooks = runHooks();
-    BrechnungStart(m_state, m_services, hooks);
+    kw::BrechnungStart(m_state, m_services, hooks);
     closeIfAsked();
 }
 

@@ -95,8 +95,17 @@ public slots:
     void BitBtn20Click();
     void BitBtn21Click();
     void Timer1Timer();
-    // The generation.
+    // Keeping the draw history: entry, deletion, export, import.
+    void BitBtn8Click();
     void BitBtn4Click();
+    void BitBtn3Click();
+    void BitBtn10Click();
+    // Tip files.
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    void GewinnzahlenDblClick();
+    // The generation.
+    void BrechnungStart();
     void Berechnen1Click();
     void Label28Click();
     void SpeedButton13Click();
@@ -115,6 +124,10 @@ public slots:
     void Tipp11EditClick() { TippEdit(11); }
     void Tipp12EditClick() { TippEdit(12); }
 
+signals:
+    // A fresh entry dialog, preset, about to run modally (a test fills and ends it).
+    void drawEntryDialogOpened(TForm3* dialog);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -132,6 +145,7 @@ private:
     void bindTips();
     void bindStatistics();
     void bindGeneration();
+    void bindMaintenance();
     RunHooks runHooks();
     void closeIfAsked();
     void openAddress(const QString& address);

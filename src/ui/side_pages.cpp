@@ -99,6 +99,20 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     downloadLayout->addStretch();
     layout->addWidget(download);
 
+    auto* maintenance = new QGroupBox(QStringLiteral("Ziehungen bearbeiten"), this);
+    auto* maintenanceLayout = new QHBoxLayout(maintenance);
+    BitBtn8 = makeButton(maintenance, "BitBtn8", QStringLiteral("Eingeben"),
+                         QStringLiteral("manuelle eingaben der Ziehungsdaten."));
+    BitBtn6 = makeButton(maintenance, "BitBtn6", QStringLiteral("Löschen"),
+                         QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
+    BitBtn3 = makeButton(maintenance, "BitBtn3", QStringLiteral("Export nach Text"),
+                         QStringLiteral("Alle Ziehungen als Textdatei speichern"));
+    BitBtn10 = makeButton(maintenance, "BitBtn10", QStringLiteral("Import aus Text"),
+                          QStringLiteral("Ziehungen aus einer Textdatei übernehmen"));
+    for (QPushButton* b : {BitBtn8, BitBtn6, BitBtn3, BitBtn10}) maintenanceLayout->addWidget(b);
+    maintenanceLayout->addStretch();
+    layout->addWidget(maintenance);
+
     auto* statistics = new QGroupBox(QStringLiteral("Statistik"), this);
     auto* statisticsLayout = new QHBoxLayout(statistics);
     Button2 = makeButton(statistics, "Button2", QStringLiteral("Paare suchen"),

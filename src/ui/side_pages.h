@@ -45,6 +45,10 @@ public:
     QLabel* Label29;
     QToolButton* SpeedButton5;
     QPushButton* BitBtn1;
+    QPushButton* BitBtn8;   // "Eingeben"
+    QPushButton* BitBtn6;   // "Löschen"
+    QPushButton* BitBtn3;   // "Export nach Text"
+    QPushButton* BitBtn10;  // "Import aus Text"
     QPushButton* Button2;  // "Paare suchen"
     QPushButton* Button3;  // "Dreier suchen"
     QPushButton* Button4;  // "Vierer suchen"

@@ -75,4 +75,10 @@ void TipListView::mousePressEvent(QMouseEvent* event)
     if (item.isValid()) emit lineClicked(item.row());
 }
 
+void TipListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    emit listDoubleClicked();
+}
+
 }  // namespace kw

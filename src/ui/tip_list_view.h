@@ -19,9 +19,12 @@ public:
 
 signals:
     void lineClicked(int index);
+    // Anywhere in the list, on a line or below the last one.
+    void listDoubleClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QStringListModel* m_model;

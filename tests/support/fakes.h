@@ -29,6 +29,7 @@ public:
     };
     QList<Shown> shown;
     int busyDepth = 0;
+    int busyShown = 0;  // how often the hourglass was switched on
 
     bool askYesNo(const QString& text, const QString& caption) override;
     void notify(const QString& text, const QString& caption = {}) override;
@@ -36,7 +37,11 @@ public:
                                      const QString& defaultText) override;
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
-    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    void setBusy(bool busy) override
+    {
+        busyDepth += busy ? 1 : -1;
+        busyShown += busy ? 1 : 0;
+    }
 
     QStringList notices() const;
 };
