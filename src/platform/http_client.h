@@ -40,12 +40,12 @@ struct HttpResponse {
 
 // A request under way. Destroying it cancels the request; its callback is then never called.
 class HttpCall {
-  public:
+public:
     virtual ~HttpCall() = default;
 };
 
 class HttpClient {
-  public:
+public:
     virtual ~HttpClient() = default;
     // Starts a GET. done runs once, later, from the event loop (never from within
     // get()); it may destroy the call it belongs to.

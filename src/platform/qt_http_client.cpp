@@ -27,7 +27,7 @@ bool reportsStatusOnly(QNetworkReply::NetworkError error)
 const QString kTimedOut = QStringLiteral("Operation timed out");
 
 class QtHttpCall : public QObject, public HttpCall {
-  public:
+public:
     using Done = std::function<void(const HttpResponse&)>;
 
     // A request that is under way in reply.
@@ -78,7 +78,7 @@ class QtHttpCall : public QObject, public HttpCall {
         }
     }
 
-  private:
+private:
     void timedOut()
     {
         m_timedOut = true;

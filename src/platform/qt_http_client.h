@@ -15,14 +15,14 @@ namespace kw {
 
 class QtHttpClient : public QObject, public HttpClient {
     Q_OBJECT
-  public:
+public:
     explicit QtHttpClient(QObject* parent = nullptr);
     ~QtHttpClient() override;
 
     std::unique_ptr<HttpCall> get(const HttpRequest& request,
                                   std::function<void(const HttpResponse&)> done) override;
 
-  private:
+private:
     QNetworkAccessManager* managerFor(const QString& proxyHost, int proxyPort);
 
     QNetworkCookieJar* m_cookies;

@@ -82,6 +82,12 @@ public:
     // Internet options.
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
+    QString DrawServer;  // the draw-data server, "http://host:port"; empty: nothing is fetched
+
+    // The draw download: BitBtn1 and SpeedButton10 disabled while it runs, the stop button.
+    bool downloadRunning = false;
+    bool SpeedButton8Visible = false;
+    int downloadTimeout = 5000;  // ms to connect, and of silence while the answer comes
 
     MessageTable messages;
     RandomGenerator random;
@@ -105,6 +111,9 @@ public:
     void notifyViewChanged() { emit viewChanged(); }
     void requestChartPage() { emit chartPageRequested(); }
     void notifyRunChanged() { emit runChanged(); }
+    void notifyDownloadChanged() { emit downloadChanged(); }
+    // After a download that brought new draws to a winning tip list: auswertungClick.
+    void requestWinCalculation() { emit winCalculationRequested(); }
 
 signals:
     void statusChanged(int panel, const QString& text);
@@ -114,6 +123,8 @@ signals:
     void chartPageRequested();
     void runChanged();  // the start button's caption
     void parameterChanged();
+    void downloadChanged();  // running, the stop button
+    void winCalculationRequested();
 
 private:
     std::array<int, kUpDownCount> m_upDownPosition{};

@@ -17,6 +17,7 @@
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
+#include "draws/draw_download.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "stats/statistics.h"
@@ -79,6 +80,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     bindTips();
     bindStatistics();
     bindGeneration();
+    bindDownload();
     FormCreate();
     createDialogs();
 }
@@ -86,6 +88,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    m_download.reset();  // a request under way is cancelled
     // The pages go before the state they mirror, and say nothing to a window
     // that is already half gone.
     m_tipPage->disconnect(this);
@@ -185,6 +188,8 @@ void TForm1::buildPages()
             [this](const QString& text) { m_state.ProxyHostEdit = text; });
     connect(m_internetPage->ProxyPortEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.ProxyPortEdit = text; });
+    connect(m_internetPage->DrawServerEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.DrawServer = text; });
 }
 
 void TForm1::buildStatusBar()
@@ -402,15 +407,18 @@ void TForm1::showState()
     m_chartPage->DateTimePicker2->setDate(dateFromDayCount(m_state.DateTimePicker2.date()));
     m_internetPage->ProxyHostEdit->setText(m_state.ProxyHostEdit);
     m_internetPage->ProxyPortEdit->setText(m_state.ProxyPortEdit);
+    m_internetPage->DrawServerEdit->setText(m_state.DrawServer);
+    showDownload();
 }
 
 void TForm1::FormShow()
 {
-    // Runs once the window is on screen. The language switch and the download of
-    // new draws join here; the CurrentDraw for today is selected and evaluated,
-    // and the chart shows the number distribution.
+    // Runs once the window is on screen. The language switch joins here; the
+    // CurrentDraw for today is selected and evaluated, the chart shows the number
+    // distribution, then the draws since the newest stored one are fetched.
     SpeedButton5Click();
     SpeedButton2Click();
+    KugelwartClick();
 }
 
 void TForm1::FormResize()
@@ -519,6 +527,48 @@ void TForm1::SpeedButton6Click()
 void TForm1::SpeedButton7Click()
 {
     showNextDraw(m_state, m_services);
+}
+
+void TForm1::bindDownload()
+{
+    m_download = std::make_unique<DrawDownload>(m_state, m_services);
+    connect(m_databasePage->BitBtn1, &QPushButton::clicked, this, &TForm1::KugelwartClick);
+    connect(m_tipPage->SpeedButton10, &QToolButton::clicked, this, &TForm1::KugelwartClick);
+    connect(m_databasePage->SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    connect(m_databasePage->BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    auto* menu = findChild<QAction*>(QStringLiteral("Aktualisieren1"));
+    connect(menu, &QAction::triggered, this, &TForm1::Aktualisieren1Click);
+    connect(&m_state, &MainState::downloadChanged, this, &TForm1::showDownload);
+}
+
+void TForm1::showDownload()
+{
+    const bool idle = !m_state.downloadRunning;
+    m_databasePage->BitBtn1->setEnabled(idle);
+    m_tipPage->SpeedButton10->setEnabled(idle);
+    m_databasePage->BitBtn2->setEnabled(idle);
+    findChild<QAction*>(QStringLiteral("Aktualisieren1"))->setEnabled(idle);
+    m_databasePage->SpeedButton8->setVisible(m_state.SpeedButton8Visible);
+}
+
+void TForm1::KugelwartClick()
+{
+    m_download->start();
+}
+
+void TForm1::Aktualisieren1Click()
+{
+    KugelwartClick();
+}
+
+void TForm1::BitBtn2Click()
+{
+    m_download->rebuild();
+}
+
+void TForm1::SpeedButton8Click()
+{
+    m_download->stop();
 }
 
 int TForm1::Komplettcheck()

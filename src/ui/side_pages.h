@@ -44,7 +44,9 @@ public:
     QDateEdit* DateTimePicker1;
     QLabel* Label29;
     QToolButton* SpeedButton5;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1;      // download
+    QToolButton* SpeedButton8;  // stops the download; shown while it runs
+    QPushButton* BitBtn2;      // rebuild; not shown
     QPushButton* Button2;  // "Paare suchen"
     QPushButton* Button3;  // "Dreier suchen"
     QPushButton* Button4;  // "Vierer suchen"
@@ -58,6 +60,7 @@ public:
     InternetPage(QWidget* parent, const QStringList& links);
     QLineEdit* ProxyHostEdit;
     QLineEdit* ProxyPortEdit;
+    QLineEdit* DrawServerEdit;  // "Ziehungsdaten-Server"
     QComboBox* Lottoportal;
     QList<QLabel*> linkLabels;
 

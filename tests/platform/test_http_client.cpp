@@ -37,7 +37,7 @@ std::optional<HttpResponse> fetch(HttpClient& client, const HttpRequest& request
 
 class TestHttpClient : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void answerWithStatusBodyAndHeaders()
     {
         DrawServer server;

@@ -17,7 +17,7 @@ namespace kw::test {
 
 class DrawServer : public QObject {
     Q_OBJECT
-  public:
+public:
     struct Answer {
         enum class Mode {
             Complete,  // the whole answer
@@ -50,6 +50,7 @@ class DrawServer : public QObject {
     DrawServer();
     ~DrawServer() override;
     bool listen();
+    bool isListening() const { return m_server.isListening(); }
     quint16 port() const { return m_server.serverPort(); }
     QString address() const;  // "http://127.0.0.1:port"
 
@@ -61,7 +62,7 @@ class DrawServer : public QObject {
 
     QStringList requestedDates() const;
 
-  private:
+private:
     void accept();
     void read(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const Answer& answer);
