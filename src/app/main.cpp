@@ -5,6 +5,7 @@
 
 #include "platform/desktop_shell.h"
 #include "platform/ini_settings_store.h"
+#include "platform/qt_http_client.h"
 #include "platform/qt_sound.h"
 #include "platform/system_clock.h"
 #include "ui/main_window.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     kw::DesktopShell shell;
     kw::QtSound sound;
     kw::SystemClock clock;
+    kw::QtHttpClient http;
     kw::IniSettingsStore settings(kw::IniSettingsStore::defaultFilePath());
     kw::Services services{dialogs,
                           shell,
@@ -31,7 +33,8 @@ int main(int argc, char** argv)
                           settings,
                           qEnvironmentVariable("APPDATA"),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QCoreApplication::applicationDirPath()};
+                          QCoreApplication::applicationDirPath(),
+                          &http};
 
     kw::TForm1 window(services);
     dialogs.setParent(&window);

@@ -46,12 +46,17 @@ void finish(MainState& state, Services& services)
 
 }  // namespace
 
-QString drawDisplayText(const DrawRecord& record, bool firstRecord)
+QString drawDateText(DayCount day)
 {
-    const QDate date = dateFromDayCount(record.datum);
+    const QDate date = dateFromDayCount(day);
     QString weekday = QLocale().dayName(date.isValid() ? date.dayOfWeek() : 1, QLocale::ShortFormat);
     if (weekday.endsWith(QLatin1Char('.'))) weekday.chop(1);
-    QString text = weekday + QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy"));
+    return weekday + QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy"));
+}
+
+QString drawDisplayText(const DrawRecord& record, bool firstRecord)
+{
+    QString text = drawDateText(record.datum);
     text += firstRecord ? QStringLiteral("   ") : QStringLiteral("  ");
     for (int i = 1; i <= 5; ++i) text += QStringLiteral("  ") + QString::number(record.slot(i));
     return text;

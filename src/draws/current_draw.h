@@ -10,6 +10,8 @@ namespace kw {
 class MainState;
 struct Services;
 
+// "Fr 05.01.24": the short weekday of the locale (without a trailing dot) and the date.
+QString drawDateText(DayCount date);
 // "Fr 05.01.24" (short weekday of the locale, without a trailing dot), then two
 // blanks (three when firstRecord) and each number after two blanks.
 QString drawDisplayText(const DrawRecord& record, bool firstRecord = false);

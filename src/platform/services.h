@@ -7,6 +7,7 @@ namespace kw {
 
 class Clock;
 class Dialogs;
+class HttpClient;
 class SettingsStore;
 class Shell;
 class Sound;
@@ -20,6 +21,7 @@ struct Services {
     QString appData;           // the APPDATA variable; empty when not set
     QString userDataLocation;  // the platform's per-user data folder
     QString programFolder;     // the executable's folder
+    HttpClient* http = nullptr;  // nullptr: no network (nothing is downloaded)
 };
 
 }  // namespace kw

@@ -98,6 +98,11 @@ public:
     int radioGroup(int number) const { return m_radioGroup.at(number - 1); }
     void setRadioGroup(int number, int item) { m_radioGroup.at(number - 1) = std::clamp(item, 0, 2); }
 
+    // The draw download: BitBtn1 and SpeedButton10 disabled while it runs, the stop button.
+    bool downloadRunning = false;
+    bool SpeedButton8Visible = false;
+    int downloadTimeout = 5000;  // ms to connect, and of silence while the answer comes
+
     MessageTable messages;
     RandomGenerator random;
 
@@ -120,6 +125,9 @@ public:
     void notifyViewChanged() { emit viewChanged(); }
     void requestChartPage() { emit chartPageRequested(); }
     void notifyRunChanged() { emit runChanged(); }
+    void notifyDownloadChanged() { emit downloadChanged(); }
+    // After a download that brought new draws to a winning tip list: auswertungClick.
+    void requestWinCalculation() { emit winCalculationRequested(); }
 
 signals:
     void statusChanged(int panel, const QString& text);
@@ -129,6 +137,8 @@ signals:
     void chartPageRequested();
     void runChanged();  // the start button's caption
     void parameterChanged();
+    void downloadChanged();  // running, the stop button
+    void winCalculationRequested();
 
 private:
     std::array<int, kUpDownCount> m_upDownPosition{};

@@ -21,6 +21,7 @@
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
+#include "draws/draw_download.h"
 #include "draws/draw_maintenance.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
@@ -86,6 +87,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     bindStatistics();
     bindGeneration();
     bindMaintenance();
+    bindDownload();
     FormCreate();
     createDialogs();
 }
@@ -93,6 +95,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    m_download.reset();  // a request under way is cancelled
     // The pages go before the state they mirror, and say nothing to a window
     // that is already half gone.
     m_tipPage->disconnect(this);
@@ -194,6 +197,8 @@ void TForm1::buildPages()
             [this](const QString& text) { m_state.ProxyPortEdit = text; });
     connect(m_internetPage->Lottoportal, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { m_state.Lottoportal = text; });
+    connect(m_internetPage->DrawServerEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.DrawServer = text; });
 }
 
 void TForm1::buildStatusBar()
@@ -475,15 +480,18 @@ void TForm1::showState()
     QComboBox* portal = m_internetPage->Lottoportal;
     if (portal->findText(m_state.Lottoportal) < 0 && !m_state.Lottoportal.isEmpty()) portal->addItem(m_state.Lottoportal);
     portal->setCurrentText(m_state.Lottoportal);
+    m_internetPage->DrawServerEdit->setText(m_state.DrawServer);
+    showDownload();
 }
 
 void TForm1::FormShow()
 {
-    // Runs once the window is on screen. The language switch and the download of
-    // new draws join here; the CurrentDraw for today is selected and evaluated,
-    // and the chart shows the number distribution.
+    // Runs once the window is on screen. The language switch joins here; the
+    // CurrentDraw for today is selected and evaluated, the chart shows the number
+    // distribution, then the draws since the newest stored one are fetched.
     SpeedButton5Click();
     SpeedButton2Click();
+    KugelwartClick();
 }
 
 void TForm1::FormResize()
@@ -592,6 +600,48 @@ void TForm1::SpeedButton6Click()
 void TForm1::SpeedButton7Click()
 {
     showNextDraw(m_state, m_services);
+}
+
+void TForm1::bindDownload()
+{
+    m_download = std::make_unique<DrawDownload>(m_state, m_services);
+    connect(m_databasePage->BitBtn1, &QPushButton::clicked, this, &TForm1::KugelwartClick);
+    connect(m_tipPage->SpeedButton10, &QToolButton::clicked, this, &TForm1::KugelwartClick);
+    connect(m_databasePage->SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    connect(m_databasePage->BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    auto* menu = findChild<QAction*>(QStringLiteral("Aktualisieren1"));
+    connect(menu, &QAction::triggered, this, &TForm1::Aktualisieren1Click);
+    connect(&m_state, &MainState::downloadChanged, this, &TForm1::showDownload);
+}
+
+void TForm1::showDownload()
+{
+    const bool idle = !m_state.downloadRunning;
+    m_databasePage->BitBtn1->setEnabled(idle);
+    m_tipPage->SpeedButton10->setEnabled(idle);
+    m_databasePage->BitBtn2->setEnabled(idle);
+    findChild<QAction*>(QStringLiteral("Aktualisieren1"))->setEnabled(idle);
+    m_databasePage->SpeedButton8->setVisible(m_state.SpeedButton8Visible);
+}
+
+void TForm1::KugelwartClick()
+{
+    m_download->start();
+}
+
+void TForm1::Aktualisieren1Click()
+{
+    KugelwartClick();
+}
+
+void TForm1::BitBtn2Click()
+{
+    m_download->rebuild();
+}
+
+void TForm1::SpeedButton8Click()
+{
+    m_download->stop();
 }
 
 int TForm1::Komplettcheck()

@@ -17,6 +17,7 @@ namespace kw {
 
 class ChartPage;
 class DatabasePage;
+class DrawDownload;
 class InternetPage;
 class ParameterPage;
 class TipPage;
@@ -46,6 +47,7 @@ public:
     ParameterPage* parameterPage() const { return m_parameterPage; }
     QTimer* Timer1() const { return m_timer1; }
     QTabWidget* pageControl() const { return m_pages; }
+    DrawDownload* download() const { return m_download.get(); }
     TForm3* form3() const { return m_form3; }
     TForm5* form5() const { return m_form5; }
     TForm6* form6() const { return m_form6; }
@@ -71,6 +73,11 @@ public slots:
     void SpeedButton5Click();
     void SpeedButton6Click();
     void SpeedButton7Click();
+    // The draw download.
+    void KugelwartClick();
+    void Aktualisieren1Click();
+    void BitBtn2Click();
+    void SpeedButton8Click();
     // The tips.
     int Komplettcheck();
     int Listengewinncheck();
@@ -146,12 +153,15 @@ private:
     void bindStatistics();
     void bindGeneration();
     void bindMaintenance();
+    void bindDownload();
+    void showDownload();
     RunHooks runHooks();
     void closeIfAsked();
     void openAddress(const QString& address);
 
     Services m_services;
     MainState m_state;
+    std::unique_ptr<DrawDownload> m_download;
     QTabWidget* m_pages = nullptr;
     TipPage* m_tipPage = nullptr;
     ParameterPage* m_parameterPage = nullptr;

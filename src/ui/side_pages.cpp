@@ -94,8 +94,14 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     auto* download = new QGroupBox(QStringLiteral("Ziehungsdaten"), this);
     auto* downloadLayout = new QHBoxLayout(download);
     BitBtn1 = makeButton(download, "BitBtn1", QStringLiteral("&Datenbank aktualisieren"));
-    BitBtn1->setEnabled(false);
+    SpeedButton8 = makeIconButton(download, "SpeedButton8", QStyle::SP_MediaStop, {},
+                                  QStringLiteral("Stoppt das Einlesen"));
+    SpeedButton8->hide();
+    BitBtn2 = makeButton(download, "BitBtn2", QStringLiteral("Datenbank neu anlegen"));
+    BitBtn2->hide();
     downloadLayout->addWidget(BitBtn1);
+    downloadLayout->addWidget(SpeedButton8);
+    downloadLayout->addWidget(BitBtn2);
     downloadLayout->addStretch();
     layout->addWidget(download);
 
@@ -138,6 +144,13 @@ InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(
     form->addRow(QStringLiteral("Proxy-Server:"), ProxyHostEdit);
     form->addRow(QStringLiteral("Port:"), ProxyPortEdit);
     layout->addWidget(proxy);
+
+    auto* servers = new QGroupBox(QStringLiteral("Server"), this);
+    auto* serverForm = new QFormLayout(servers);
+    DrawServerEdit = named(new QLineEdit(servers), "DrawServerEdit");
+    DrawServerEdit->setPlaceholderText(QStringLiteral("http://host:port"));
+    serverForm->addRow(QStringLiteral("Ziehungsdaten-Server:"), DrawServerEdit);
+    layout->addWidget(servers);
 
     auto* portal = new QGroupBox(QStringLiteral("Lottoportal"), this);
     auto* portalLayout = new QHBoxLayout(portal);

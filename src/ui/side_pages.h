@@ -44,11 +44,13 @@ public:
     QDateEdit* DateTimePicker1;
     QLabel* Label29;
     QToolButton* SpeedButton5;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1;   // download
     QPushButton* BitBtn8;   // "Eingeben"
     QPushButton* BitBtn6;   // "Löschen"
     QPushButton* BitBtn3;   // "Export nach Text"
     QPushButton* BitBtn10;  // "Import aus Text"
+    QToolButton* SpeedButton8;  // stops the download; shown while it runs
+    QPushButton* BitBtn2;      // rebuild; not shown
     QPushButton* Button2;  // "Paare suchen"
     QPushButton* Button3;  // "Dreier suchen"
     QPushButton* Button4;  // "Vierer suchen"
@@ -62,6 +64,7 @@ public:
     InternetPage(QWidget* parent, const QStringList& links);
     QLineEdit* ProxyHostEdit;
     QLineEdit* ProxyPortEdit;
+    QLineEdit* DrawServerEdit;  // "Ziehungsdaten-Server"
     QComboBox* Lottoportal;
     QList<QLabel*> linkLabels;
 

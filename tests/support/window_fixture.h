@@ -8,6 +8,7 @@
 
 #include "draws/draw_file.h"
 #include "generation/random_generator.h"
+#include "platform/qt_http_client.h"
 #include "support/fakes.h"
 #include "support/memory_settings_store.h"
 #include "ui/main_window.h"
@@ -52,10 +53,11 @@ struct WindowFixture {
     RecordingSound sound;
     FixedClock clock;
     MemorySettingsStore settings;
+    QtHttpClient http;
 
     Services services()
     {
-        return {dialogs, shell, sound, clock, settings, appData.path(), QString(), program.path()};
+        return {dialogs, shell, sound, clock, settings, appData.path(), QString(), program.path(), &http};
     }
     QString dataFolder() const { return appData.filePath(QStringLiteral("KugelwartKK")) + QLatin1Char('/'); }
     QString drawFile() const { return dataFolder() + QStringLiteral("ZahlenKK.dat"); }

@@ -242,6 +242,7 @@ private slots:
             QTest::keyClicks(child<QLineEdit>(w.get(), "Edit1"), QStringLiteral("5"));
             QTest::keyClicks(child<QLineEdit>(w.get(), "Edit78"), QStringLiteral("41"));
             child<QGroupBox>(w.get(), "RadioGroup2")->findChildren<QRadioButton*>().at(2)->click();
+            child<QLineEdit>(w.get(), "DrawServerEdit")->setText(QStringLiteral("http://127.0.0.1:9"));
             w->state().Sprache = 5;
             w->close();
         }
@@ -255,6 +256,7 @@ private slots:
         QVERIFY(child<QGroupBox>(again.get(), "RadioGroup2")->findChildren<QRadioButton*>().at(2)->isChecked());
         QVERIFY(again->state().listView);
         QCOMPARE(again->state().Sprache, 5);
+        QCOMPARE(child<QLineEdit>(again.get(), "DrawServerEdit")->text(), QStringLiteral("http://127.0.0.1:9"));
     }
 
     // A stored size beyond reason still gives a window that fits the screen.
