@@ -5,7 +5,8 @@
 namespace kw {
 
 namespace {
-const QDate kEpoch(1899, 12, 30);
+// 30 December 1899, initialised at compile time so that other files' statics may use it.
+constexpr QDate kEpoch = QDate::fromJulianDay(2415019);
 }
 
 DayCount dayCountFromDate(const QDate& date)
