@@ -6,11 +6,9 @@
 #include <cmath>
 
 #include "draws/draw_file.h"
+#include "support/draw_records.h"
+#include "support/file_size_limit.h"
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace kw;
 
@@ -18,11 +16,7 @@ namespace {
 
 DrawRecord draw(const QDate& date, std::initializer_list<int> numbers)
 {
-    DrawRecord r;
-    r.datum = dayCountFromDate(date);
-    int slot = 1;
-    for (int n : numbers) r.setSlot(slot++, n);
-    return r;
+    return test::makeDraw(date, numbers);
 }
 
 QByteArray readBytes(const QString& path)
@@ -44,25 +38,6 @@ void setAnHourAgo(const QString& path)
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
 }
-
-#ifdef Q_OS_UNIX
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
-#endif
 
 }  // namespace
 
@@ -298,7 +273,7 @@ private slots:
         QString error;
         bool ok;
         {
-            FileSizeLimit limit(100);
+            test::FileSizeLimit limit(100);
             ok = file.replace(many, &error);
         }
         QVERIFY(!ok);
@@ -316,7 +291,7 @@ private slots:
         QString error;
         bool ok;
         {
-            FileSizeLimit limit(100);
+            test::FileSizeLimit limit(100);
             ok = DrawFile(path).append(more, &error);
         }
         QVERIFY(!ok);

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "draws/draw_maintenance.h"
+#include "support/draw_records.h"
 
 using namespace kw;
 
@@ -10,11 +11,7 @@ using Draws = std::vector<DrawRecord>;
 
 DrawRecord draw(const QDate& date, std::initializer_list<int> numbers)
 {
-    DrawRecord r;
-    r.datum = dayCountFromDate(date);
-    int slot = 1;
-    for (int n : numbers) r.setSlot(slot++, n);
-    return r;
+    return test::makeDraw(date, numbers);
 }
 
 DrawRecord march(int day, std::initializer_list<int> numbers)

@@ -9,20 +9,12 @@
 #include "draws/draw_file.h"
 #include "generation/random_generator.h"
 #include "platform/qt_http_client.h"
+#include "support/draw_records.h"
 #include "support/fakes.h"
 #include "support/memory_settings_store.h"
 #include "ui/main_window.h"
 
 namespace kw::test {
-
-inline DrawRecord makeDraw(const QDate& date, std::initializer_list<int> numbers)
-{
-    DrawRecord r;
-    r.datum = dayCountFromDate(date);
-    int slot = 1;
-    for (int n : numbers) r.setSlot(slot++, n);
-    return r;
-}
 
 // One draw a day from first to last, five different numbers from the program's
 // generator with the given seed.

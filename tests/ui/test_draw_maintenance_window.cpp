@@ -12,14 +12,11 @@
 #include <functional>
 
 #include "draws/draw_maintenance.h"
+#include "support/file_size_limit.h"
 #include "support/window_fixture.h"
 #include "tips/text_file.h"
 #include "ui/dialog_windows.h"
 
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#include <csignal>
-#endif
 
 using namespace kw;
 using namespace kw::test;
@@ -63,25 +60,6 @@ void writeText(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
-
-#ifdef Q_OS_UNIX
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
-#endif
 
 struct Fixture : WindowFixture {
     std::unique_ptr<TForm1> w;
