@@ -8,9 +8,11 @@
 #include "draws/draw_file.h"
 #include "support/draw_records.h"
 #include "support/file_size_limit.h"
+#include "support/files.h"
 
 
 using namespace kw;
+using namespace kw::test;
 
 namespace {
 
@@ -19,18 +21,7 @@ DrawRecord draw(const QDate& date, std::initializer_list<int> numbers)
     return test::makeDraw(date, numbers);
 }
 
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 void setAnHourAgo(const QString& path)
 {
@@ -161,7 +152,7 @@ private slots:
 
         setAnHourAgo(path);
         QCOMPARE(file.readShared(nullptr), file.readShared(nullptr));
-        QByteArray bytes = readBytes(path);
+        QByteArray bytes = fileBytes(path);
         bytes[8] = 42;  // slot 1 of the first draw, same size
         writeBytes(path, bytes);
         const DrawHistory edited = file.readShared(nullptr);
@@ -220,7 +211,7 @@ private slots:
                                            draw(QDate(2024, 1, 2), {6, 7, 8, 9, 10})};
         QString error;
         QVERIFY2(file.replace(next, &error), qPrintable(error));
-        QCOMPARE(readBytes(path), next[0].toBytes() + next[1].toBytes());
+        QCOMPARE(fileBytes(path), next[0].toBytes() + next[1].toBytes());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZahlenKK.dat")});
     }
 
@@ -233,7 +224,7 @@ private slots:
         writeBytes(path, first.toBytes() + QByteArray(13, '\x7f'));
         QString error;
         QVERIFY2(DrawFile(path).append({second}, &error), qPrintable(error));
-        QCOMPARE(readBytes(path), first.toBytes() + second.toBytes());
+        QCOMPARE(fileBytes(path), first.toBytes() + second.toBytes());
         const auto records = DrawFile(path).readAll(nullptr);
         QCOMPARE(records->size(), size_t(2));
         QCOMPARE(records->at(1), second);
@@ -245,7 +236,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("ZahlenKK.dat"));
         const DrawRecord r = draw(QDate(2024, 1, 1), {1, 2, 3, 4, 5});
         QVERIFY(DrawFile(path).append({r}, nullptr));
-        QCOMPARE(readBytes(path), r.toBytes());
+        QCOMPARE(fileBytes(path), r.toBytes());
     }
 
     void appendIntoMissingFolderReportsFile()
@@ -267,7 +258,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("ZahlenKK.dat"));
         const DrawFile file(path);
         QVERIFY(file.replace({draw(QDate(2024, 1, 1), {1, 2, 3, 4, 5})}, nullptr));
-        const QByteArray before = readBytes(path);
+        const QByteArray before = fileBytes(path);
         std::vector<DrawRecord> many;
         for (int i = 0; i < 200; ++i) many.push_back(draw(QDate(2020, 1, 1).addDays(i), {1, 2, 3, 4, 5}));
         QString error;
@@ -278,7 +269,7 @@ private slots:
         }
         QVERIFY(!ok);
         QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
-        QCOMPARE(readBytes(path), before);
+        QCOMPARE(fileBytes(path), before);
     }
 
     void failedAppendKeepsWholeRecordsWritten()
@@ -299,7 +290,7 @@ private slots:
         // Whatever got written, the next append continues on a record boundary.
         QVERIFY(DrawFile(path).append({first}, nullptr));
         const auto records = DrawFile(path).readAll(nullptr);
-        QCOMPARE(readBytes(path).size() % 32, 0);
+        QCOMPARE(fileBytes(path).size() % 32, 0);
         QCOMPARE(records->front(), first);
         QCOMPARE(records->back(), first);
     }

@@ -8,9 +8,11 @@
 #include "generation/random_generator.h"
 #include "i18n/message_table.h"
 #include "platform/dialogs.h"
+#include "support/files.h"
 #include "tips/tip_sheet.h"
 
 using namespace kw;
+using namespace kw::test;
 
 namespace {
 
@@ -43,19 +45,7 @@ QList<int> poolEntries(const NumberPool& pool)
     return entries;
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
-}
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A user's left click: the press, then the toggle and its click handling.
 void leftClick(NumberSelection& s, int n)

@@ -13,6 +13,7 @@
 
 #include "draws/draw_maintenance.h"
 #include "support/file_size_limit.h"
+#include "support/files.h"
 #include "support/window_fixture.h"
 #include "tips/text_file.h"
 #include "ui/dialog_windows.h"
@@ -48,18 +49,7 @@ QString describe(const Draws& draws)
     return parts.join(QStringLiteral(" | "));
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
-void writeText(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 struct Fixture : WindowFixture {
     std::unique_ptr<TForm1> w;
@@ -419,7 +409,7 @@ private slots:
         f.start(marchDraws());
         f.select(QDate(2025, 3, 1));
         const QString source = f.appData.filePath(QStringLiteral("draws.csv"));
-        writeText(source,
+        writeBytes(source,
                   "date,n1,n2,n3,n4,n5\r\n"
                   "2025-03-03,6,7,8,9,11\r\n"
                   "\r\n"
@@ -451,7 +441,7 @@ private slots:
         Fixture f;
         f.start(marchDraws());
         const QString source = f.appData.filePath(QStringLiteral("draws.txt"));
-        writeText(source, "1,01.03.2025,01,02,03,04,05\r\n2. 09.03.2025 7,8,9,10,11\r\n");
+        writeBytes(source, "1,01.03.2025,01,02,03,04,05\r\n2. 09.03.2025 7,8,9,10,11\r\n");
         f.dialogs.fileAnswers << source;
         f.click("BitBtn10");
         QVERIFY(f.questions().isEmpty());
@@ -466,7 +456,7 @@ private slots:
         f.start(marchDraws());
         const QByteArray before = fileBytes(f.drawFile());
         const QString source = f.appData.filePath(QStringLiteral("bad.txt"));
-        writeText(source, "20250230,1,2,3,4,5,0,0\r\n2025-03-09,1,1,2,3,4\r\n");
+        writeBytes(source, "20250230,1,2,3,4,5,0,0\r\n2025-03-09,1,1,2,3,4\r\n");
         f.dialogs.fileAnswers << source;
         f.click("BitBtn10");
         QCOMPARE(fileBytes(f.drawFile()), before);

@@ -14,6 +14,7 @@
 #include "generation/number_pool.h"
 #include "i18n/message_table.h"
 #include "support/fakes.h"
+#include "support/files.h"
 #include "tips/tip_sheet.h"
 #include "ui/dialog_windows.h"
 
@@ -47,11 +48,6 @@ QString status(int n, const QString& weight)
         .arg(weight);
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct DialogFixture {
     RandomGenerator random;

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/files.h"
 #include "support/window_fixture.h"
 #include "ui/tip_list_view.h"
 #include "ui/tip_page.h"
@@ -16,18 +17,7 @@ using namespace kw::test;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 struct Fixture : WindowFixture {
     std::unique_ptr<TForm1> w;
