@@ -296,10 +296,12 @@ void enterDraw(MainState& state, Services& services, const DrawEntryDialog& edit
     const DrawRecord proposal = entryProposal(*records, state.DateTimePicker1.date());
     state.aktDatum = proposal.datum;
     if (const auto entered = edit(proposal)) {
-        // The digits and the reserved bytes stay as the proposal held them.
+        // The digits and the reserved bytes stay as the proposal held them, and so
+        // do slots 6 to 8: their up-downs are not shown, and their lowest position
+        // (1) would turn a downloaded draw's empty star slots into star numbers.
         DrawRecord record = proposal;
         record.datum = entered->datum;
-        record.zahlen = entered->zahlen;
+        for (int slot = 1; slot <= 5; ++slot) record.setSlot(slot, entered->slot(slot));
         sortDrawNumbers(record);
         if (!rewrite(file, withDrawStored(*records, record), services)) return;
     }

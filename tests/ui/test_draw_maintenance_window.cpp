@@ -195,23 +195,25 @@ private slots:
         const QString m1 = "1.3.2025:1 2 3 4 5 0 0 0";
         const QString m3 = "3.3.2025:6 7 8 9 10 0 0 0";
         const QString m5 = "5.3.2025:3 11 19 27 40 0 0 0";
+        // The hidden sixth and star slots keep what the proposal held (a
+        // downloaded draw's zeros), although their up-downs cannot show 0.
         QTest::newRow("existing date replaces, length kept")
             << marchDraws() << QDate(2025, 3, 3) << QDate() << QList<int>{12, 13, 14, 15, 16}
-            << true << m1 + " | 3.3.2025:12 13 14 15 16 1 1 1 | " + m5 << "Mo 03.03.25    12  13";
+            << true << m1 + " | 3.3.2025:12 13 14 15 16 0 0 0 | " + m5 << "Mo 03.03.25    12  13";
         QTest::newRow("between two dates inserts")
             << marchDraws() << QDate(2025, 3, 3) << QDate(2025, 3, 4)
             << QList<int>{20, 21, 22, 23, 24} << true
-            << m1 + " | " + m3 + " | 4.3.2025:20 21 22 23 24 1 1 1 | " + m5
+            << m1 + " | " + m3 + " | 4.3.2025:20 21 22 23 24 0 0 0 | " + m5
             << "Mo 03.03.25    6  7";
         QTest::newRow("later than all, older CurrentDraw: appended")
             << marchDraws() << QDate(2025, 3, 1) << QDate(2025, 3, 9)
             << QList<int>{20, 21, 22, 23, 24} << true
-            << m1 + " | " + m3 + " | " + m5 + " | 9.3.2025:20 21 22 23 24 1 1 1"
+            << m1 + " | " + m3 + " | " + m5 + " | 9.3.2025:20 21 22 23 24 0 0 0"
             << "Sa 01.03.25     1  2";
         QTest::newRow("numbers stored sorted")
             << marchDraws() << QDate(2025, 3, 5) << QDate(2025, 3, 7)
             << QList<int>{40, 3, 27, 11, 19} << true
-            << m1 + " | " + m3 + " | " + m5 + " | 7.3.2025:3 11 19 27 40 1 1 1"
+            << m1 + " | " + m3 + " | " + m5 + " | 7.3.2025:3 11 19 27 40 0 0 0"
             << "Mi 05.03.25    3  11";
         QTest::newRow("empty history: 23.03.2012 and 1 to 5")
             << Draws{} << QDate(2025, 3, 5) << QDate() << QList<int>{} << true
