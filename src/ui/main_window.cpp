@@ -1,7 +1,5 @@
 #include "ui/main_window.h"
 
-#include <QScreen>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
