@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev libgl-dev
+  qt6-translations-l10n
   qt6-qpa-plugins fonts-dejavu-core
 )
 if [ "${1:-}" = "--gui-tools" ]; then
