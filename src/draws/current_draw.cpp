@@ -98,6 +98,21 @@ void selectDrawForDate(MainState& state, Services& services)
     finish(state, services);
 }
 
+void selectNewestDraw(MainState& state, Services& services)
+{
+    const DrawFile file(state.drawFilePath());
+    if (file.exists()) {
+        QString error;
+        if (const auto records = file.readShared(&error); records && !records->empty()) {
+            DayCount newest = records->front().datum;
+            for (const DrawRecord& r : *records) newest = std::max(newest, r.datum);
+            if (!state.DateTimePicker1.setDate(newest))
+                state.DateTimePicker1.setDate(state.DateTimePicker1.minimum());
+        }
+    }
+    selectDrawForDate(state, services);
+}
+
 void showPreviousDraw(MainState& state, Services& services)
 {
     state.aktDatum = state.DateTimePicker2.date();

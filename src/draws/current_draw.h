@@ -18,6 +18,9 @@ QString drawDisplayText(const DrawRecord& record, bool firstRecord = false);
 
 // Selects the draw on or after the date of DateTimePicker1 (else the last one).
 void selectDrawForDate(MainState& state, Services& services);
+// Selects the newest stored draw, which ends the analysis window: what follows
+// bringing in draws.
+void selectNewestDraw(MainState& state, Services& services);
 void showPreviousDraw(MainState& state, Services& services);
 void showNextDraw(MainState& state, Services& services);
 // The list when the list view is shown, else the sheet; returns the best-result code.

@@ -3,14 +3,18 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "draws/current_draw.h"
+#include "draws/draw_maintenance.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "state/file_error.h"
+#include "state/internet_request.h"
 #include "state/main_state.h"
 #include "tips/integer_text.h"
 
@@ -18,9 +22,25 @@ namespace kw {
 
 namespace {
 
-const QString kNoServer = QStringLiteral("Kein Ziehungsdaten-Server eingestellt");
+const QString kNoSource = QStringLiteral(
+    "Keine Ziehungsquelle eingestellt (Ziehungsdaten-Server oder Ergebnisdatei auf "
+    "\u201EInternet-Optionen\u201C)");
 const QString kNoConnection = QStringLiteral("Keine Verbindung zum Ziehungsdaten-Server");
 const QString kBrokenOff = QStringLiteral("Verbindung zum Ziehungsdaten-Server abgebrochen");
+
+QString shortDate(DayCount day)
+{
+    return dateFromDayCount(day).toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+// "(reason)" after a failure's text, when the network layer gave one.
+QString reasonOf(const HttpResponse& response)
+{
+    const QString reason = response.answered() || response.errorText.isEmpty()
+                               ? response.statusLine
+                               : response.errorText;
+    return reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')');
+}
 
 }  // namespace
 
@@ -34,8 +54,10 @@ std::optional<DrawLine> parseDrawLine(QStringView line)
         comma = line.indexOf(QLatin1Char(','), start);
         if (comma < 0) return std::nullopt;
         const auto value = parseInteger(line.sliced(start, comma - start).trimmed());
-        // A number outside the game is as unreadable as one that is no number.
+        // A number outside the game, or one drawn twice, is as unreadable as one
+        // that is no number.
         if (!value || *value < 1 || *value > 42) return std::nullopt;
+        if (std::find(parsed.numbers.begin(), &number, *value) != &number) return std::nullopt;
         number = *value;
     }
     const QStringView digits = line.sliced(comma + 1);
@@ -68,9 +90,8 @@ void applyDrawLine(DrawRecord& record, const DrawLine& line, DayCount date)
 
 QString drawRequestUrl(const QString& server, const QDate& day)
 {
-    QString base = server.trimmed();
+    QString base = withScheme(server);
     while (base.endsWith(QLatin1Char('/'))) base.chop(1);
-    if (!base.contains(QStringLiteral("://"))) base.prepend(QStringLiteral("http://"));
     return base + QStringLiteral("/lotto/lottopl.asp?Programm=KleinkugelPL&Datum=") +
            day.toString(QStringLiteral("yyyyMMdd"));
 }
@@ -78,14 +99,14 @@ QString drawRequestUrl(const QString& server, const QDate& day)
 DrawDownload::DrawDownload(MainState& state, Services& services, QObject* parent)
     : QObject(parent), m_state(state), m_services(services)
 {
-    // An answer that arrived during a generation run is taken up once the run has ended.
+    // What waited for a generation run is taken up once the run has ended.
     connect(&m_state, &MainState::runChanged, this, [this] {
-        if (m_heldAnswer && !m_state.Berechnunglaeuft)
+        if (m_deferred && !m_state.Berechnunglaeuft)
             QTimer::singleShot(0, this, [this] {
-                if (!m_heldAnswer || m_state.Berechnunglaeuft) return;
-                const HttpResponse response = *m_heldAnswer;
-                m_heldAnswer.reset();
-                handle(response);
+                if (!m_deferred || m_state.Berechnunglaeuft) return;
+                std::function<void()> step = std::move(m_deferred);
+                m_deferred = nullptr;
+                step();
             });
     });
 }
@@ -94,9 +115,10 @@ DrawDownload::~DrawDownload() = default;
 
 void DrawDownload::start()
 {
-    if (m_running) return;
+    if (m_running || m_state.Berechnunglaeuft || m_state.drawMaintenanceOpen) return;
     m_running = true;
     m_stored = false;
+    m_failure.clear();
     m_state.downloadRunning = true;
     m_state.SpeedButton8Visible = true;
     m_state.notifyDownloadChanged();
@@ -114,20 +136,32 @@ void DrawDownload::start()
         return;
     }
     m_record = records->empty() ? DrawRecord{} : records->back();
-    DatePickerValue& day = m_state.DateTimePicker1;
-    if (!(m_record.datum > 0 && day.setDate(m_record.datum))) day.setDate(day.minimum());
-    day.setDate(day.date() + 1);
-    m_state.aktDatum = day.date();
+    // The download keeps its own day: the pickers show it, but what the user does
+    // with them meanwhile never decides which day is asked for or stored.
+    DatePickerValue& picker = m_state.DateTimePicker1;
+    m_day = m_record.datum > 0 && m_record.datum >= picker.minimum() ? m_record.datum
+                                                                      : picker.minimum();
+    m_day = std::floor(m_day) + 1;
+    picker.setDate(m_day);
+    m_state.aktDatum = m_day;
     m_state.notifyDrawChanged();
-    requestNextDay();
+
+    if (!m_state.DrawServer.trimmed().isEmpty()) {
+        m_resultsFile = false;
+        requestNextDay();
+    } else if (!m_state.Ergebnisdatei.trimmed().isEmpty()) {
+        m_resultsFile = true;
+        requestResultsFile();
+    } else {
+        fail(kNoSource);
+    }
 }
 
 void DrawDownload::rebuild()
 {
-    if (m_running) return;
+    if (m_running || m_state.Berechnunglaeuft || m_state.drawMaintenanceOpen) return;
     const MessageTable& m = m_state.messages;
-    const QString date =
-        dateFromDayCount(m_state.DateTimePicker1.date()).toString(QStringLiteral("dd.MM.yyyy"));
+    const QString date = shortDate(m_state.DateTimePicker1.date());
     if (!m_services.dialogs.askYesNo(m.text(3) + date + m.text(4), m.text(5))) return;
     QFile file(m_state.drawFilePath());
     if (file.exists() && !file.remove()) {
@@ -139,92 +173,151 @@ void DrawDownload::rebuild()
 
 void DrawDownload::stop()
 {
+    if (!m_running) return;
     m_state.SpeedButton8Visible = false;
     m_state.notifyDownloadChanged();
+    m_call.reset();
+    m_deferred = nullptr;
+    whenNoRun([this] { finish(); });
+}
+
+std::optional<HttpRequest> DrawDownload::request(const QString& url)
+{
+    QString error;
+    auto request = internetRequest(m_state, url, &error);
+    if (!request) m_services.dialogs.notify(error);
+    return request;
 }
 
 void DrawDownload::requestNextDay()
 {
-    const QDate day = dateFromDayCount(m_state.DateTimePicker1.date());
+    const QDate day = dateFromDayCount(m_day);
     if (!m_state.SpeedButton8Visible || !day.isValid() || day > m_services.clock.today()) {
         finish();
         return;
     }
-    if (m_state.DrawServer.trimmed().isEmpty() || !m_services.http) {
-        m_state.setStatusText(0, kNoServer);
+    if (!m_services.http) {
+        fail(kNoConnection);
+        return;
+    }
+    auto request = this->request(drawRequestUrl(m_state.DrawServer, day));
+    if (!request) {
         finish();
         return;
     }
-    const auto port = parseInteger(m_state.ProxyPortEdit);
-    if (!port) {
-        m_services.dialogs.notify(
-            QStringLiteral("'%1' ist kein gültiger Integerwert").arg(m_state.ProxyPortEdit));
-        finish();
-        return;
-    }
-    HttpRequest request;
-    request.url = drawRequestUrl(m_state.DrawServer, day);
-    request.proxyHost = m_state.ProxyHostEdit.trimmed();
-    request.proxyPort = *port;
-    request.connectTimeout = m_state.downloadTimeout;
-    request.readTimeout = m_state.downloadTimeout;
-    request.maxRedirects = kDrawRequestRedirects;
-    request.userAgent = QByteArrayLiteral("Kugelwart");
-    request.accept = QByteArrayLiteral("text/html, */*");
-    request.cookies = true;
+    request->totalTimeout = m_state.dayAnswerDeadline;
+    request->maxBodyBytes = kDayAnswerMaxBytes;
     m_state.setStatusText(0, QStringLiteral("Loading"));
-    m_call =
-        m_services.http->get(request, [this](const HttpResponse& response) { answered(response); });
+    m_call = m_services.http->get(*request, [this](const HttpResponse& r) { answered(r); });
+}
+
+void DrawDownload::requestResultsFile()
+{
+    // The newest stored draw is today's: there is nothing to ask for.
+    const QDate day = dateFromDayCount(m_day);
+    if (!day.isValid() || day > m_services.clock.today()) {
+        finish();
+        return;
+    }
+    const QString address = withScheme(m_state.Ergebnisdatei);
+    if (!m_services.http) {
+        fail(QStringLiteral("Ergebnisdatei nicht geladen: ") + address);
+        return;
+    }
+    auto request = this->request(address);
+    if (!request) {
+        finish();
+        return;
+    }
+    request->totalTimeout = m_state.resultsFileDeadline;
+    request->maxBodyBytes = kResultsFileMaxBytes;
+    request->progress = [this](qint64 received) {
+        m_state.setStatusText(0, QStringLiteral("Loading %1 KB").arg(received / 1024));
+    };
+    m_state.setStatusText(0, QStringLiteral("Loading"));
+    m_call = m_services.http->get(*request, [this](const HttpResponse& r) { answered(r); });
 }
 
 void DrawDownload::answered(const HttpResponse& response)
 {
     m_call.reset();
-    if (m_state.Berechnunglaeuft) {
-        m_heldAnswer = response;
-        return;
-    }
-    handle(response);
+    whenNoRun([this, response] {
+        if (m_resultsFile)
+            takeResultsFile(response);
+        else
+            takeDay(response);
+    });
 }
 
-void DrawDownload::handle(const HttpResponse& response)
+void DrawDownload::whenNoRun(std::function<void()> step)
+{
+    if (m_state.Berechnunglaeuft)
+        m_deferred = std::move(step);
+    else
+        step();
+}
+
+void DrawDownload::takeDay(const HttpResponse& response)
 {
     m_state.setStatusText(1, m_state.messages.text(2));
-    if (!response.answered()) {
-        // Without a connection every further day would fail the same way, each after
-        // its time-out: the download ends, and the next one starts at this day again.
-        const bool none = response.outcome == HttpResponse::Outcome::ConnectionFailed;
-        QString status = none ? kNoConnection : kBrokenOff;
-        if (!response.errorText.isEmpty())
-            status += QStringLiteral(" (") + response.errorText + QLatin1Char(')');
-        m_state.setStatusText(0, status);
-        finish();
-        return;
+    const QString day = shortDate(m_day);
+    switch (response.outcome) {
+        case HttpResponse::Outcome::Answered:
+            break;
+        case HttpResponse::Outcome::TooLarge:
+            fail(QStringLiteral("Antwort f\u00FCr den %1 gr\u00F6\u00DFer als %2 Bytes, "
+                                "nichts gespeichert")
+                     .arg(day)
+                     .arg(kDayAnswerMaxBytes));
+            return;
+        case HttpResponse::Outcome::ConnectionFailed:
+            // Without a connection every further day would fail the same way, each after
+            // its time-out: the download ends, and the next one starts at this day again.
+            fail(kNoConnection + QLatin1Char(' ') + withScheme(m_state.DrawServer) +
+                 reasonOf(response));
+            return;
+        case HttpResponse::Outcome::BrokenOff:
+            fail(kBrokenOff + QLatin1Char(' ') + withScheme(m_state.DrawServer) +
+                 reasonOf(response));
+            return;
     }
     m_state.setStatusText(0, response.statusLine);
-    if (response.statusCode < 400 && !storeLines(QString::fromUtf8(response.body))) {
-        finish();
-        return;
+    if (response.statusCode < 400) {
+        const QString body = QString::fromUtf8(response.body);
+        const QStringList lines = answerLines(body);
+        if (lines.size() > kDayAnswerMaxLines) {
+            fail(QStringLiteral("Antwort f\u00FCr den %1 mit %2 Zeilen, nichts gespeichert")
+                     .arg(day)
+                     .arg(lines.size()));
+            return;
+        }
+        if (!storeLines(lines, body)) {
+            finish();
+            return;
+        }
     }
-    DatePickerValue& day = m_state.DateTimePicker1;
-    day.setDate(day.date() + 1);
+    m_day += 1;
+    m_state.DateTimePicker1.setDate(m_day);
     m_state.notifyDrawChanged();
     // The next day is asked for from the event loop, so that a click on stop gets in between.
     QTimer::singleShot(0, this, &DrawDownload::requestNextDay);
 }
 
-bool DrawDownload::storeLines(const QString& body)
+bool DrawDownload::storeLines(const QStringList& lines, const QString& body)
 {
     const DrawFile file(m_state.drawFilePath());
-    for (const QString& line : answerLines(body)) {
-        m_state.Datum1 = m_state.DateTimePicker1.date();
+    for (const QString& line : lines) {
+        m_state.Datum1 = m_day;
         const auto parsed = parseDrawLine(line);
         if (!parsed) {
-            m_services.dialogs.notify(QStringLiteral("Fehler:") + body);
+            // The answer is shown as it came, but never more of it than fits a message.
+            QString shown = body.left(kShownAnswerLength);
+            if (body.size() > kShownAnswerLength) shown += QStringLiteral("\u2026");
+            m_services.dialogs.notify(QStringLiteral("Fehler:") + shown);
             return false;
         }
-        applyDrawLine(m_record, *parsed, m_state.Datum1);
-        m_state.Label29 = drawDateText(m_state.Datum1) + QStringLiteral("   ");
+        applyDrawLine(m_record, *parsed, m_day);
+        m_state.Label29 = drawDateText(m_day) + QStringLiteral("   ");
         // Each record goes to disk as it comes: whatever ends the download, what
         // came before it stays.
         QString error;
@@ -239,10 +332,56 @@ bool DrawDownload::storeLines(const QString& body)
     return true;
 }
 
+void DrawDownload::takeResultsFile(const HttpResponse& response)
+{
+    const QString address = withScheme(m_state.Ergebnisdatei);
+    if (!response.answered() || response.statusCode >= 400) {
+        fail(QStringLiteral("Ergebnisdatei nicht geladen: ") + address + reasonOf(response));
+        return;
+    }
+    m_state.setStatusText(0, response.statusLine);
+    // The program's history begins where its analysis window can begin.
+    const DrawText text = parseDrawText(answerLines(QString::fromUtf8(response.body)),
+                                        m_state.SternenzahlMax,
+                                        m_state.DateTimePicker1.minimum());
+    const DrawFile file(m_state.drawFilePath());
+    QString error;
+    const auto stored = file.readAll(&error);
+    if (!stored) {
+        m_services.dialogs.notify(error);
+        finish();
+        return;
+    }
+    // Draws that differ from the file's are kept: a correction by hand is not
+    // overwritten without a question, and an automatic download asks none.
+    const ImportMerge merge = mergeImported(*stored, text.draws, false);
+    if (merge.added > 0 && !file.replace(merge.records, &error)) {
+        m_services.dialogs.notify(error);
+        finish();
+        return;
+    }
+    m_stored = merge.added > 0;
+    QString summary = QStringLiteral("Ergebnisdatei: %1 neue Ziehungen").arg(merge.added);
+    if (merge.kept > 0)
+        summary += QStringLiteral(", %1 abweichende gespeicherte behalten").arg(merge.kept);
+    if (text.rejected > 0)
+        summary += QStringLiteral(", %1 Zeilen abgelehnt, erste: %2")
+                       .arg(text.rejected)
+                       .arg(text.firstRejected);
+    m_state.setStatusText(1, summary);
+    finish();
+}
+
+void DrawDownload::fail(const QString& status)
+{
+    m_failure = status;
+    finish();
+}
+
 void DrawDownload::finish()
 {
     m_call.reset();
-    m_heldAnswer.reset();
+    m_deferred = nullptr;
     m_running = false;
     m_state.downloadRunning = false;
     m_state.SpeedButton8Visible = false;
@@ -250,10 +389,30 @@ void DrawDownload::finish()
     m_state.notifyDownloadChanged();
     m_state.notifyDrawChanged();
 
-    selectDrawForDate(m_state, m_services);
+    selectNewestDraw(m_state, m_services);
     m_state.Gewinn = Komplettcheck(m_state, m_services.sound);
     if (m_state.listView) m_state.Gewinn = Listengewinncheck(m_state, m_services.sound);
     if (m_state.Gewinn >= 200 && m_state.listView && m_stored) m_state.requestWinCalculation();
+    if (!m_failure.isEmpty()) {
+        // Said last, so that nothing of the evaluation covers it.
+        m_state.setStatusText(0, m_failure);
+        // A history still empty although a source is set: the user learns where
+        // draws come from.
+        QString error;
+        const auto records = DrawFile(m_state.drawFilePath()).readShared(&error);
+        if (m_failure != kNoSource && records && records->empty())
+            m_services.dialogs.notify(
+                QStringLiteral(
+                    "Es sind noch keine Ziehungen gespeichert, und es konnten keine geladen "
+                    "werden:\n%1\n\n"
+                    "Woher die Ziehungen kommen, stellen Sie auf der Seite "
+                    "\u201EInternet-Optionen\u201C ein: die Adresse der Ergebnisdatei oder eines "
+                    "Ziehungsdaten-Servers. Eine Ergebnisdatei, die Sie selbst geladen haben, "
+                    "lesen Sie auf der Seite \u201EDatenbank\u201C mit \u201EImport aus "
+                    "Text\u201C ein.")
+                    .arg(m_failure),
+                QStringLiteral("Ziehungen laden"));
+    }
     emit finished();
 }
 

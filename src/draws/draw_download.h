@@ -1,15 +1,17 @@
 #pragma once
-// Fetching the missing draws from the draw-data server, one request per day from
+// Fetching the missing draws: from the draw-data server, one request per day from
 // the day after the newest stored draw up to today, each answer line appended to
-// the DrawFile as it comes; and rebuilding the history from scratch. The requests
-// run in the background of the event loop; at the end the CurrentDraw is
-// selected anew and the tips are evaluated.
+// the DrawFile as it comes; or, when no such server is set, as one complete results
+// file merged into the history by date. Also rebuilding the history from scratch.
+// The requests run in the background of the event loop; at the end the newest draw
+// is selected and the tips are evaluated.
 #include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -29,7 +31,8 @@ struct DrawLine {
     int digitCount = 0;  // single digits at the start of the digit field, at most 7
 };
 
-// nullopt when field 0 or one of the numbers cannot be read, or a number is not 1..42.
+// nullopt when field 0 or one of the numbers cannot be read, a number is not 1..42
+// or stands twice.
 // Reading the digits stops quietly at the first character that is not one.
 std::optional<DrawLine> parseDrawLine(QStringView line);
 // The answer's lines: none for an empty body; a line break at the very end adds none,
@@ -42,7 +45,18 @@ void applyDrawLine(DrawRecord& record, const DrawLine& line, DayCount date);
 // "/lotto/lottopl.asp?Programm=KleinkugelPL&Datum=yyyymmdd".
 QString drawRequestUrl(const QString& server, const QDate& day);
 
-inline constexpr int kDrawRequestRedirects = 15;
+// What a server may send: a day's answer holds a draw or two; the results file
+// holds every draw since the game began.
+inline constexpr qint64 kDayAnswerMaxBytes = 4096;
+inline constexpr int kDayAnswerMaxLines = 10;
+inline constexpr qint64 kResultsFileMaxBytes = 16 * 1024 * 1024;
+// How much of an unreadable answer its message shows.
+inline constexpr int kShownAnswerLength = 200;
+
+// The address of the published Mini Lotto results ("N,DD.MM.YYYY,a,b,c,d,e"), used
+// when the settings name none.
+inline const QString kDefaultResultsFile =
+    QStringLiteral("https://www.wynikilotto.net.pl/download/mini_lotto.csv");
 
 class DrawDownload : public QObject {
     Q_OBJECT
@@ -51,11 +65,13 @@ public:
     // Cancels a request under way; what is stored stays.
     ~DrawDownload() override;
 
-    // KugelwartClick. Does nothing while a download runs.
+    // KugelwartClick. Does nothing while a download, a generation run or a change of
+    // the DrawFile by hand is under way.
     void start();
     // BitBtn2Click: after a Yes, deletes the DrawFile and downloads it anew.
     void rebuild();
-    // SpeedButton8Click: the day under way is completed, no further day is asked for.
+    // SpeedButton8Click: the request under way is abandoned (nothing of it is stored)
+    // and the download ends.
     void stop();
     bool running() const { return m_running; }
 
@@ -65,18 +81,28 @@ signals:
 
 private:
     void requestNextDay();
+    void requestResultsFile();
+    std::optional<HttpRequest> request(const QString& url);
     void answered(const HttpResponse& response);
-    void handle(const HttpResponse& response);
-    bool storeLines(const QString& body);
+    void takeDay(const HttpResponse& response);
+    void takeResultsFile(const HttpResponse& response);
+    bool storeLines(const QStringList& lines, const QString& body);
+    // Runs the step now, or once a generation run has ended: the run must not see
+    // the CurrentDraw or the tips change under it.
+    void whenNoRun(std::function<void()> step);
+    void fail(const QString& status);
     void finish();
 
     MainState& m_state;
     Services& m_services;
     std::unique_ptr<HttpCall> m_call;
-    std::optional<HttpResponse> m_heldAnswer;  // came while a generation run was active
-    DrawRecord m_record;                       // the record read or written last
+    std::function<void()> m_deferred;  // held while a generation run is active
+    DrawRecord m_record;               // the record read or written last
+    DayCount m_day = 0;                // the day asked for; nothing but the download moves it
+    bool m_resultsFile = false;        // the source is the results file, not the server
     bool m_running = false;
     bool m_stored = false;
+    QString m_failure;  // why the download ended early, for the status bar
 };
 
 }  // namespace kw

@@ -74,6 +74,23 @@ bool rewrite(const DrawFile& file, const std::vector<DrawRecord>& records, Servi
     return false;
 }
 
+// Marks the DrawFile as being worked on from the first read to the rewrite.
+class MaintenanceGuard {
+public:
+    explicit MaintenanceGuard(MainState& state) : m_state(state) { m_state.drawMaintenanceOpen = true; }
+    ~MaintenanceGuard() { m_state.drawMaintenanceOpen = false; }
+    MaintenanceGuard(const MaintenanceGuard&) = delete;
+    MaintenanceGuard& operator=(const MaintenanceGuard&) = delete;
+
+private:
+    MainState& m_state;
+};
+
+bool maintenancePossible(const MainState& state)
+{
+    return !state.downloadRunning && !state.drawMaintenanceOpen;
+}
+
 std::optional<int> smallNumber(const QString& text)
 {
     static const QRegularExpression digits(QStringLiteral("^\\d{1,3}$"));
@@ -237,6 +254,35 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
     return result;
 }
 
+DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest)
+{
+    DrawText result;
+    std::set<qint64> dates;
+    bool contentSeen = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString text = lines.at(i).trimmed();
+        if (text.isEmpty()) continue;
+        // A column header ("date,n1,...") may open the file.
+        if (!contentSeen && text.front().isLetter()) {
+            contentSeen = true;
+            continue;
+        }
+        contentSeen = true;
+        ImportedLine line = parseImportLine(text, starMaximum);
+        if (line.record && line.record->datum < earliest) continue;
+        if (line.record && !dates.insert(dayKey(line.record->datum)).second)
+            line.error = QStringLiteral("Datum schon in einer früheren Zeile");
+        if (!line.error.isEmpty()) {
+            if (++result.rejected == 1)
+                result.firstRejected =
+                    QStringLiteral("Zeile %1: \"%2\" (%3)").arg(i + 1).arg(text, line.error);
+            continue;
+        }
+        result.draws.push_back({*line.record, line.hasStars});
+    }
+    return result;
+}
+
 int countDiffering(const std::vector<DrawRecord>& stored, const std::vector<ImportedDraw>& imported)
 {
     const auto byDate = indexByDate(stored);
@@ -290,20 +336,28 @@ ImportMerge mergeImported(const std::vector<DrawRecord>& stored,
 
 void enterDraw(MainState& state, Services& services, const DrawEntryDialog& edit)
 {
+    if (!maintenancePossible(state)) return;
+    MaintenanceGuard guard(state);
     const DrawFile file(state.drawFilePath());
-    const auto records = readHistory(file, services);
-    if (!records) return;
-    const DrawRecord proposal = entryProposal(*records, state.DateTimePicker1.date());
-    state.aktDatum = proposal.datum;
-    if (const auto entered = edit(proposal)) {
-        // The digits and the reserved bytes stay as the proposal held them, and so
-        // do slots 6 to 8: their up-downs are not shown, and their lowest position
-        // (1) would turn a downloaded draw's empty star slots into star numbers.
-        DrawRecord record = proposal;
-        record.datum = entered->datum;
-        for (int slot = 1; slot <= 5; ++slot) record.setSlot(slot, entered->slot(slot));
-        sortDrawNumbers(record);
-        if (!rewrite(file, withDrawStored(*records, record), services)) return;
+    std::optional<DrawRecord> entered;
+    {
+        const auto records = readHistory(file, services);
+        if (!records) return;
+        const DrawRecord proposal = entryProposal(*records, state.DateTimePicker1.date());
+        state.aktDatum = proposal.datum;
+        if (const auto dialog = edit(proposal)) {
+            // The digits and the reserved bytes stay as the proposal held them, and so
+            // do slots 6 to 8: their up-downs are not shown, and their lowest position
+            // (1) would turn a downloaded draw's empty star slots into star numbers.
+            entered = proposal;
+            entered->datum = dialog->datum;
+            for (int slot = 1; slot <= 5; ++slot) entered->setSlot(slot, dialog->slot(slot));
+            sortDrawNumbers(*entered);
+        }
+    }
+    if (entered) {
+        const auto records = readHistory(file, services);
+        if (!records || !rewrite(file, withDrawStored(*records, *entered), services)) return;
     }
     state.DateTimePicker1.setDate(state.aktDatum);
     selectDrawForDate(state, services);
@@ -311,6 +365,17 @@ void enterDraw(MainState& state, Services& services, const DrawEntryDialog& edit
 
 void deleteShownDraw(MainState& state, Services& services)
 {
+    if (!maintenancePossible(state)) return;
+    MaintenanceGuard guard(state);
+    if (!(state.Datum1 > 0)) return;  // no draw is shown
+    QString numbers;
+    for (int i = 1; i <= 5; ++i)
+        numbers += (i > 1 ? QStringLiteral(", ") : QString()) + QString::number(state.Zahl[i]);
+    const QString date = dateFromDayCount(state.Datum1).toString(QStringLiteral("dd.MM.yyyy"));
+    if (!services.dialogs.askYesNo(
+            QStringLiteral("Die Ziehung vom %1 (%2) löschen?").arg(date, numbers),
+            QStringLiteral("Ziehung löschen")))
+        return;
     const DrawFile file(state.drawFilePath());
     {
         BusyCursor busy(services.dialogs);
@@ -346,6 +411,8 @@ void exportDraws(MainState& state, Services& services)
 
 void importDraws(MainState& state, Services& services)
 {
+    if (!maintenancePossible(state)) return;
+    MaintenanceGuard guard(state);
     FileDialogRequest request;
     request.title = kImportCaption;
     request.initialFolder = state.Home;
@@ -362,39 +429,17 @@ void importDraws(MainState& state, Services& services)
         services.dialogs.notify(error);
         return;
     }
-
-    std::vector<ImportedDraw> draws;
-    std::set<qint64> dates;
-    int rejected = 0;
-    QString firstRejected;
-    bool contentSeen = false;
-    for (qsizetype i = 0; i < lines->size(); ++i) {
-        const QString text = lines->at(i).trimmed();
-        if (text.isEmpty()) continue;
-        // A column header ("date,n1,...") may open the file.
-        if (!contentSeen && text.front().isLetter()) {
-            contentSeen = true;
-            continue;
-        }
-        contentSeen = true;
-        ImportedLine line = parseImportLine(text, state.SternenzahlMax);
-        if (line.record && !dates.insert(dayKey(line.record->datum)).second)
-            line.error = QStringLiteral("Datum schon in einer früheren Zeile");
-        if (!line.error.isEmpty()) {
-            if (++rejected == 1)
-                firstRejected =
-                    QStringLiteral("Zeile %1: \"%2\" (%3)").arg(i + 1).arg(text, line.error);
-            continue;
-        }
-        draws.push_back({*line.record, line.hasStars});
-    }
+    const DrawText text = parseDrawText(*lines, state.SternenzahlMax);
 
     const DrawFile file(state.drawFilePath());
     std::optional<ImportMerge> merge;
     {
-        const auto stored = readHistory(file, services);
-        if (!stored) return;
-        const int differing = countDiffering(*stored, draws);
+        int differing = 0;
+        {
+            const auto stored = readHistory(file, services);
+            if (!stored) return;
+            differing = countDiffering(*stored, text.draws);
+        }
         // Draws corrected by hand must not vanish without the user's word.
         const bool replace =
             differing > 0 &&
@@ -404,7 +449,9 @@ void importDraws(MainState& state, Services& services)
                     .arg(differing),
                 kImportCaption);
         BusyCursor busy(services.dialogs);
-        merge = mergeImported(*stored, draws, replace);
+        const auto stored = readHistory(file, services);
+        if (!stored) return;
+        merge = mergeImported(*stored, text.draws, replace);
         if (merge->added + merge->replaced > 0 && !rewrite(file, merge->records, services)) return;
     }
 
@@ -415,12 +462,12 @@ void importDraws(MainState& state, Services& services)
             .arg(merge->added)
             .arg(merge->replaced)
             .arg(merge->unchanged)
-            .arg(rejected);
+            .arg(text.rejected);
     if (merge->kept > 0)
         report += QStringLiteral("\n%1 abweichende Ziehungen behalten").arg(merge->kept);
-    if (rejected > 0) report += QStringLiteral("\nErste abgelehnte ") + firstRejected;
+    if (text.rejected > 0) report += QStringLiteral("\nErste abgelehnte ") + text.firstRejected;
     services.dialogs.notify(report, kImportCaption);
-    selectDrawForDate(state, services);
+    selectNewestDraw(state, services);
 }
 
 }  // namespace kw

@@ -66,11 +66,26 @@ ImportMerge mergeImported(const std::vector<DrawRecord>& stored,
 int countDiffering(const std::vector<DrawRecord>& stored,
                    const std::vector<ImportedDraw>& imported);
 
+// The draws of a draw text file's lines: a column header may open it, empty lines
+// are passed over, draws dated before earliest are left out quietly. A line that
+// cannot be read, or whose date an earlier line had, is rejected and counted.
+struct DrawText {
+    std::vector<ImportedDraw> draws;
+    int rejected = 0;
+    QString firstRejected;  // Zeile 5: "<line>" (why)
+};
+DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest = 0);
+
+// Entry, deletion and import do nothing while a download runs: it appends to the
+// DrawFile meanwhile. Each rereads the DrawFile right before rewriting it, after
+// any dialog or question.
+
 // BitBtn8Click: edit is the entry dialog, started with the proposal; it returns
 // the dialog's date and eight positions, or nothing when it was aborted.
 using DrawEntryDialog = std::function<std::optional<DrawRecord>(const DrawRecord& proposal)>;
 void enterDraw(MainState& state, Services& services, const DrawEntryDialog& edit);
-// BitBtn4Click: deletes every record of the CurrentDraw's date.
+// BitBtn4Click: after a Yes to a question naming the CurrentDraw, deletes every
+// record of its date.
 void deleteShownDraw(MainState& state, Services& services);
 // BitBtn3Click: writes the history as text to a file the user chooses.
 void exportDraws(MainState& state, Services& services);

@@ -20,6 +20,11 @@ struct HttpRequest {
     QByteArray userAgent;
     QByteArray accept;
     bool cookies = true;  // keep cookies the servers set and send them back
+    int totalTimeout = 0;     // ms the whole request may take, answer included; 0: no limit
+    qint64 maxBodyBytes = 0;  // an answer larger than this is not read on; 0: no limit
+    // Called from the event loop with the bytes of the body received so far; it must not
+    // destroy the call.
+    std::function<void(qint64 received)> progress;
 };
 
 struct HttpResponse {
@@ -27,6 +32,7 @@ struct HttpResponse {
         Answered,          // a complete answer, whatever its status
         ConnectionFailed,  // no answer at all: host not found, refused, nothing in time
         BrokenOff,         // an answer began but never came to its end, or too many redirects
+        TooLarge,          // the body grew past maxBodyBytes; what came is dropped
     };
     Outcome outcome = Outcome::ConnectionFailed;
     int statusCode = 0;  // 0 when no status arrived

@@ -25,6 +25,7 @@ bool reportsStatusOnly(QNetworkReply::NetworkError error)
 }
 
 const QString kTimedOut = QStringLiteral("Operation timed out");
+const QString kTooLarge = QStringLiteral("Answer larger than %1 bytes");
 
 class QtHttpCall : public QObject, public HttpCall {
 public:
@@ -32,18 +33,27 @@ public:
 
     // A request that is under way in reply.
     QtHttpCall(QNetworkReply* reply, const HttpRequest& request, Done done)
-        : m_reply(reply), m_done(std::move(done)), m_readTimeout(request.readTimeout)
+        : m_reply(reply),
+          m_done(std::move(done)),
+          m_progress(request.progress),
+          m_readTimeout(request.readTimeout),
+          m_maxBody(request.maxBodyBytes)
     {
         m_connectTimer.setSingleShot(true);
         m_readTimer.setSingleShot(true);
+        m_deadline.setSingleShot(true);
         connect(&m_connectTimer, &QTimer::timeout, this, &QtHttpCall::timedOut);
         connect(&m_readTimer, &QTimer::timeout, this, &QtHttpCall::timedOut);
+        // However slowly a server keeps talking, the request ends in time.
+        connect(&m_deadline, &QTimer::timeout, this, &QtHttpCall::timedOut);
+        if (request.totalTimeout > 0) m_deadline.start(request.totalTimeout);
         connect(reply, &QNetworkReply::requestSent, this, [this] {
             m_connectTimer.stop();
             m_readTimer.start(m_readTimeout);
         });
         connect(reply, &QNetworkReply::redirected, this,
                 [this, connectTimeout = request.connectTimeout] {
+                    m_body.clear();  // the answer comes from the new address
                     m_readTimer.stop();
                     m_connectTimer.start(connectTimeout);
                 });
@@ -53,7 +63,10 @@ public:
             m_readTimer.start(m_readTimeout);
         };
         connect(reply, &QNetworkReply::metaDataChanged, this, heard);
-        connect(reply, &QNetworkReply::readyRead, this, heard);
+        connect(reply, &QNetworkReply::readyRead, this, [this, heard] {
+            heard();
+            take();
+        });
         connect(reply, &QNetworkReply::downloadProgress, this, heard);
         connect(reply, &QNetworkReply::finished, this, &QtHttpCall::finished);
         m_connectTimer.start(request.connectTimeout);
@@ -85,12 +98,30 @@ private:
         if (m_reply) m_reply->abort();
     }
 
+    // The body is taken as it comes, so that its size is known before it is all there:
+    // past the limit nothing more is kept, and the request ends from the event loop.
+    void take()
+    {
+        if (!m_reply || m_tooLarge) return;
+        m_body += m_reply->readAll();
+        if (m_maxBody > 0 && m_body.size() > m_maxBody) {
+            m_tooLarge = true;
+            m_body.clear();
+            QMetaObject::invokeMethod(
+                this, [this] { if (m_reply) m_reply->abort(); }, Qt::QueuedConnection);
+            return;
+        }
+        if (m_progress) m_progress(m_body.size());
+    }
+
     void finished()
     {
         QNetworkReply* reply = m_reply;
         if (!reply) return;
         m_connectTimer.stop();
         m_readTimer.stop();
+        m_deadline.stop();
+        if (reply->isOpen()) take();
         HttpResponse response;
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         response.statusCode = status.isValid() ? status.toInt() : 0;
@@ -100,15 +131,20 @@ private:
             response.statusLine = QString::number(response.statusCode);
             if (!reason.isEmpty()) response.statusLine += QLatin1Char(' ') + reason;
         }
-        if (reply->isOpen()) response.body = reply->readAll();
+        response.body = std::move(m_body);
         response.lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
         const QNetworkReply::NetworkError error = reply->error();
-        if (m_timedOut)
+        if (m_tooLarge)
+            response.errorText = kTooLarge.arg(m_maxBody);
+        else if (m_timedOut)
             response.errorText = kTimedOut;
         else if (error != QNetworkReply::NoError)
             response.errorText = reply->errorString();
 
-        if (!m_timedOut && error == QNetworkReply::NoError)
+        if (m_tooLarge) {
+            response.outcome = HttpResponse::Outcome::TooLarge;
+            response.body.clear();
+        } else if (!m_timedOut && error == QNetworkReply::NoError)
             response.outcome = HttpResponse::Outcome::Answered;
         else if (response.statusCode == 0)
             response.outcome = HttpResponse::Outcome::ConnectionFailed;
@@ -135,8 +171,13 @@ private:
     Done m_done;
     QTimer m_connectTimer;
     QTimer m_readTimer;
+    QTimer m_deadline;
+    std::function<void(qint64)> m_progress;
+    QByteArray m_body;
     int m_readTimeout = 0;
+    qint64 m_maxBody = 0;
     bool m_timedOut = false;
+    bool m_tooLarge = false;
 };
 
 }  // namespace

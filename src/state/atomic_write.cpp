@@ -1,5 +1,8 @@
 #include "state/atomic_write.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include "state/file_error.h"
@@ -23,6 +26,17 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     }
     return true;
+}
+
+void removeLeftoverCopies(const QString& path)
+{
+    const QFileInfo file(path);
+    const QRegularExpression copy(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    QDir folder = file.dir();
+    for (const QString& name : folder.entryList({file.fileName() + QStringLiteral(".*")},
+                                                QDir::Files | QDir::Hidden))
+        if (copy.match(name).hasMatch()) folder.remove(name);
 }
 
 }  // namespace kw

@@ -92,6 +92,7 @@ public:
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
     QString DrawServer;  // the draw-data server's address; empty: none set
+    QString Ergebnisdatei;  // the address of a complete results file; empty: none set
     QString Lottoportal = QStringLiteral("Lottoland");
 
     // The selected items of the two hidden "Eurozahlen Option" groups (0..2).
@@ -102,6 +103,11 @@ public:
     bool downloadRunning = false;
     bool SpeedButton8Visible = false;
     int downloadTimeout = 5000;  // ms to connect, and of silence while the answer comes
+    int dayAnswerDeadline = 30000;     // ms one day's request may take in all
+    int resultsFileDeadline = 300000;  // ms the results file may take in all
+    // A maintenance operation (entry, deletion, import) is between reading and
+    // rewriting the DrawFile, perhaps waiting in a dialog: no download starts meanwhile.
+    bool drawMaintenanceOpen = false;
 
     MessageTable messages;
     RandomGenerator random;

@@ -1,5 +1,7 @@
 #include "state/startup.h"
 
+#include "draws/draw_download.h"
+
 #include <QFileInfo>
 
 #include "draws/draw_file.h"
@@ -7,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "state/atomic_write.h"
 #include "state/data_folder.h"
 #include "state/main_state.h"
 
@@ -49,6 +52,9 @@ bool prepareState(MainState& state, Services& services, const QString& dataFolde
     QString error;
     const bool folderReady = ensureFolder(state.Home, &error);
     if (!folderReady) services.dialogs.notify(error);
+    for (const QString& name : {state.ZahlenFile, QStringLiteral("gewinnzahlen.txt"),
+                                QStringLiteral("gewinnzahlen.qlt")})
+        removeLeftoverCopies(state.Home + name);
 
     state.ProgramFolder = services.programFolder;
     if (!state.ProgramFolder.isEmpty() && !state.ProgramFolder.endsWith(QLatin1Char('/')))
@@ -145,6 +151,8 @@ StartSettings loadStartSettings(MainState& state, Services& services)
     if (const auto start = settings.readDate(QStringLiteral("DateTimePicker2")))
         result.analysisStartRead = state.DateTimePicker2.setDate(*start);
     state.DrawServer = settings.readString(kDrawServerValue).value_or(QString()).trimmed();
+    state.Ergebnisdatei =
+        settings.readString(kResultsFileValue).value_or(kDefaultResultsFile).trimmed();
     result.productPage = settings.readString(QStringLiteral("Produktseite")).value_or(QString());
     const QString links = settings.readString(QStringLiteral("Links")).value_or(QString());
     result.links = links.split(QLatin1Char('|'), Qt::SkipEmptyParts);
@@ -172,7 +180,16 @@ void saveStartSettings(const MainState& state, Services& services, std::optional
     settings.writeString(QStringLiteral("ProxyPortEdit"), state.ProxyPortEdit);
     settings.writeDate(QStringLiteral("DateTimePicker2"), state.DateTimePicker2.date());
     settings.writeString(kDrawServerValue, state.DrawServer);
+    settings.writeString(kResultsFileValue, state.Ergebnisdatei);
     settings.closeKey();
+}
+
+void createHistoryForDownload(MainState& state, Services& services)
+{
+    if (state.DrawServer.trimmed().isEmpty() && state.Ergebnisdatei.trimmed().isEmpty()) return;
+    const DrawFile file(state.drawFilePath());
+    QString error;
+    if (!file.exists() && !file.createEmpty(&error)) services.dialogs.notify(error);
 }
 
 void finishStartup(MainState& state, Services& services, bool analysisStartRead)

@@ -43,6 +43,8 @@ struct StartSettings {
 inline const QString kSettingsKey = QStringLiteral("\\SOFTWARE\\Quendel\\Kleinkugel");
 // The address of the draw-data server, e.g. "http://host:port".
 inline const QString kDrawServerValue = QStringLiteral("Ziehungsdatenserver");
+// The address of a complete results file, fetched when no draw-data server is set.
+inline const QString kResultsFileValue = QStringLiteral("Ergebnisdatei");
 
 // Reads the main window's values: three guarded groups (view, check boxes, size
 // and language; up-downs, portal and tip cells; proxy), the radio groups between
@@ -51,6 +53,10 @@ inline const QString kDrawServerValue = QStringLiteral("Ziehungsdatenserver");
 StartSettings loadStartSettings(MainState& state, Services& services);
 // Writes back what loadStartSettings reads (the size only when given).
 void saveStartSettings(const MainState& state, Services& services, std::optional<QSize> size);
+// At the first show, before the CurrentDraw is selected: a missing DrawFile is
+// created empty when a draw source is set, so that a first start does not ask
+// for the draws it is about to fetch itself.
+void createHistoryForDownload(MainState& state, Services& services);
 // Analysis dates, run budget, proxy port, seed history, random seed, working date.
 void finishStartup(MainState& state, Services& services, bool analysisStartRead);
 

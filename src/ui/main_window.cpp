@@ -197,6 +197,8 @@ void TForm1::buildPages()
             [this](const QString& text) { m_state.Lottoportal = text; });
     connect(m_internetPage->DrawServerEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.DrawServer = text; });
+    connect(m_internetPage->ErgebnisdateiEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.Ergebnisdatei = text; });
 }
 
 void TForm1::buildStatusBar()
@@ -479,6 +481,7 @@ void TForm1::showState()
     if (portal->findText(m_state.Lottoportal) < 0 && !m_state.Lottoportal.isEmpty()) portal->addItem(m_state.Lottoportal);
     portal->setCurrentText(m_state.Lottoportal);
     m_internetPage->DrawServerEdit->setText(m_state.DrawServer);
+    m_internetPage->ErgebnisdateiEdit->setText(m_state.Ergebnisdatei);
     showDownload();
 }
 
@@ -487,6 +490,7 @@ void TForm1::FormShow()
     // Runs once the window is on screen. The language switch joins here; the
     // CurrentDraw for today is selected and evaluated, the chart shows the number
     // distribution, then the draws since the newest stored one are fetched.
+    createHistoryForDownload(m_state, m_services);
     SpeedButton5Click();
     SpeedButton2Click();
     KugelwartClick();
@@ -619,6 +623,10 @@ void TForm1::showDownload()
     m_tipPage->SpeedButton10->setEnabled(idle);
     m_databasePage->BitBtn2->setEnabled(idle);
     findChild<QAction*>(QStringLiteral("Aktualisieren1"))->setEnabled(idle);
+    // The download appends to the DrawFile: nothing else changes it meanwhile.
+    for (QPushButton* maintenance :
+         {m_databasePage->BitBtn8, m_databasePage->BitBtn6, m_databasePage->BitBtn10})
+        maintenance->setEnabled(idle);
     m_databasePage->SpeedButton8->setVisible(m_state.SpeedButton8Visible);
 }
 

@@ -142,7 +142,7 @@ InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(
     ProxyHostEdit = named(new QLineEdit(proxy), "ProxyHostEdit");
     ProxyPortEdit = named(new QLineEdit(QStringLiteral("80"), proxy), "ProxyPortEdit");
     form->addRow(QStringLiteral("Proxy-Server:"), ProxyHostEdit);
-    form->addRow(QStringLiteral("Port:"), ProxyPortEdit);
+    form->addRow(QStringLiteral("Proxy-Port:"), ProxyPortEdit);
     layout->addWidget(proxy);
 
     auto* servers = new QGroupBox(QStringLiteral("Server"), this);
@@ -150,6 +150,11 @@ InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(
     DrawServerEdit = named(new QLineEdit(servers), "DrawServerEdit");
     DrawServerEdit->setPlaceholderText(QStringLiteral("http://host:port"));
     serverForm->addRow(QStringLiteral("Ziehungsdaten-Server:"), DrawServerEdit);
+    ErgebnisdateiEdit = named(new QLineEdit(servers), "ErgebnisdateiEdit");
+    ErgebnisdateiEdit->setToolTip(
+        QStringLiteral("Adresse einer vollst\u00E4ndigen Ergebnisdatei; sie wird geladen, wenn "
+                       "kein Ziehungsdaten-Server eingestellt ist"));
+    serverForm->addRow(QStringLiteral("Ergebnisdatei (Adresse):"), ErgebnisdateiEdit);
     layout->addWidget(servers);
 
     auto* portal = new QGroupBox(QStringLiteral("Lottoportal"), this);

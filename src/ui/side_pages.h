@@ -64,7 +64,8 @@ public:
     InternetPage(QWidget* parent, const QStringList& links);
     QLineEdit* ProxyHostEdit;
     QLineEdit* ProxyPortEdit;
-    QLineEdit* DrawServerEdit;  // "Ziehungsdaten-Server"
+    QLineEdit* DrawServerEdit;     // "Ziehungsdaten-Server"
+    QLineEdit* ErgebnisdateiEdit;  // "Ergebnisdatei (Adresse)"
     QComboBox* Lottoportal;
     QList<QLabel*> linkLabels;
 

@@ -51,6 +51,10 @@ private slots:
         QTest::newRow("259, one byte would keep 3")
             << "x,259,11,19,27,40,1234567" << false << Numbers{} << Numbers{};
         QTest::newRow("negative") << "x,-3,11,19,27,40,1234567" << false << Numbers{} << Numbers{};
+        QTest::newRow("one number five times")
+            << "x,5,5,5,5,5,1234567" << false << Numbers{} << Numbers{};
+        QTest::newRow("first and last the same")
+            << "x,40,11,19,27,40,1234567" << false << Numbers{} << Numbers{};
         QTest::newRow("an HTML page")
             << "<html><body>Fehler</body></html>" << false << Numbers{} << Numbers{};
     }

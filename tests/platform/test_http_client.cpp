@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTest>
 #include <optional>
@@ -60,6 +59,71 @@ private slots:
         QCOMPARE(sent.target, QByteArray("/a/b.asp?Programm=KleinkugelPL&Datum=20240105"));
         QCOMPARE(sent.headers.value("user-agent"), QByteArray("Kugelwart"));
         QCOMPARE(sent.headers.value("accept"), QByteArray("text/html, */*"));
+    }
+
+    void bodyLimit_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("at the limit") << 4096 << 4096 << true;
+        QTest::newRow("one byte over") << 4097 << 4096 << false;
+        QTest::newRow("megabytes against kilobytes") << 8 << 1024 * 1024 << true;
+        QTest::newRow("an answer far past its limit") << 8 * 1024 * 1024 << 4096 << false;
+    }
+    void bodyLimit()
+    {
+        QFETCH(int, size);
+        QFETCH(int, limit);
+        QFETCH(bool, kept);
+        DrawServer server;
+        QVERIFY(server.listen());
+        server.otherwise = DrawServer::ok(QByteArray(size, 'x'));
+        QtHttpClient client;
+        HttpRequest request = requestTo(server.address() + "/big");
+        request.maxBodyBytes = limit;
+        qint64 largestProgress = 0;
+        request.progress = [&](qint64 received) {
+            QVERIFY(received >= largestProgress);
+            largestProgress = received;
+        };
+        const auto r = fetch(client, request);
+        QVERIFY(r);
+        if (kept) {
+            QCOMPARE(r->outcome, Outcome::Answered);
+            QCOMPARE(r->body.size(), size);
+            QCOMPARE(largestProgress, qint64(size));
+        } else {
+            QCOMPARE(r->outcome, Outcome::TooLarge);
+            QVERIFY(r->body.isEmpty());
+            QCOMPARE(r->errorText, QStringLiteral("Answer larger than %1 bytes").arg(limit));
+            QVERIFY(largestProgress <= limit);
+        }
+    }
+
+    void trickleEndsAtTheDeadline()
+    {
+        // Each piece comes before the read time-out would fire; the whole answer
+        // would take 1.6 s, the deadline is 500 ms.
+        DrawServer server;
+        QVERIFY(server.listen());
+        server.otherwise = DrawServer::ok("x,3,11,19,27,40,1234567\r\n");
+        server.otherwise.mode = DrawServer::Answer::Mode::Trickle;
+        server.otherwise.delay = 400;
+        QtHttpClient client;
+        HttpRequest request = requestTo(server.address() + "/slow", 1000);
+        request.totalTimeout = 500;
+        const auto r = fetch(client, request);
+        QVERIFY(r);
+        QCOMPARE(r->outcome, Outcome::BrokenOff);
+        QCOMPARE(r->errorText, QStringLiteral("Operation timed out"));
+
+        // Without a deadline the same answer comes whole.
+        request.totalTimeout = 0;
+        const auto whole = fetch(client, request);
+        QVERIFY(whole);
+        QCOMPARE(whole->outcome, Outcome::Answered);
+        QCOMPARE(whole->body, QByteArray("x,3,11,19,27,40,1234567\r\n"));
     }
 
     void errorStatusIsAnAnswer_data()

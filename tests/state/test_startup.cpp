@@ -3,11 +3,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "draws/draw_download.h"
 #include "draws/draw_file.h"
 #include "platform/services.h"
 #include "state/data_folder.h"
 #include "state/main_state.h"
 #include "state/startup.h"
+#include "support/files.h"
 #include "support/memory_settings_store.h"
 #include "support/window_fixture.h"
 
@@ -43,6 +45,56 @@ struct Fixture : WindowFixture {
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
+    void copiesLeftByAKilledWriteAreRemoved()
+    {
+        Fixture f;
+        QVERIFY(QDir().mkpath(f.dataFolder()));
+        // What a write killed in the middle leaves where the system has no unnamed
+        // temporary files: a complete copy named like the file, a dot and six characters.
+        writeBytes(f.dataFolder() + "ZahlenKK.dat.Ab3dE9", QByteArray(64, 'x'));
+        const QStringList others{"ZahlenKK.dat", "ZahlenKK.dat.bak", "ZahlenKK.dat.1234567",
+                                 "Zahlen.txt.abcdef", "gewinnzahlen.txt"};
+        for (const QString& name : others) writeBytes(f.dataFolder() + name, "x");
+        writeBytes(f.dataFolder() + "gewinnzahlen.qlt.Ab3dE9", "x");
+
+        MainState state;
+        f.start(state);
+        QStringList left = QDir(f.dataFolder()).entryList(QDir::Files);
+        left.sort();
+        QStringList expected = others;
+        expected.sort();
+        QCOMPARE(left, expected);
+    }
+
+    void resultsFileAddress_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none stored: the published file") << false << "" << kDefaultResultsFile;
+        QTest::newRow("emptied by the user stays empty") << true << "" << "";
+        QTest::newRow("an address of one's own")
+            << true << " http://127.0.0.1:8080/draws.csv " << "http://127.0.0.1:8080/draws.csv";
+    }
+    void resultsFileAddress()
+    {
+        QFETCH(bool, stored);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        Fixture f;
+        QVERIFY(f.settings.openKey(kSettingsKey, true));
+        f.settings.writeString(kResultsFileValue, value);
+        if (!stored)
+            for (auto& key : f.settings.keys) key.remove(kResultsFileValue.toLower());
+        MainState state;
+        f.start(state);
+        QCOMPARE(state.Ergebnisdatei, expected);
+
+        saveStartSettings(state, f.services, std::nullopt);
+        QVERIFY(f.settings.openKey(kSettingsKey, false));
+        QCOMPARE(f.settings.readString(kResultsFileValue), std::optional<QString>(expected));
+    }
+
     void dataFolderPath_data()
     {
         QTest::addColumn<QString>("appData");

@@ -5,6 +5,7 @@ namespace kw::test {
 bool ScriptedDialogs::askYesNo(const QString& text, const QString& caption)
 {
     shown.append({QStringLiteral("question"), text, caption, {}});
+    if (whileAsking) whileAsking(text);
     return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
 }
 

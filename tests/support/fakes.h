@@ -20,6 +20,8 @@ public:
     QList<bool> yesNoAnswers;
     QList<std::optional<QString>> inputAnswers;
     QList<QString> fileAnswers;
+    // What "the user" or the program does while a question waits for its answer.
+    std::function<void(const QString& question)> whileAsking;
 
     struct Shown {
         QString kind;  // "question", "notice", "input", "open", "save"

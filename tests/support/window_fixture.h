@@ -8,9 +8,10 @@
 
 #include "draws/draw_file.h"
 #include "generation/random_generator.h"
-#include "platform/qt_http_client.h"
+#include "state/startup.h"
 #include "support/draw_records.h"
 #include "support/fakes.h"
+#include "support/loopback_http_client.h"
 #include "support/memory_settings_store.h"
 #include "ui/main_window.h"
 
@@ -45,7 +46,15 @@ struct WindowFixture {
     RecordingSound sound;
     FixedClock clock;
     MemorySettingsStore settings;
-    QtHttpClient http;
+    LoopbackHttpClient http;
+
+    // No results file unless a test names one: the built-in address is not on this machine.
+    WindowFixture()
+    {
+        settings.openKey(kSettingsKey, true);
+        settings.writeString(kResultsFileValue, QString());
+        settings.closeKey();
+    }
 
     Services services()
     {

@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,85 +15,23 @@
 
 #include "draws/draw_download.h"
 #include "support/draw_server.h"
-#include "support/window_fixture.h"
+#include "support/download_fixture.h"
 #include "ui/side_pages.h"
 #include "ui/tip_page.h"
 
 using namespace kw;
 using namespace kw::test;
 
-using Numbers = QList<int>;
-using Draws = QList<Numbers>;
-
 namespace {
 
 const QByteArray kDay4 = "x,3,11,19,27,40,1234567\r\n";
 const QByteArray kDay5 = "x,4,12,20,28,41,7654321\r\n";
-
-struct DownloadFixture : WindowFixture {
-    DrawServer server;
-    int finished = 0;
-
-    // A window whose first show fetches from the test server (or from none).
-    std::unique_ptr<TForm1> start(bool withServer = true, int timeout = 3000,
-                                  const std::function<void(TForm1&)>& before = {})
-    {
-        if (!server.isListening() && !server.listen()) qWarning("test server does not listen");
-        auto w = window();
-        if (withServer) child<QLineEdit>(w.get(), "DrawServerEdit")->setText(server.address());
-        w->state().downloadTimeout = timeout;
-        if (before) before(*w);
-        QObject::connect(w->download(), &DrawDownload::finished, w.get(), [this] { ++finished; });
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get())) qWarning("window not exposed");
-        return w;
-    }
-    bool waitDone(int runs = 1)
-    {
-        return QTest::qWaitFor([&] { return finished >= runs; }, 20000);
-    }
-    std::vector<DrawRecord> stored() const
-    {
-        return DrawFile(drawFile()).readAll(nullptr).value_or(std::vector<DrawRecord>{});
-    }
-    Draws storedNumbers(const QDate& day) const
-    {
-        Draws draws;
-        for (const DrawRecord& r : stored())
-            if (r.datum == dayCountFromDate(day))
-                draws << Numbers{r.slot(1), r.slot(2), r.slot(3), r.slot(4), r.slot(5)};
-        return draws;
-    }
-};
 
 DrawRecord drawWithDigits(const QDate& day, std::initializer_list<int> numbers)
 {
     DrawRecord r = makeDraw(day, numbers);
     r.ziffern = {9, 8, 7, 6, 5, 4, 3};
     return r;
-}
-
-QString panel(TForm1* w, int i)
-{
-    return child<QLabel>(w, i == 0 ? "StatusPanel0" : "StatusPanel1")->text();
-}
-
-QPushButton* bitBtn1(TForm1* w)
-{
-    return w->findChild<DatabasePage*>()->BitBtn1;
-}
-
-QToolButton* stopButton(TForm1* w)
-{
-    return w->findChild<DatabasePage*>()->SpeedButton8;
-}
-
-// Every start control is usable again and the stop button hidden.
-bool atRest(TForm1* w)
-{
-    return bitBtn1(w)->isEnabled() && w->tipPage()->SpeedButton10->isEnabled() &&
-           w->findChild<QAction*>(QStringLiteral("Aktualisieren1"))->isEnabled() &&
-           stopButton(w)->isHidden() && !w->download()->running();
 }
 
 }  // namespace
@@ -236,6 +175,9 @@ private slots:
         QTest::newRow("empty line after a good one")
             << QByteArray("x,3,11,19,27,40,1234567\r\n\r\nx,4,12,20,28,41,7654321\r\n")
             << Draws{{3, 11, 19, 27, 40}};
+        QTest::newRow("one number five times") << QByteArray("x,5,5,5,5,5\r\n") << Draws{};
+        QTest::newRow("a page of 3000 characters: the message shows 200")
+            << QByteArray("<p>" + QByteArray(2997, 'a')) << Draws{};
     }
     void unreadableLineEndsTheDownload()
     {
@@ -248,7 +190,9 @@ private slots:
         auto w = f.start();
         QVERIFY(f.waitDone());
 
-        QCOMPARE(f.dialogs.notices(), QStringList{"Fehler:" + QString::fromLatin1(body)});
+        const QString shown = QString::fromLatin1(body.left(200)) +
+                              (body.size() > 200 ? QStringLiteral("\u2026") : QString());
+        QCOMPARE(f.dialogs.notices(), QStringList{"Fehler:" + shown});
         QCOMPARE(f.server.requestedDates(), QStringList{"20240104"});
         QCOMPARE(f.storedNumbers(QDate(2024, 1, 3)), Draws{Numbers({6, 7, 8, 9, 10})});
         QCOMPARE(f.storedNumbers(QDate(2024, 1, 4)), stored);
@@ -258,43 +202,52 @@ private slots:
                  dayCountFromDate(stored.isEmpty() ? QDate(2024, 1, 3) : QDate(2024, 1, 4)));
     }
 
-    void stopDuringARequest()
+    void stopAbandonsTheRequestUnderWay()
     {
         DownloadFixture f;
         f.clock.date = QDate(2024, 1, 7);
         f.writeDraws({makeDraw(QDate(2024, 1, 3), {6, 7, 8, 9, 10})});
+        // An answer that would take seconds: the stop must not wait for it.
         f.server.byDate["20240104"] = DrawServer::ok(kDay4);
-        f.server.byDate["20240104"].delay = 200;
+        f.server.byDate["20240104"].mode = DrawServer::Answer::Mode::Trickle;
+        f.server.byDate["20240104"].delay = 1500;
         // What the window shows while the request runs, and the click on stop.
         struct {
             QString status;
             bool startsEnabled = true;
+            bool maintenanceEnabled = true;
             bool stopShown = false;
-            bool stopHiddenByClick = false;
+            bool endedByClick = false;
         } during;
         TForm1* window = nullptr;
         f.server.onRequest = [&](const DrawServer::Request&) {
             during.status = panel(window, 0);
+            auto* db = window->findChild<DatabasePage*>();
             during.startsEnabled =
                 bitBtn1(window)->isEnabled() || window->tipPage()->SpeedButton10->isEnabled() ||
                 window->findChild<QAction*>(QStringLiteral("Aktualisieren1"))->isEnabled() ||
-                window->findChild<DatabasePage*>()->BitBtn2->isEnabled();
+                db->BitBtn2->isEnabled();
+            during.maintenanceEnabled =
+                db->BitBtn8->isEnabled() || db->BitBtn6->isEnabled() || db->BitBtn10->isEnabled();
             during.stopShown = !stopButton(window)->isHidden();
             window->KugelwartClick();  // a second start while one runs does nothing
             stopButton(window)->click();
-            during.stopHiddenByClick = stopButton(window)->isHidden();
+            during.endedByClick = f.finished == 1 && atRest(window);
         };
         auto w = f.start(true, 3000, [&](TForm1& created) { window = &created; });
         QVERIFY(f.waitDone());
         QCOMPARE(during.status, QStringLiteral("Loading"));
         QVERIFY(!during.startsEnabled);
+        QVERIFY(!during.maintenanceEnabled);
         QVERIFY(during.stopShown);
-        QVERIFY(during.stopHiddenByClick);
+        QVERIFY(during.endedByClick);
         QCOMPARE(stopButton(w.get())->toolTip(), QStringLiteral("Stoppt das Einlesen"));
+        QTest::qWait(2500);  // the abandoned answer would have come by now
         QCOMPARE(f.server.requestedDates(), QStringList{"20240104"});
-        QCOMPARE(f.storedNumbers(QDate(2024, 1, 4)), Draws{Numbers({3, 11, 19, 27, 40})});
+        QCOMPARE(f.stored().size(), size_t(1));
         QVERIFY(atRest(w.get()));
-        QCOMPARE(w->state().Datum1, dayCountFromDate(QDate(2024, 1, 4)));
+        QCOMPARE(f.finished, 1);
+        QCOMPARE(w->state().Datum1, dayCountFromDate(QDate(2024, 1, 3)));
     }
 
     void stopBetweenTwoDays()
@@ -318,6 +271,55 @@ private slots:
         QVERIFY(clicked);
         QCOMPARE(f.server.requestedDates(), QStringList{"20240104"});
         QCOMPARE(f.stored().size(), size_t(2));
+        QVERIFY(atRest(w.get()));
+    }
+
+    void answerPastItsLimitsStoresNothing_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("more than 4 KB")
+            << kDay4.repeated(200)
+            << QStringLiteral("Antwort für den 04.01.2024 größer als 4096 Bytes, nichts gespeichert");
+        QTest::newRow("eleven lines")
+            << kDay4.repeated(11)
+            << QStringLiteral("Antwort für den 04.01.2024 mit 11 Zeilen, nichts gespeichert");
+    }
+    void answerPastItsLimitsStoresNothing()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, status);
+        DownloadFixture f;
+        f.clock.date = QDate(2024, 1, 6);
+        f.writeDraws({makeDraw(QDate(2024, 1, 3), {6, 7, 8, 9, 10})});
+        f.server.byDate["20240104"] = DrawServer::ok(body);
+        f.server.byDate["20240105"] = DrawServer::ok(kDay5);
+        auto w = f.start();
+        QVERIFY(f.waitDone());
+        QCOMPARE(f.server.requestedDates(), QStringList{"20240104"});
+        QCOMPARE(f.stored().size(), size_t(1));
+        QCOMPARE(panel(w.get(), 0), status);
+        QVERIFY(atRest(w.get()));
+    }
+
+    void slowAnswerEndsAtItsDeadline()
+    {
+        // A server that keeps sending a little at a time never falls silent long
+        // enough for the read time-out; the whole request still has its deadline.
+        DownloadFixture f;
+        f.clock.date = QDate(2024, 1, 5);
+        f.writeDraws({makeDraw(QDate(2024, 1, 3), {6, 7, 8, 9, 10})});
+        f.server.byDate["20240104"] = DrawServer::ok(kDay4);
+        f.server.byDate["20240104"].mode = DrawServer::Answer::Mode::Trickle;
+        f.server.byDate["20240104"].delay = 400;
+        auto w = f.start(true, 3000, [](TForm1& window) { window.state().dayAnswerDeadline = 600; });
+        QVERIFY(f.waitDone());
+        QCOMPARE(f.server.requestedDates(), QStringList{"20240104"});
+        QCOMPARE(f.stored().size(), size_t(1));
+        QVERIFY2(panel(w.get(), 0).startsWith(
+                     QStringLiteral("Verbindung zum Ziehungsdaten-Server abgebrochen ") +
+                     f.server.address() + QStringLiteral(" (Operation timed out)")),
+                 qPrintable(panel(w.get(), 0)));
         QVERIFY(atRest(w.get()));
     }
 
@@ -496,7 +498,8 @@ private slots:
             child<QLineEdit>(&window, "ProxyPortEdit")->setText("abc");
         });
         QVERIFY(f.waitDone());
-        QCOMPARE(f.dialogs.notices(), QStringList{"'abc' ist kein gültiger Integerwert"});
+        QCOMPARE(f.dialogs.notices(),
+                 QStringList{"Proxy-Port: 'abc' ist kein gültiger Integerwert"});
         QVERIFY(f.server.requests.isEmpty());
         QVERIFY(atRest(w.get()));
         QCOMPARE(w->state().Datum1, dayCountFromDate(QDate(2024, 1, 3)));
@@ -513,6 +516,27 @@ private slots:
                 "http://ziehungen.invalid/lotto/lottopl.asp?Programm=KleinkugelPL&Datum=20240104"));
     }
 
+    void proxyPortIsNotReadWithoutAHost()
+    {
+        DownloadFixture f;
+        f.clock.date = QDate(2024, 1, 4);
+        f.writeDraws({makeDraw(QDate(2024, 1, 3), {6, 7, 8, 9, 10})});
+        f.server.byDate["20240104"] = DrawServer::ok(kDay4);
+        auto w = f.start(true, 3000, [](TForm1& window) {
+            child<QLineEdit>(&window, "ProxyPortEdit")->setText("abc");
+        });
+        QVERIFY(f.waitDone());
+        QVERIFY(f.dialogs.notices().isEmpty());
+        QCOMPARE(f.server.requestedDates(), QStringList{"20240104"});
+        QCOMPARE(f.stored().size(), size_t(2));
+        auto* page = w->findChild<InternetPage*>();
+        auto* label = qobject_cast<QLabel*>(
+            static_cast<QFormLayout*>(page->ProxyPortEdit->parentWidget()->layout())
+                ->labelForField(page->ProxyPortEdit));
+        QVERIFY(label);
+        QCOMPARE(label->text(), QStringLiteral("Proxy-Port:"));
+    }
+
     void noServerSet()
     {
         DownloadFixture f;
@@ -522,7 +546,10 @@ private slots:
         auto w = f.start(false);
         QVERIFY(f.waitDone());
         QVERIFY(f.server.requests.isEmpty());
-        QCOMPARE(panel(w.get(), 0), QStringLiteral("Kein Ziehungsdaten-Server eingestellt"));
+        QCOMPARE(panel(w.get(), 0),
+                 QStringLiteral("Keine Ziehungsquelle eingestellt (Ziehungsdaten-Server oder "
+                                "Ergebnisdatei auf \u201EInternet-Optionen\u201C)"));
+        QVERIFY(f.dialogs.notices().isEmpty());
         QCOMPARE(w->state().Datum1, dayCountFromDate(QDate(2024, 1, 3)));
         QVERIFY(w->tipPage()->Label35->text().contains(QStringLiteral("03.01.24")));
         QVERIFY(atRest(w.get()));

@@ -292,37 +292,63 @@ private slots:
     {
         QTest::addColumn<Draws>("records");
         QTest::addColumn<QDate>("selected");
+        QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("shown");
         QTest::newRow("a doubled date: both go, the next later is shown")
             << Draws{march(1, {1, 2, 3, 4, 5}), march(3, {6, 7, 8, 9, 10}),
                      march(3, {7, 8, 9, 10, 11}), march(5, {3, 11, 19, 27, 40})}
-            << QDate(2025, 3, 3) << "1.3.2025:1 2 3 4 5 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 0"
+            << QDate(2025, 3, 3) << "Die Ziehung vom 03.03.2025 (6, 7, 8, 9, 10) löschen?"
+            << "1.3.2025:1 2 3 4 5 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 0"
             << "Mi 05.03.25";
         QTest::newRow("the last: the one before is shown")
             << marchDraws() << QDate(2025, 3, 5)
+            << "Die Ziehung vom 05.03.2025 (3, 11, 19, 27, 40) löschen?"
             << "1.3.2025:1 2 3 4 5 0 0 0 | 3.3.2025:6 7 8 9 10 0 0 0"
             << "Mo 03.03.25";
         QTest::newRow("the only one: an empty file")
-            << Draws{march(3, {6, 7, 8, 9, 10})} << QDate(2025, 3, 3) << ""
+            << Draws{march(3, {6, 7, 8, 9, 10})} << QDate(2025, 3, 3)
+            << "Die Ziehung vom 03.03.2025 (6, 7, 8, 9, 10) löschen?" << ""
             << "Mo 03.03.25";
     }
     void deletion()
     {
         QFETCH(Draws, records);
         QFETCH(QDate, selected);
+        QFETCH(QString, question);
         QFETCH(QString, expected);
         QFETCH(QString, shown);
         Fixture f;
         f.start(records);
         f.select(selected);
+        f.dialogs.yesNoAnswers << true;
         f.click("BitBtn6");
+        QCOMPARE(f.questions(), QStringList{question});
         QCOMPARE(describe(f.stored()), expected);
         QCOMPARE(QFileInfo(f.drawFile()).size(), qint64(32 * f.stored().size()));
         QVERIFY2(f.shown().startsWith(shown), qPrintable(f.shown()));
-        QVERIFY(f.questions().isEmpty());  // no confirmation
         QVERIFY(f.dialogs.busyShown > 0);
         QCOMPARE(f.dialogs.busyDepth, 0);
+    }
+
+    void deletionDeclinedOrOfAnotherPickerDate()
+    {
+        // The header shows 03.03.; the picker has been moved to 05.03. without
+        // selecting: the question names the draw shown, and No keeps everything.
+        Fixture f;
+        f.start(marchDraws());
+        f.select(QDate(2025, 3, 3));
+        child<QDateEdit>(f.w.get(), "DateTimePicker1")->setDate(QDate(2025, 3, 5));
+        const QByteArray before = fileBytes(f.drawFile());
+        f.dialogs.yesNoAnswers << false;
+        f.click("BitBtn6");
+        QCOMPARE(f.questions(),
+                 QStringList{"Die Ziehung vom 03.03.2025 (6, 7, 8, 9, 10) löschen?"});
+        QCOMPARE(fileBytes(f.drawFile()), before);
+
+        f.dialogs.yesNoAnswers << true;
+        f.click("BitBtn6");
+        QCOMPARE(describe(f.stored()), "1.3.2025:1 2 3 4 5 0 0 0 | 5.3.2025:3 11 19 27 40 0 0 0");
     }
 
     void exportWritesOneLinePerRecord()
@@ -434,8 +460,9 @@ private slots:
         QVERIFY2(notice.contains(
                      QStringLiteral("Zeile 5: \"2025-03-06,1,2,3,4,43\" (Zahl 43 außerhalb")),
                  qPrintable(notice));
-        // Selected anew: the picker's draw is shown again from the file as it is now.
-        QVERIFY2(f.shown().startsWith(QStringLiteral("Sa 01.03.25")), qPrintable(f.shown()));
+        // The newest draw is shown, and the analysis window ends there.
+        QVERIFY2(f.shown().startsWith(QStringLiteral("Fr 07.03.25")), qPrintable(f.shown()));
+        QCOMPARE(f.w->state().DateTimePicker1.date(), dayCountFromDate(QDate(2025, 3, 7)));
     }
 
     void importWithNothingDifferentAsksNothing()
@@ -545,9 +572,10 @@ private slots:
             line.remove(4, 1).remove(6, 1);  // 2018-01-01 -> 20180101
             QCOMPARE(lines->at(i - 1), line + QStringLiteral(",0,0"));
         }
-        // Selected anew for the picker, which an empty history had left at its minimum.
-        QVERIFY2(f.shown().startsWith(QStringLiteral("Mo 01.01.18     4  9  12  14  24")),
+        // The newest draw is shown, not the oldest: the charts cover the whole history.
+        QVERIFY2(f.shown().startsWith(QStringLiteral("Sa 22.08.26    1  5  20  21  30")),
                  qPrintable(f.shown()));
+        QCOMPARE(f.w->state().DateTimePicker1.date(), dayCountFromDate(QDate(2026, 8, 22)));
     }
 };
 
