@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -189,6 +191,32 @@ private slots:
         w->resize(w->width(), h);
         QTRY_COMPARE(w->height(), h);
         QCOMPARE(label->font().pointSizeF(), labelBefore);
+    }
+
+    // A low window shrinks the fonts only down to 7 pt; the pages scroll instead.
+    void lowWindowKeepsFontsReadable()
+    {
+        Fixture f;
+        auto w = f.shownWindow();
+        auto* label = child<QLabel>(w.get(), "Label13");
+        const double designSize = label->font().pointSizeF();
+        w->resize(w->width(), kDesignHeight / 2);
+        QTRY_COMPARE(w->height(), kDesignHeight / 2);
+        QCOMPARE(zoomOf(w->pageControl()), 0.5);
+        QList<QWidget*> scaled = w->pageControl()->findChildren<QWidget*>();
+        scaled += w->form6()->findChildren<QWidget*>();
+        for (QWidget* widget : std::as_const(scaled)) {
+            const double size = widget->font().pointSizeF();
+            if (size > 0)  // pixel-sized fonts (-1) are not zoomed
+                QVERIFY2(size >= 7.0, qPrintable(widget->objectName() + QStringLiteral(": %1 pt").arg(size)));
+        }
+        auto* area = w->findChild<QScrollArea*>(QStringLiteral("TabSheet1"));
+        QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
+        // Back at full height every font has its design size again.
+        w->resize(w->width(), kDesignHeight);
+        QTRY_COMPARE(w->height(), kDesignHeight);
+        QCOMPARE(label->font().pointSizeF(), designSize);
+        QTRY_COMPARE(area->verticalScrollBar()->maximum(), 0);
     }
 
     void savedSizeScalesFromDesignHeight()
