@@ -193,6 +193,42 @@ private slots:
         QCOMPARE(label->font().pointSizeF(), labelBefore);
     }
 
+    // At its first size the window shows each page whole: nothing to scroll to.
+    void firstSizeShowsEveryPageWhole_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("listView");
+        QTest::newRow("Tipp-Übersicht") << "TabSheet1" << false;
+        QTest::newRow("Tipp-Übersicht, Listenansicht") << "TabSheet1" << true;
+        QTest::newRow("Parameter") << "TabSheet6" << false;
+        QTest::newRow("Diagramm") << "TabSheet5" << false;
+        QTest::newRow("Datenbank") << "TabSheet4" << false;
+        QTest::newRow("Internet-Optionen") << "TabSheet3" << false;
+    }
+    void firstSizeShowsEveryPageWhole()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, listView);
+        Fixture f;
+        auto w = f.shownWindow();
+        QCOMPARE(w->size(), QSize(kDesignWidth, kDesignHeight));
+        if (listView) w->ListenansichtClick();  // unscripted: takes nothing over
+        auto* area = w->findChild<QScrollArea*>(page);
+        QVERIFY(area);
+        w->pageControl()->setCurrentWidget(area);
+        QTRY_VERIFY(area->isVisible());
+        QCoreApplication::processEvents();
+        const QString needed = QStringLiteral("page needs %1 x %2, has %3 x %4")
+                                   .arg(area->widget()->minimumSizeHint().width())
+                                   .arg(area->widget()->minimumSizeHint().height())
+                                   .arg(area->viewport()->width())
+                                   .arg(area->viewport()->height());
+        QVERIFY2(area->horizontalScrollBar()->maximum() == 0, qPrintable(needed));
+        QVERIFY2(area->verticalScrollBar()->maximum() == 0, qPrintable(needed));
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+    }
+
     // A low window shrinks the fonts only down to 7 pt; the pages scroll instead.
     void lowWindowKeepsFontsReadable()
     {
