@@ -402,6 +402,30 @@ private slots:
         QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(), QStringLiteral("2 Rows  0+0 max win"));
     }
 
+    // The list's row count outlives the program: the restored list view does not
+    // cut UpDown8 to the sheet's twelve rows.
+    void listRowCountComesBack()
+    {
+        WindowFixture f;
+        {
+            auto w = f.shownWindow();
+            f.dialogs.yesNoAnswers = {false};
+            QTest::mouseClick(w->tipPage()->Listenansicht, Qt::LeftButton);
+            w->tipPage()->UpDown8->setValue(500);
+            w->close();
+        }
+        QCOMPARE(f.settings.mainValue("UpDown8")->data.toInt(), 500);
+        {
+            auto w = f.shownWindow();
+            QVERIFY(w->tipPage()->Gewinnzahlen->isVisible());
+            QCOMPARE(w->tipPage()->UpDown8->value(), 500);
+            QCOMPARE(child<QLineEdit>(w.get(), "Edit80")->text(), QStringLiteral("500"));
+            QCOMPARE(w->tipPage()->UpDown8->maximum(), 6000);
+            w->close();
+        }
+        QCOMPARE(f.settings.mainValue("UpDown8")->data.toInt(), 500);
+    }
+
     void closeWritesViewAndListFiles()
     {
         WindowFixture f;
