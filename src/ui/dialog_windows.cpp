@@ -120,10 +120,11 @@ void TForm3::BitBtn2Click()
         return;
     }
     const char* const times[] = {"zweimal", "dreimal", "viermal", "fünfmal"};
-    m_dialogs.notify(QStringLiteral("Die Zahl %1 steht %2 in der Ziehung. Jede Zahl darf nur einmal vorkommen.")
-                         .arg(repeat.number)
-                         .arg(QString::fromUtf8(times[repeat.count - 2])),
-                     windowTitle());
+    m_dialogs.notify(
+        QStringLiteral("Die Zahl %1 steht %2 in der Ziehung. Jede Zahl darf nur einmal vorkommen.")
+            .arg(repeat.number)
+            .arg(QString::fromUtf8(times[repeat.count - 2])),
+        windowTitle());
     // Ready for the correction.
     upDown(repeat.lastSlot)->setFocus();
     upDown(repeat.lastSlot)->selectAll();

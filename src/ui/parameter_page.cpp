@@ -126,10 +126,11 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
                             "Button2Click"));
     m->addWidget(line(maths, {box(maths, 18, QStringLiteral("keine Dreier, Vierer... Gruppen"))}));
     QLabel* triples = chartLabel(maths, "Label91", QStringLiteral("Dreier, "), "Button3Click");
-    QLabel* quadruples = chartLabel(
-        maths, "Label90",
-        QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können hier ganz verhindert werden"),
-        "Button4Click");
+    QLabel* quadruples =
+        chartLabel(maths, "Label90",
+                   QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, "
+                                  "können hier ganz verhindert werden"),
+                   "Button4Click");
     // One sentence in two links: wrapped, each would break on its own.
     triples->setWordWrap(false);
     quadruples->setWordWrap(false);

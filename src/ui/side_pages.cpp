@@ -44,10 +44,12 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
     DateTimePicker2 = makeDatePicker(this, "DateTimePicker2", kEndDateHint);
     top->addWidget(DateTimePicker2);
     top->addSpacing(12);
-    const QString historyHint =
-        QStringLiteral("Verlauf der Häufigkeit der gezogenen Zahlen beginnend mit dem aktuellen Datum");
-    BitBtn20 = makeIconButton(this, "BitBtn20", QStyle::SP_MediaPlay, QStringLiteral("Verlauf"), historyHint);
-    BitBtn21 = makeIconButton(this, "BitBtn21", QStyle::SP_MediaStop, QStringLiteral("Verlauf"), historyHint);
+    const QString historyHint = QStringLiteral(
+        "Verlauf der Häufigkeit der gezogenen Zahlen beginnend mit dem aktuellen Datum");
+    BitBtn20 = makeIconButton(this, "BitBtn20", QStyle::SP_MediaPlay, QStringLiteral("Verlauf"),
+                              historyHint);
+    BitBtn21 = makeIconButton(this, "BitBtn21", QStyle::SP_MediaStop, QStringLiteral("Verlauf"),
+                              historyHint);
     BitBtn21->hide();
     top->addWidget(BitBtn20);
     top->addWidget(BitBtn21);

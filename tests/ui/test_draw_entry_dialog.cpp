@@ -1,9 +1,9 @@
 // The draw-entry dialog TForm3 in the real window: a draw with a number twice is
 // refused with a message and the dialog stays open for the correction.
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QDateEdit>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -38,7 +38,8 @@ struct Fixture : WindowFixture {
     Fixture()
     {
         clock.date = QDate(2025, 3, 6);
-        writeDraws({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}), makeDraw(QDate(2025, 3, 5), {3, 11, 19, 27, 40})});
+        writeDraws({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}),
+                    makeDraw(QDate(2025, 3, 5), {3, 11, 19, 27, 40})});
         w = shownWindow();
     }
     // "Eingeben", with user() run on the dialog while it is open; aborted afterwards
@@ -55,7 +56,10 @@ struct Fixture : WindowFixture {
         child<QPushButton>(w.get(), "BitBtn8")->click();
         QObject::disconnect(connection);
     }
-    std::vector<DrawRecord> stored() const { return DrawFile(drawFile()).readAll(nullptr).value_or(std::vector<DrawRecord>{}); }
+    std::vector<DrawRecord> stored() const
+    {
+        return DrawFile(drawFile()).readAll(nullptr).value_or(std::vector<DrawRecord>{});
+    }
 };
 
 }  // namespace
@@ -69,16 +73,17 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("focused");  // the field offered for the correction
         QTest::addColumn<QList<int>>("corrected");
-        const QString rest = QStringLiteral(" in der Ziehung. Jede Zahl darf nur einmal vorkommen.");
-        QTest::newRow("side by side") << QList<int>{5, 5, 11, 19, 27}
-                                      << "Die Zahl 5 steht zweimal" + rest << 2
-                                      << QList<int>{5, 6, 11, 19, 27};
-        QTest::newRow("first and last") << QList<int>{27, 3, 11, 19, 27}
-                                        << "Die Zahl 27 steht zweimal" + rest << 5
-                                        << QList<int>{27, 3, 11, 19, 42};
-        QTest::newRow("three times") << QList<int>{7, 20, 7, 21, 7}
-                                     << "Die Zahl 7 steht dreimal" + rest << 5
-                                     << QList<int>{7, 20, 1, 21, 9};
+        const QString rest =
+            QStringLiteral(" in der Ziehung. Jede Zahl darf nur einmal vorkommen.");
+        QTest::newRow("side by side")
+            << QList<int>{5, 5, 11, 19, 27} << "Die Zahl 5 steht zweimal" + rest << 2
+            << QList<int>{5, 6, 11, 19, 27};
+        QTest::newRow("first and last")
+            << QList<int>{27, 3, 11, 19, 27} << "Die Zahl 27 steht zweimal" + rest << 5
+            << QList<int>{27, 3, 11, 19, 42};
+        QTest::newRow("three times")
+            << QList<int>{7, 20, 7, 21, 7} << "Die Zahl 7 steht dreimal" + rest << 5
+            << QList<int>{7, 20, 1, 21, 9};
     }
     void numberTwiceIsRefused()
     {
@@ -110,12 +115,14 @@ private slots:
         QCOMPARE(focus, QStringLiteral("UpDown%1").arg(focused));
 
         QVERIFY(closedAfterCorrection);
-        QCOMPARE(f.dialogs.notices().mid(noticesBefore), QStringList{message});  // no second message
+        // No second message.
+        QCOMPARE(f.dialogs.notices().mid(noticesBefore), QStringList{message});
         const std::vector<DrawRecord> stored = f.stored();
         QCOMPARE(stored.size(), size_t(3));
         QCOMPARE(dateFromDayCount(stored.back().datum), QDate(2025, 3, 6));
         std::sort(corrected.begin(), corrected.end());
-        for (int slot = 1; slot <= 5; ++slot) QCOMPARE(stored.back().slot(slot), corrected[slot - 1]);
+        for (int slot = 1; slot <= 5; ++slot)
+            QCOMPARE(stored.back().slot(slot), corrected[slot - 1]);
     }
 
     // Aborting asks nothing, whatever the fields hold.

@@ -244,7 +244,8 @@ private slots:
         for (QWidget* widget : std::as_const(scaled)) {
             const double size = widget->font().pointSizeF();
             if (size > 0)  // pixel-sized fonts (-1) are not zoomed
-                QVERIFY2(size >= 7.0, qPrintable(widget->objectName() + QStringLiteral(": %1 pt").arg(size)));
+                QVERIFY2(size >= 7.0,
+                         qPrintable(widget->objectName() + QStringLiteral(": %1 pt").arg(size)));
         }
         auto* area = w->findChild<QScrollArea*>(QStringLiteral("TabSheet1"));
         QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);

@@ -49,7 +49,8 @@ private slots:
 
     void germanTranslationsReplaceEachOther()
     {
-        if (!germanCatalogueThere()) QSKIP("Qt's German catalogue (package qt6-translations-l10n) is not installed");
+        if (!germanCatalogueThere())
+            QSKIP("Qt's German catalogue (package qt6-translations-l10n) is not installed");
         QVERIFY(loadQtTranslations(QStringLiteral("de")));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Nein"));
@@ -62,7 +63,8 @@ private slots:
 
     void questionAnswersInGerman()
     {
-        if (!germanCatalogueThere()) QSKIP("Qt's German catalogue (package qt6-translations-l10n) is not installed");
+        if (!germanCatalogueThere())
+            QSKIP("Qt's German catalogue (package qt6-translations-l10n) is not installed");
         QVERIFY(loadQtTranslations(QStringLiteral("de")));
         WidgetDialogs dialogs;
         QString yes, no, caption;
@@ -92,7 +94,8 @@ private slots:
     void textsArePlain()
     {
         QFETCH(bool, question);
-        const QString html = QStringLiteral("<html><body><h1>502 Bad Gateway</h1><img src=\"x.png\"></body></html>");
+        const QString html =
+            QStringLiteral("<html><body><h1>502 Bad Gateway</h1><img src=\"x.png\"></body></html>");
         WidgetDialogs dialogs;
         Qt::TextFormat format = Qt::AutoText;
         QString shown;

@@ -488,7 +488,8 @@ private slots:
         }
         QCOMPARE(f.settings.mainValue("Ansicht")->data.toInt(), listViewAtClose ? 1 : 0);
         for (const char* file : {"gewinnzahlen.txt", "gewinnzahlen.qlt"})
-            QCOMPARE(readTextLines(f.dataFolder() + file, nullptr).value_or(QStringList{"missing"}), lines);
+            QCOMPARE(readTextLines(f.dataFolder() + file, nullptr).value_or(QStringList{"missing"}),
+                     lines);
 
         auto w = f.shownWindow();
         QCOMPARE(w->state().listView, listViewAtClose);
