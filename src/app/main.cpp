@@ -9,6 +9,7 @@
 #include "platform/qt_sound.h"
 #include "platform/system_clock.h"
 #include "ui/main_window.h"
+#include "ui/qt_translations.h"
 #include "ui/widget_dialogs.h"
 
 int main(int argc, char** argv)
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
     // The interface is German; without a locale of the user's own (C / POSIX),
     // dates and weekdays follow it too.
     if (QLocale::system().language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Qt's own buttons and dialogs speak the interface's language too.
+    kw::loadQtTranslations(QStringLiteral("de"));
 
     kw::WidgetDialogs dialogs;
     kw::DesktopShell shell;

@@ -12,6 +12,7 @@
 #include "state/atomic_write.h"
 #include "state/data_folder.h"
 #include "state/main_state.h"
+#include "tips/tip_operations.h"
 
 namespace kw {
 
@@ -119,6 +120,9 @@ StartSettings loadStartSettings(MainState& state, Services& services)
         if (a.integer(QStringLiteral("Ansicht")) == std::optional<int>(1)) {
             state.listView = true;
             state.SpeedButton28Visible = true;
+            // The list view's row count goes beyond the sheet's twelve; the
+            // position read below must not be cut to them.
+            state.setUpDownMaximum(8, kListViewRowMaximum);
         }
         for (int n = 1; n <= kCheckBoxCount; ++n) {
             if (n == 21) continue;  // there is no CheckBox21

@@ -121,7 +121,8 @@ QString listCopyFile(const MainState& state)
 
 void loadListAtStart(MainState& state, Services& services)
 {
-    if (!state.listView) return;
+    // The list is there in either view: the standard view hides it, and the
+    // next switch to the list view shows it again.
     if (QFileInfo::exists(listTextFile(state))) {
         QString error;
         if (const auto lines = readTextLines(listTextFile(state), &error))
@@ -129,12 +130,12 @@ void loadListAtStart(MainState& state, Services& services)
         else
             services.dialogs.notify(error);
     }
-    Listengewinncheck(state, services.sound);
+    if (state.listView) Listengewinncheck(state, services.sound);
 }
 
 bool saveListFiles(const MainState& state, QString* error)
 {
-    if (!state.listView || state.Gewinnzahlen.isEmpty()) return true;
+    if (state.Gewinnzahlen.isEmpty()) return true;
     return writeTextLines(listTextFile(state), state.Gewinnzahlen, error) &&
            writeTextLines(listCopyFile(state), state.Gewinnzahlen, error);
 }

@@ -29,9 +29,11 @@ void editListExternally(MainState& state, Services& services);
 // The list files in the DataFolder.
 QString listTextFile(const MainState& state);   // gewinnzahlen.txt
 QString listCopyFile(const MainState& state);   // gewinnzahlen.qlt
-// At start with the list view restored: loads gewinnzahlen.txt when it is there, evaluates.
+// At start: loads gewinnzahlen.txt when it is there, whatever the view; evaluates
+// the list when the list view is restored.
 void loadListAtStart(MainState& state, Services& services);
-// At close with the list view shown and lines in it: writes both list files.
+// At close with lines in the list, whatever the view: writes both list files.
+// An empty list leaves them as they are.
 bool saveListFiles(const MainState& state, QString* error);
 
 }  // namespace kw

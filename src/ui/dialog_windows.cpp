@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "draws/day_count.h"
+#include "platform/dialogs.h"
 #include "ui/controls.h"
 
 namespace kw {
@@ -22,9 +23,31 @@ void setUp(QDialog* dialog, const char* name, const QString& caption)
     dialog->setModal(true);
 }
 
+// The first of the five numbers that stands more than once: how often it stands
+// and the slot of its last place. A count of 0: all five differ.
+struct Repeat {
+    int number = 0;
+    int count = 0;
+    int lastSlot = 0;
+};
+
+Repeat firstRepeat(const DrawRecord& draw)
+{
+    for (int first = 1; first <= 4; ++first) {
+        Repeat repeat{draw.slot(first), 1, first};
+        for (int later = first + 1; later <= 5; ++later) {
+            if (draw.slot(later) != repeat.number) continue;
+            ++repeat.count;
+            repeat.lastSlot = later;
+        }
+        if (repeat.count > 1) return repeat;
+    }
+    return {};
+}
+
 }  // namespace
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent)
+TForm3::TForm3(QWidget* parent, Dialogs& dialogs) : QDialog(parent), m_dialogs(dialogs)
 {
     setUp(this, "TForm3", QStringLiteral("Zahlen der Ziehung eingeben"));
     auto* root = new QVBoxLayout(this);
@@ -67,7 +90,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     buttons->addWidget(BitBtn2);
     buttons->addWidget(BitBtn1);
     root->addLayout(buttons);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -87,6 +110,24 @@ DrawRecord TForm3::entered() const
     record.datum = dayCountFromDate(DateTimePicker1->date());
     for (int n = 1; n <= 8; ++n) record.setSlot(n, upDown(n)->value());
     return record;
+}
+
+void TForm3::BitBtn2Click()
+{
+    const Repeat repeat = firstRepeat(entered());
+    if (repeat.count == 0) {
+        accept();
+        return;
+    }
+    const char* const times[] = {"zweimal", "dreimal", "viermal", "fünfmal"};
+    m_dialogs.notify(
+        QStringLiteral("Die Zahl %1 steht %2 in der Ziehung. Jede Zahl darf nur einmal vorkommen.")
+            .arg(repeat.number)
+            .arg(QString::fromUtf8(times[repeat.count - 2])),
+        windowTitle());
+    // Ready for the correction.
+    upDown(repeat.lastSlot)->setFocus();
+    upDown(repeat.lastSlot)->selectAll();
 }
 
 TForm5::TForm5(QWidget* parent) : QDialog(parent)

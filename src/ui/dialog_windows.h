@@ -12,12 +12,14 @@ class QSpinBox;
 
 namespace kw {
 
+class Dialogs;
+
 // Draw entry: the date and the five numbers; the sixth number and the two star
-// numbers are there but not shown.
+// numbers are there but not shown. Its messages go through dialogs.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent);
+    TForm3(QWidget* parent, Dialogs& dialogs);
 
     QDateEdit* DateTimePicker1;
     QPushButton* BitBtn1;  // abort
@@ -30,7 +32,12 @@ public:
     // The date and the eight positions as a record.
     DrawRecord entered() const;
 
+public slots:
+    // OK: a draw with a number twice is refused with a message; the dialog stays open.
+    void BitBtn2Click();
+
 private:
+    Dialogs& m_dialogs;
     std::array<QSpinBox*, 9> m_upDowns{};  // 0 unused
 };
 

@@ -219,7 +219,7 @@ void TForm1::buildStatusBar()
 
 void TForm1::createDialogs()
 {
-    m_form3 = new TForm3(this);
+    m_form3 = new TForm3(this, m_services.dialogs);
     m_form5 = new TForm5(this);
     m_form6 = new TForm6(this);
     m_form6->attach(m_state.random, m_services.dialogs, m_services.clock);
@@ -323,7 +323,7 @@ void TForm1::bindMaintenance()
 void TForm1::BitBtn8Click()
 {
     enterDraw(m_state, m_services, [this](const DrawRecord& proposal) -> std::optional<DrawRecord> {
-        TForm3 dialog(this);  // a fresh dialog for each entry
+        TForm3 dialog(this, m_services.dialogs);  // a fresh dialog for each entry
         dialog.preset(proposal, m_state.SternenzahlMax);
         emit drawEntryDialogOpened(&dialog);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;

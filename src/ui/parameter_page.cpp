@@ -125,10 +125,16 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
                             QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."),
                             "Button2Click"));
     m->addWidget(line(maths, {box(maths, 18, QStringLiteral("keine Dreier, Vierer... Gruppen"))}));
-    m->addWidget(line(maths, {chartLabel(maths, "Label91", QStringLiteral("Dreier, "), "Button3Click"),
-                              chartLabel(maths, "Label90",
-                                         QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können hier ganz verhindert werden"),
-                                         "Button4Click")}));
+    QLabel* triples = chartLabel(maths, "Label91", QStringLiteral("Dreier, "), "Button3Click");
+    QLabel* quadruples =
+        chartLabel(maths, "Label90",
+                   QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, "
+                                  "können hier ganz verhindert werden"),
+                   "Button4Click");
+    // One sentence in two links: wrapped, each would break on its own.
+    triples->setWordWrap(false);
+    quadruples->setWordWrap(false);
+    m->addWidget(line(maths, {triples, quadruples}));
 
     // Extra numbers have no use in this game; the page stays hidden, its values are kept.
     QWidget* extra = page(pages, "TabSheet10", QStringLiteral("Eurozahlen"));

@@ -35,12 +35,28 @@ const QString kEndDateHint = QStringLiteral(
 
 ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
 {
+    // Two rows above the chart, so that the page fits beside all 42 bars in a
+    // window of the first size: the window of the analysis with the replay, then
+    // the charts to choose.
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Startdatum der Auswertung:"), this));
     DateTimePicker2 = makeDatePicker(this, "DateTimePicker2", kEndDateHint);
     top->addWidget(DateTimePicker2);
     top->addSpacing(12);
+    const QString historyHint = QStringLiteral(
+        "Verlauf der Häufigkeit der gezogenen Zahlen beginnend mit dem aktuellen Datum");
+    BitBtn20 = makeIconButton(this, "BitBtn20", QStyle::SP_MediaPlay, QStringLiteral("Verlauf"),
+                              historyHint);
+    BitBtn21 = makeIconButton(this, "BitBtn21", QStyle::SP_MediaStop, QStringLiteral("Verlauf"),
+                              historyHint);
+    BitBtn21->hide();
+    top->addWidget(BitBtn20);
+    top->addWidget(BitBtn21);
+    top->addStretch();
+    layout->addLayout(top);
+
+    auto* kinds = new QHBoxLayout;
     SpeedButton2 = makeIconButton(this, "SpeedButton2", QStyle::SP_FileDialogListView,
                                   QStringLiteral("Häufigkeit"),
                                   QStringLiteral("Verteilung der gezogenen Zahlen"));
@@ -52,26 +68,18 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
     for (QWidget* w : {static_cast<QWidget*>(SpeedButton2), static_cast<QWidget*>(SpeedButton9),
                        static_cast<QWidget*>(Button9), static_cast<QWidget*>(Button10),
                        static_cast<QWidget*>(Button11), static_cast<QWidget*>(Button12)})
-        top->addWidget(w);
-    top->addSpacing(12);
+        kinds->addWidget(w);
+    kinds->addSpacing(12);
     SpeedButton30 = makeButton(this, "SpeedButton30", QStringLiteral("Paare mit "));
     UpDown21 = named(new QSpinBox(this), "UpDown21");
     UpDown21->setRange(1, 50);
     UpDown21->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit107"));
     SpeedButton29 = makeButton(this, "SpeedButton29", QStringLiteral("nächste"));
-    top->addWidget(SpeedButton30);
-    top->addWidget(UpDown21);
-    top->addWidget(SpeedButton29);
-    top->addSpacing(12);
-    const QString historyHint =
-        QStringLiteral("Verlauf der Häufigkeit der gezogenen Zahlen beginnend mit dem aktuellen Datum");
-    BitBtn20 = makeIconButton(this, "BitBtn20", QStyle::SP_MediaPlay, QStringLiteral("Verlauf"), historyHint);
-    BitBtn21 = makeIconButton(this, "BitBtn21", QStyle::SP_MediaStop, QStringLiteral("Verlauf"), historyHint);
-    BitBtn21->hide();
-    top->addWidget(BitBtn20);
-    top->addWidget(BitBtn21);
-    top->addStretch();
-    layout->addLayout(top);
+    kinds->addWidget(SpeedButton30);
+    kinds->addWidget(UpDown21);
+    kinds->addWidget(SpeedButton29);
+    kinds->addStretch();
+    layout->addLayout(kinds);
     Chart1 = new StatisticsChartView(this, chart);
     layout->addWidget(Chart1, 1);
 }

@@ -22,18 +22,29 @@ QString startPath(const FileDialogRequest& request)
     return QDir(request.initialFolder).filePath(request.proposedName);
 }
 
+// Message texts may come from outside (a server's answer, a line of a file): they
+// are shown as they are, never taken for rich text.
+int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                const QString& text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, QString(), buttons, parent);
+    box.setTextFormat(Qt::PlainText);  // before the text, which is never laid out as HTML
+    box.setText(text);
+    return box.exec();
+}
+
 }  // namespace
 
 bool WidgetDialogs::askYesNo(const QString& text, const QString& caption)
 {
-    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return showMessage(m_parent, QMessageBox::Question, caption, text,
+                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void WidgetDialogs::notify(const QString& text, const QString& caption)
 {
-    QMessageBox::information(m_parent, caption.isEmpty() ? qApp->applicationName() : caption,
-                             text);
+    showMessage(m_parent, QMessageBox::Information,
+                caption.isEmpty() ? qApp->applicationName() : caption, text, QMessageBox::Ok);
 }
 
 std::optional<QString> WidgetDialogs::inputText(const QString& title, const QString& prompt,

@@ -15,6 +15,8 @@ constexpr auto kZoom = "kwZoom";
 constexpr auto kDesignMargins = "kwDesignMargins";
 constexpr auto kDesignSpacing = "kwDesignSpacing";
 constexpr auto kDesignIconSize = "kwDesignIconSize";
+// A smaller window does not shrink a font below this: its page scrolls instead.
+constexpr double kSmallestPointSize = 7.0;
 
 int scaled(int value, double zoom)
 {
@@ -68,7 +70,7 @@ void scaleFont(QWidget* widget, double zoom)
     const double designSize = design.toDouble();
     if (designSize <= 0) return;  // pixel-sized fonts stay
     QFont font = widget->font();
-    font.setPointSizeF(qMax(1.0, designSize * zoom));
+    font.setPointSizeF(qMax(qMin(kSmallestPointSize, designSize), designSize * zoom));
     widget->setFont(font);
 }
 

@@ -12,6 +12,7 @@
 #include "support/files.h"
 #include "support/memory_settings_store.h"
 #include "support/window_fixture.h"
+#include "tips/tip_operations.h"
 
 using namespace kw;
 using namespace kw::test;
@@ -376,6 +377,8 @@ private slots:
         MainState before;
         f.start(before);
         before.listView = true;
+        before.setUpDownMaximum(8, kListViewRowMaximum);
+        before.setUpDownPosition(8, 500);  // a list's row count, far above the sheet's 12
         before.setCheckBox(1, true);
         before.setCheckBox(31, true);
         before.setUpDownMaximum(6, 7);
@@ -397,6 +400,7 @@ private slots:
         MainState after;
         f.start(after);
         QVERIFY(after.listView);
+        QCOMPARE(after.upDownMaximum(8), kListViewRowMaximum);
         for (int n = 1; n <= kCheckBoxCount; ++n) QCOMPARE(after.checkBox(n), before.checkBox(n));
         for (int n = 1; n <= kUpDownCount; ++n) QCOMPARE(after.upDownPosition(n), before.upDownPosition(n));
         for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) QCOMPARE(after.sheet.cell(edit), before.sheet.cell(edit));

@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -189,6 +191,69 @@ private slots:
         w->resize(w->width(), h);
         QTRY_COMPARE(w->height(), h);
         QCOMPARE(label->font().pointSizeF(), labelBefore);
+    }
+
+    // At its first size the window shows each page whole: nothing to scroll to.
+    void firstSizeShowsEveryPageWhole_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("listView");
+        QTest::newRow("Tipp-Übersicht") << "TabSheet1" << false;
+        QTest::newRow("Tipp-Übersicht, Listenansicht") << "TabSheet1" << true;
+        QTest::newRow("Parameter") << "TabSheet6" << false;
+        QTest::newRow("Diagramm") << "TabSheet5" << false;
+        QTest::newRow("Datenbank") << "TabSheet4" << false;
+        QTest::newRow("Internet-Optionen") << "TabSheet3" << false;
+    }
+    void firstSizeShowsEveryPageWhole()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, listView);
+        Fixture f;
+        auto w = f.shownWindow();
+        QCOMPARE(w->size(), QSize(kDesignWidth, kDesignHeight));
+        if (listView) w->ListenansichtClick();  // unscripted: takes nothing over
+        auto* area = w->findChild<QScrollArea*>(page);
+        QVERIFY(area);
+        w->pageControl()->setCurrentWidget(area);
+        QTRY_VERIFY(area->isVisible());
+        QCoreApplication::processEvents();
+        const QString needed = QStringLiteral("page needs %1 x %2, has %3 x %4")
+                                   .arg(area->widget()->minimumSizeHint().width())
+                                   .arg(area->widget()->minimumSizeHint().height())
+                                   .arg(area->viewport()->width())
+                                   .arg(area->viewport()->height());
+        QVERIFY2(area->horizontalScrollBar()->maximum() == 0, qPrintable(needed));
+        QVERIFY2(area->verticalScrollBar()->maximum() == 0, qPrintable(needed));
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+    }
+
+    // A low window shrinks the fonts only down to 7 pt; the pages scroll instead.
+    void lowWindowKeepsFontsReadable()
+    {
+        Fixture f;
+        auto w = f.shownWindow();
+        auto* label = child<QLabel>(w.get(), "Label13");
+        const double designSize = label->font().pointSizeF();
+        w->resize(w->width(), kDesignHeight / 2);
+        QTRY_COMPARE(w->height(), kDesignHeight / 2);
+        QCOMPARE(zoomOf(w->pageControl()), 0.5);
+        QList<QWidget*> scaled = w->pageControl()->findChildren<QWidget*>();
+        scaled += w->form6()->findChildren<QWidget*>();
+        for (QWidget* widget : std::as_const(scaled)) {
+            const double size = widget->font().pointSizeF();
+            if (size > 0)  // pixel-sized fonts (-1) are not zoomed
+                QVERIFY2(size >= 7.0,
+                         qPrintable(widget->objectName() + QStringLiteral(": %1 pt").arg(size)));
+        }
+        auto* area = w->findChild<QScrollArea*>(QStringLiteral("TabSheet1"));
+        QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
+        // Back at full height every font has its design size again.
+        w->resize(w->width(), kDesignHeight);
+        QTRY_COMPARE(w->height(), kDesignHeight);
+        QCOMPARE(label->font().pointSizeF(), designSize);
+        QTRY_COMPARE(area->verticalScrollBar()->maximum(), 0);
     }
 
     void savedSizeScalesFromDesignHeight()

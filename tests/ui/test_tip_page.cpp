@@ -402,6 +402,30 @@ private slots:
         QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(), QStringLiteral("2 Rows  0+0 max win"));
     }
 
+    // The list's row count outlives the program: the restored list view does not
+    // cut UpDown8 to the sheet's twelve rows.
+    void listRowCountComesBack()
+    {
+        WindowFixture f;
+        {
+            auto w = f.shownWindow();
+            f.dialogs.yesNoAnswers = {false};
+            QTest::mouseClick(w->tipPage()->Listenansicht, Qt::LeftButton);
+            w->tipPage()->UpDown8->setValue(500);
+            w->close();
+        }
+        QCOMPARE(f.settings.mainValue("UpDown8")->data.toInt(), 500);
+        {
+            auto w = f.shownWindow();
+            QVERIFY(w->tipPage()->Gewinnzahlen->isVisible());
+            QCOMPARE(w->tipPage()->UpDown8->value(), 500);
+            QCOMPARE(child<QLineEdit>(w.get(), "Edit80")->text(), QStringLiteral("500"));
+            QCOMPARE(w->tipPage()->UpDown8->maximum(), 6000);
+            w->close();
+        }
+        QCOMPARE(f.settings.mainValue("UpDown8")->data.toInt(), 500);
+    }
+
     void closeWritesViewAndListFiles()
     {
         WindowFixture f;
@@ -429,9 +453,55 @@ private slots:
             w->close();
         }
         QCOMPARE(f.settings.mainValue("Ansicht")->data.toInt(), 0);
+        // The standard view at the next start, the list kept behind it.
         auto last = f.window();
         QVERIFY(!last->state().listView);
-        QVERIFY(last->state().Gewinnzahlen.isEmpty());
+        QCOMPARE(last->state().Gewinnzahlen, QStringList{"1\t2\t3\t4\t5"});
+        QVERIFY(last->tipPage()->Gewinnzahlen->isHidden());
+    }
+
+    // A list built and then left for the standard view outlives the program too;
+    // the next start shows the view the program was closed in.
+    void listKeptWhateverTheView_data()
+    {
+        QTest::addColumn<bool>("listViewAtClose");
+        QTest::newRow("closed in the standard view") << false;
+        QTest::newRow("closed in the list view") << true;
+    }
+    void listKeptWhateverTheView()
+    {
+        QFETCH(bool, listViewAtClose);
+        WindowFixture f;
+        f.clock.date = QDate(2025, 3, 6);
+        f.writeDraws(marchDraws());
+        const QList<QStringList> rows{{"3", "11", "19", "1", "2"}, {"27", "40", "5", "6", "7"}};
+        const QStringList lines{"3\t11\t19\t1\t2", "27\t40\t5\t6\t7"};
+        {
+            auto w = f.shownWindow();
+            for (int r = 1; r <= 2; ++r)
+                for (int c = 1; c <= 5; ++c) w->state().sheet.setCell(r, c, rows[r - 1][c - 1]);
+            f.dialogs.yesNoAnswers = {true, false};  // take the rows over, keep the list
+            QTest::mouseClick(w->tipPage()->Listenansicht, Qt::LeftButton);
+            QCOMPARE(w->tipPage()->Gewinnzahlen->lines(), lines);
+            if (!listViewAtClose) QTest::mouseClick(w->tipPage()->Standardansicht, Qt::LeftButton);
+            w->close();
+        }
+        QCOMPARE(f.settings.mainValue("Ansicht")->data.toInt(), listViewAtClose ? 1 : 0);
+        for (const char* file : {"gewinnzahlen.txt", "gewinnzahlen.qlt"})
+            QCOMPARE(readTextLines(f.dataFolder() + file, nullptr).value_or(QStringList{"missing"}),
+                     lines);
+
+        auto w = f.shownWindow();
+        QCOMPARE(w->state().listView, listViewAtClose);
+        QCOMPARE(w->tipPage()->Gewinnzahlen->isVisible(), listViewAtClose);
+        QCOMPARE(w->tipPage()->sheet->isVisible(), !listViewAtClose);
+        if (!listViewAtClose) {
+            f.dialogs.yesNoAnswers = {false};  // nothing taken over this time
+            QTest::mouseClick(w->tipPage()->Listenansicht, Qt::LeftButton);
+        }
+        QVERIFY(w->tipPage()->Gewinnzahlen->isVisible());
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines(), lines);
+        QCOMPARE(w->tipPage()->Gewinne->lines(), QStringList({"3", "2"}));
     }
 };
 
