@@ -16,6 +16,7 @@
 #include "state/file_error.h"
 #include "state/internet_request.h"
 #include "state/main_state.h"
+#include "stats/statistics.h"
 #include "tips/integer_text.h"
 
 namespace kw {
@@ -119,6 +120,7 @@ void DrawDownload::start()
     m_running = true;
     m_stored = false;
     m_failure.clear();
+    m_finalStatus.clear();
     m_state.downloadRunning = true;
     m_state.SpeedButton8Visible = true;
     m_state.notifyDownloadChanged();
@@ -282,6 +284,7 @@ void DrawDownload::takeDay(const HttpResponse& response)
             return;
     }
     m_state.setStatusText(0, response.statusLine);
+    m_finalStatus = response.statusLine;
     if (response.statusCode < 400) {
         const QString body = QString::fromUtf8(response.body);
         const QStringList lines = answerLines(body);
@@ -340,6 +343,7 @@ void DrawDownload::takeResultsFile(const HttpResponse& response)
         return;
     }
     m_state.setStatusText(0, response.statusLine);
+    m_finalStatus = response.statusLine;
     // The program's history begins where its analysis window can begin.
     const DrawText text = parseDrawText(answerLines(QString::fromUtf8(response.body)),
                                         m_state.SternenzahlMax,
@@ -393,8 +397,10 @@ void DrawDownload::finish()
     m_state.Gewinn = Komplettcheck(m_state, m_services.sound);
     if (m_state.listView) m_state.Gewinn = Listengewinncheck(m_state, m_services.sound);
     if (m_state.Gewinn >= 200 && m_state.listView && m_stored) m_state.requestWinCalculation();
+    if (m_stored) recountFrequencyChart(m_state, m_services);
+    // Said last, so that nothing of the evaluation or the chart covers it.
+    if (!m_finalStatus.isEmpty()) m_state.setStatusText(0, m_finalStatus);
     if (!m_failure.isEmpty()) {
-        // Said last, so that nothing of the evaluation covers it.
         m_state.setStatusText(0, m_failure);
         // A history still empty although a source is set: the user learns where
         // draws come from.

@@ -102,7 +102,8 @@ private:
     bool m_resultsFile = false;        // the source is the results file, not the server
     bool m_running = false;
     bool m_stored = false;
-    QString m_failure;  // why the download ended early, for the status bar
+    QString m_failure;      // why the download ended early, for the status bar
+    QString m_finalStatus;  // the last answer's status line
 };
 
 }  // namespace kw

@@ -14,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "state/main_state.h"
+#include "stats/statistics.h"
 #include "tips/text_file.h"
 
 namespace kw {
@@ -468,6 +469,7 @@ void importDraws(MainState& state, Services& services)
     if (text.rejected > 0) report += QStringLiteral("\nErste abgelehnte ") + text.firstRejected;
     services.dialogs.notify(report, kImportCaption);
     selectNewestDraw(state, services);
+    if (merge->added + merge->replaced > 0) recountFrequencyChart(state, services);
 }
 
 }  // namespace kw

@@ -171,6 +171,11 @@ void frequencyChart(MainState& state, Services& services)
     chart.publish();
 }
 
+void recountFrequencyChart(MainState& state, Services& services)
+{
+    if (state.ChartKind == 1 && !state.historyRunning) frequencyChart(state, services);
+}
+
 void overdueChart(MainState& state, Services& services)
 {
     BusyCursor busy(services.dialogs);

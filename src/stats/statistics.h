@@ -10,6 +10,9 @@ enum class RunLength { Pairs = 2, Triples = 3, Quadruples = 4 };
 
 // SpeedButton2Click: how often each number was drawn (start inclusive).
 void frequencyChart(MainState& state, Services& services);
+// After draws came in: the number distribution, when it is the chart shown (as
+// from the start on), counts them; another chart or a running history stays.
+void recountFrequencyChart(MainState& state, Services& services);
 // Button5Click: for how many draws each number has been overdue (start exclusive).
 void overdueChart(MainState& state, Services& services);
 // SpeedButton9Click: how often each sum of five numbers occurred (start exclusive).

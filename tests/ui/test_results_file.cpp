@@ -94,6 +94,13 @@ private slots:
         QCOMPARE(panel(w.get(), 1), QStringLiteral("Ergebnisdatei: 9 neue Ziehungen"));
         QVERIFY(f.dialogs.shown.isEmpty());
         QVERIFY(atRest(w.get()));
+        // The number distribution charted at start counts the draws that came in.
+        const ChartData& chart = w->state().chart;
+        QCOMPARE(chart.count(), 42);
+        double drawn = 0;
+        for (int i = 0; i < chart.count(); ++i) drawn += chart.y(i);
+        QCOMPARE(drawn, 9.0 * 5);
+        QCOMPARE(chart.y(32), 9.0);  // 33 is in every draw
     }
 
     void wholePublishedHistory()
