@@ -102,9 +102,9 @@ DrawDownload::DrawDownload(MainState& state, Services& services, QObject* parent
 {
     // What waited for a generation run is taken up once the run has ended.
     connect(&m_state, &MainState::runChanged, this, [this] {
-        if (m_deferred && !m_state.Berechnunglaeuft)
+        if (m_deferred && !generating())
             QTimer::singleShot(0, this, [this] {
-                if (!m_deferred || m_state.Berechnunglaeuft) return;
+                if (!m_deferred || generating()) return;
                 std::function<void()> step = std::move(m_deferred);
                 m_deferred = nullptr;
                 step();
@@ -114,15 +114,23 @@ DrawDownload::DrawDownload(MainState& state, Services& services, QObject* parent
 
 DrawDownload::~DrawDownload() = default;
 
+bool DrawDownload::running() const
+{
+    return m_state.run.running(Task::Download);
+}
+
+bool DrawDownload::generating() const
+{
+    return m_state.run.running(Task::Generation);
+}
+
 void DrawDownload::start()
 {
-    if (m_running || m_state.Berechnunglaeuft || m_state.drawMaintenanceOpen) return;
-    m_running = true;
+    if (running() || generating() || m_state.drawMaintenanceOpen) return;
     m_stored = false;
     m_failure.clear();
     m_finalStatus.clear();
-    m_state.downloadRunning = true;
-    m_state.SpeedButton8Visible = true;
+    m_state.run.start(Task::Download);
     m_state.notifyDownloadChanged();
 
     const DrawFile file(m_state.drawFilePath());
@@ -161,7 +169,7 @@ void DrawDownload::start()
 
 void DrawDownload::rebuild()
 {
-    if (m_running || m_state.Berechnunglaeuft || m_state.drawMaintenanceOpen) return;
+    if (running() || generating() || m_state.drawMaintenanceOpen) return;
     const MessageTable& m = m_state.messages;
     const QString date = shortDate(m_state.DateTimePicker1.date());
     if (!m_services.dialogs.askYesNo(m.text(3) + date + m.text(4), m.text(5))) return;
@@ -175,8 +183,8 @@ void DrawDownload::rebuild()
 
 void DrawDownload::stop()
 {
-    if (!m_running) return;
-    m_state.SpeedButton8Visible = false;
+    if (!running()) return;
+    m_state.run.requestStop(Task::Download);
     m_state.notifyDownloadChanged();
     m_call.reset();
     m_deferred = nullptr;
@@ -194,7 +202,7 @@ std::optional<HttpRequest> DrawDownload::request(const QString& url)
 void DrawDownload::requestNextDay()
 {
     const QDate day = dateFromDayCount(m_day);
-    if (!m_state.SpeedButton8Visible || !day.isValid() || day > m_services.clock.today()) {
+    if (m_state.run.stopRequested(Task::Download) || !day.isValid() || day > m_services.clock.today()) {
         finish();
         return;
     }
@@ -253,7 +261,7 @@ void DrawDownload::answered(const HttpResponse& response)
 
 void DrawDownload::whenNoRun(std::function<void()> step)
 {
-    if (m_state.Berechnunglaeuft)
+    if (generating())
         m_deferred = std::move(step);
     else
         step();
@@ -386,9 +394,7 @@ void DrawDownload::finish()
 {
     m_call.reset();
     m_deferred = nullptr;
-    m_running = false;
-    m_state.downloadRunning = false;
-    m_state.SpeedButton8Visible = false;
+    m_state.run.end(Task::Download);
     m_state.Label35 = m_state.Label29;
     m_state.notifyDownloadChanged();
     m_state.notifyDrawChanged();

@@ -73,7 +73,7 @@ public:
     // SpeedButton8Click: the request under way is abandoned (nothing of it is stored)
     // and the download ends.
     void stop();
-    bool running() const { return m_running; }
+    bool running() const;
 
 signals:
     // The download has ended and the tips are evaluated.
@@ -87,6 +87,7 @@ private:
     void takeDay(const HttpResponse& response);
     void takeResultsFile(const HttpResponse& response);
     bool storeLines(const QStringList& lines, const QString& body);
+    bool generating() const;
     // Runs the step now, or once a generation run has ended: the run must not see
     // the CurrentDraw or the tips change under it.
     void whenNoRun(std::function<void()> step);
@@ -100,7 +101,6 @@ private:
     DrawRecord m_record;               // the record read or written last
     DayCount m_day = 0;                // the day asked for; nothing but the download moves it
     bool m_resultsFile = false;        // the source is the results file, not the server
-    bool m_running = false;
     bool m_stored = false;
     QString m_failure;      // why the download ended early, for the status bar
     QString m_finalStatus;  // the last answer's status line

@@ -89,7 +89,7 @@ private:
 
 bool maintenancePossible(const MainState& state)
 {
-    return !state.downloadRunning && !state.drawMaintenanceOpen;
+    return !state.run.running(Task::Download) && !state.drawMaintenanceOpen;
 }
 
 std::optional<int> smallNumber(const QString& text)

@@ -66,8 +66,8 @@ QString statusLine(const MainState& state, int row, const CandidateRow& c, int s
 // Everything the run changes for its own duration, put back however it ends.
 class TemporaryChanges {
 public:
-    TemporaryChanges(MainState& state, Services& services, const QString& caption)
-        : m_state(state), m_services(services), m_caption(caption), m_pair(state.checkBox(8)),
+    TemporaryChanges(MainState& state, Services& services)
+        : m_state(state), m_services(services), m_pair(state.checkBox(8)),
           m_upDown4(state.upDownPosition(4)), m_upDown5(state.upDownPosition(5)),
           m_upDown6(state.upDownPosition(6)), m_upDown6Maximum(state.upDownMaximum(6))
     {
@@ -82,7 +82,7 @@ public:
         m_state.setUpDownPosition(6, m_upDown6);
         m_state.Berechnunglaeuft = false;
         m_state.sortieren = true;
-        m_state.BitBtn4Caption = m_caption;
+        m_state.run.end(Task::Generation);
         m_state.notifyRunChanged();
         m_services.dialogs.setBusy(false);
     }
@@ -90,12 +90,16 @@ public:
 private:
     MainState& m_state;
     Services& m_services;
-    QString m_caption;
     bool m_pair;
     int m_upDown4, m_upDown5, m_upDown6, m_upDown6Maximum;
 };
 
 }  // namespace
+
+QString startButtonCaption(const MainState& state)
+{
+    return state.run.goingOn(Task::Generation) ? state.messages.text(20) : state.Tippsberechnen;
+}
 
 RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
 {
@@ -134,14 +138,13 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         showStandardView(state);
         state.setUpDownPosition(8, listCount + 12 < requested ? 12 : requested - listCount);
     }
-    if (state.Tippsberechnen.isEmpty()) state.Tippsberechnen = state.BitBtn4Caption;
-    if (state.BitBtn4Caption == m.text(20)) {
-        state.BitBtn4Caption = state.Tippsberechnen;  // the second click: stop the active run
+    if (state.run.running(Task::Generation)) {
+        state.run.requestStop(Task::Generation);  // the second click: stop the active run
         state.notifyRunChanged();
         return outcome;
     }
 
-    state.BitBtn4Caption = m.text(20);
+    state.run.start(Task::Generation);
     state.sortieren = false;
     state.LaufMax = state.upDownPosition(7) * 1000;
     const int laufMax = state.LaufMax;
@@ -149,7 +152,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
     state.notifyRunChanged();
     bool budgetUsedUp = false;
     {
-        TemporaryChanges restore(state, services, state.Tippsberechnen);
+        TemporaryChanges restore(state, services);
 
         const DayCount endDate = state.DateTimePicker1.date();
         selectDrawForDate(state, services);
@@ -189,7 +192,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         std::uint64_t poolNumbers = 0;
         for (int i = 0; i <= pool.PoolEnd; ++i) poolNumbers |= std::uint64_t(1) << pool.entry(i);
         poolNumbers &= ~std::uint64_t(1);
-        const auto running = [&state, &m] { return state.BitBtn4Caption == m.text(20); };
+        const auto running = [&state] { return state.run.goingOn(Task::Generation); };
 
         for (int r = 1; r <= kTipRowCount; ++r) {
             TipSheet& sheet = state.sheet;
@@ -294,7 +297,7 @@ void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
         state.listView = listShown;
         state.notifyViewChanged();
     };
-    if (state.BitBtn4Caption == state.messages.text(20)) {
+    if (state.run.running(Task::Generation)) {
         generationRun(state, services, hooks);  // the stop request of an active run
         return;
     }

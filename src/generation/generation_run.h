@@ -2,6 +2,7 @@
 // "Tipps berechnen": fills the sheet's rows with generated tips from the
 // NumberPool within one shared attempt budget, and in the list view repeats
 // until the list holds the requested number of rows.
+#include <QString>
 #include <functional>
 
 namespace kw {
@@ -29,6 +30,9 @@ struct RunResult {
     bool budgetUsedUp = false;  // status entry 29
 };
 
+// The start button's caption: "Stoppen" (entry 20) while a run goes on, else its
+// caption at rest.
+QString startButtonCaption(const MainState& state);
 // The run (Label28Click).
 RunResult generationRun(MainState& state, Services& services, RunHooks& hooks);
 // BrechnungStart: one run, the list view restored as it was, and in the list

@@ -14,6 +14,7 @@
 #include "i18n/message_table.h"
 #include "platform/dialogs.h"
 #include "state/date_picker_value.h"
+#include "state/run_state.h"
 #include "stats/chart_data.h"
 #include "tips/tip_sheet.h"
 
@@ -64,8 +65,7 @@ public:
     QStringList Gewinne;
     bool listView = false;  // Gewinnzahlen and Gewinne visible
     bool SpeedButton28Visible = false;  // the list edit button
-    QString BitBtn4Caption = QStringLiteral("Tipps berechnen");
-    QString Tippsberechnen;  // the start button's normal caption, kept by the first run
+    QString Tippsberechnen = QStringLiteral("Tipps berechnen");  // the start button's caption at rest
 
     // The last comparison and the class counts of the last evaluation.
     std::array<bool, 6> Treffer{};  // 1..5
@@ -99,9 +99,8 @@ public:
     int radioGroup(int number) const { return m_radioGroup.at(number - 1); }
     void setRadioGroup(int number, int item) { m_radioGroup.at(number - 1) = std::clamp(item, 0, 2); }
 
-    // The draw download: BitBtn1 and SpeedButton10 disabled while it runs, the stop button.
-    bool downloadRunning = false;
-    bool SpeedButton8Visible = false;
+    // What runs now (a generation, a download, ...) and whether a stop was asked for.
+    RunState run;
     int downloadTimeout = 5000;  // ms to connect, and of silence while the answer comes
     int dayAnswerDeadline = 30000;     // ms one day's request may take in all
     int resultsFileDeadline = 300000;  // ms the results file may take in all
@@ -141,9 +140,9 @@ signals:
     void listChanged();  // Gewinnzahlen or Gewinne
     void viewChanged();  // the list view shown or hidden
     void chartPageRequested();
-    void runChanged();  // the start button's caption
+    void runChanged();  // a generation started or ended, or was asked to stop
     void parameterChanged();
-    void downloadChanged();  // running, the stop button
+    void downloadChanged();  // a download started or ended, or was asked to stop
     void winCalculationRequested();
 
 private:

@@ -40,7 +40,7 @@ void setListShown(MainState& state, bool shown)
 void clearTips(MainState& state, Services& services)
 {
     const MessageTable& m = state.messages;
-    if (state.BitBtn4Caption == m.text(20) && !services.dialogs.askYesNo(m.text(71), m.text(72)))
+    if (state.run.goingOn(Task::Generation) && !services.dialogs.askYesNo(m.text(71), m.text(72)))
         return;
     if (state.listView) {
         state.Gewinnzahlen.clear();

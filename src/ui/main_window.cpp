@@ -14,7 +14,6 @@
 #include <QToolButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include "draws/current_draw.h"
@@ -32,6 +31,7 @@
 #include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "state/input_throttle.h"
 #include "state/startup.h"
 #include "ui/dialog_windows.h"
 #include "ui/side_pages.h"
@@ -295,7 +295,7 @@ void TForm1::bindGeneration()
         connect(edit, &QToolButton::clicked, this, [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
     }
     connect(&m_state, &MainState::runChanged, this,
-            [this] { m_tipPage->BitBtn4->setText(m_state.BitBtn4Caption); });
+            [this] { m_tipPage->BitBtn4->setText(startButtonCaption(m_state)); });
     connect(m_parameterPage, &ParameterPage::chartRequested, this, [this](const char* handler) {
         m_pages->setCurrentIndex(m_pages->indexOf(m_pages->findChild<QWidget*>(QStringLiteral("TabSheet5"))));
         QMetaObject::invokeMethod(this, handler);
@@ -364,14 +364,9 @@ void TForm1::GewinnzahlenDblClick()
 RunHooks TForm1::runHooks()
 {
     RunHooks hooks;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    // The window takes its input at most every 15 ms, so attempts are not slowed.
-    hooks.eventsDue = [clock] { return clock->elapsed() >= 15; };
-    hooks.letEventsThrough = [clock] {
-        QCoreApplication::processEvents();
-        clock->restart();
-    };
+    auto throttle = std::make_shared<InputThrottle>();
+    hooks.eventsDue = [throttle] { return throttle->due(); };
+    hooks.letEventsThrough = [throttle] { throttle->letInputThrough(); };
     hooks.showTipPage = [this] { m_pages->setCurrentIndex(0); };
     hooks.selectNumbers = [this](NumberPool& pool) { return m_form6->selectPoolNumbers(pool, m_state.messages); };
     return hooks;
@@ -386,7 +381,7 @@ void TForm1::BrechnungStart()
 
 void TForm1::closeIfAsked()
 {
-    if (m_closeAfterRun && !m_state.Berechnunglaeuft) {
+    if (m_closeAfterRun && !m_state.run.running(Task::Generation)) {
         m_closeAfterRun = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     }
@@ -618,7 +613,7 @@ void TForm1::bindDownload()
 
 void TForm1::showDownload()
 {
-    const bool idle = !m_state.downloadRunning;
+    const bool idle = !m_state.run.running(Task::Download);
     m_databasePage->BitBtn1->setEnabled(idle);
     m_tipPage->SpeedButton10->setEnabled(idle);
     m_databasePage->BitBtn2->setEnabled(idle);
@@ -627,7 +622,7 @@ void TForm1::showDownload()
     for (QPushButton* maintenance :
          {m_databasePage->BitBtn8, m_databasePage->BitBtn6, m_databasePage->BitBtn10})
         maintenance->setEnabled(idle);
-    m_databasePage->SpeedButton8->setVisible(m_state.SpeedButton8Visible);
+    m_databasePage->SpeedButton8->setVisible(m_state.run.goingOn(Task::Download));
 }
 
 void TForm1::KugelwartClick()
@@ -732,9 +727,9 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (m_state.Berechnunglaeuft) {
+    if (m_state.run.running(Task::Generation)) {
         // The run is still on the stack: stop it first, close when it has ended.
-        m_state.BitBtn4Caption = m_state.Tippsberechnen;
+        m_state.run.requestStop(Task::Generation);
         m_closeAfterRun = true;
         event->ignore();
         return;

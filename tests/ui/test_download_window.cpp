@@ -678,14 +678,14 @@ private slots:
         f.server.byDate["20240104"] = DrawServer::ok(kDay4);
         TForm1* window = nullptr;
         f.server.onRequest = [&](const DrawServer::Request&) {
-            window->state().Berechnunglaeuft = true;
+            window->state().run.start(Task::Generation);
         };
         auto w = f.start(true, 3000, [&](TForm1& created) { window = &created; });
         QTest::qWait(300);
         QCOMPARE(f.finished, 0);
         QCOMPARE(f.stored().size(), size_t(1));
 
-        w->state().Berechnunglaeuft = false;
+        w->state().run.end(Task::Generation);
         w->state().notifyRunChanged();
         QVERIFY(f.waitDone());
         QCOMPARE(f.storedNumbers(QDate(2024, 1, 4)), Draws{Numbers({3, 11, 19, 27, 40})});

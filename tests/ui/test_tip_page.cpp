@@ -267,7 +267,7 @@ private slots:
         auto w = f.window();
         MainState& s = w->state();
         s.sheet.setCell(1, 1, "5");
-        s.BitBtn4Caption = s.messages.text(20);
+        s.run.start(Task::Generation);
         f.dialogs.yesNoAnswers = {false, true};
         w->SpeedButton11Click();
         QCOMPARE(s.sheet.cell(1, 1), QStringLiteral("5"));
