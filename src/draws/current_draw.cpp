@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "tips/shown_tips.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
@@ -145,7 +146,7 @@ void showNextDraw(MainState& state, Services& services)
 
 int evaluateShownTips(MainState& state, Services& services)
 {
-    return state.listView ? Listengewinncheck(state, services.sound)
+    return listShown(state) ? Listengewinncheck(state, services.sound)
                           : Komplettcheck(state, services.sound);
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tips/shown_tips.h"
 #include "draws/current_draw.h"
 #include "draws/draw_maintenance.h"
 #include "draws/draw_file.h"
@@ -401,8 +402,8 @@ void DrawDownload::finish()
 
     selectNewestDraw(m_state, m_services);
     m_state.Gewinn = Komplettcheck(m_state, m_services.sound);
-    if (m_state.listView) m_state.Gewinn = Listengewinncheck(m_state, m_services.sound);
-    if (m_state.Gewinn >= 200 && m_state.listView && m_stored) m_state.requestWinCalculation();
+    if (listShown(m_state)) m_state.Gewinn = Listengewinncheck(m_state, m_services.sound);
+    if (m_state.Gewinn >= 200 && listShown(m_state) && m_stored) m_state.requestWinCalculation();
     if (m_stored) recountFrequencyChart(m_state, m_services);
     // Said last, so that nothing of the evaluation or the chart covers it.
     if (!m_finalStatus.isEmpty()) m_state.setStatusText(0, m_finalStatus);

@@ -4,6 +4,7 @@
 #include <bit>
 #include <memory>
 
+#include "tips/shown_tips.h"
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
@@ -108,7 +109,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
     const int requested = state.upDownPosition(8);
     std::vector<std::uint64_t> comparison;
     int listCount = 0;
-    if (state.listView) {
+    if (listShown(state)) {
         if (state.Gewinnzahlen.size() >= requested) {
             services.dialogs.notify(QStringLiteral("Es sind schon ") + QString::number(requested) +
                                     QStringLiteral(" Reihen erreicht"));
@@ -292,9 +293,9 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
 
 void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
 {
-    const bool listShown = state.listView;
+    const bool listWasShown = listShown(state);
     const auto restoreView = [&] {
-        state.listView = listShown;
+        state.listView = listWasShown;
         state.notifyViewChanged();
     };
     if (state.run.running(Task::Generation)) {
@@ -305,7 +306,7 @@ void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
     restoreView();
     // Repeat until the list holds the requested count; a run that added nothing or
     // was stopped ends the repetition, which would otherwise never end.
-    while (listShown && result.linesAdded > 0 && !result.stopped && !state.Gewinnzahlen.isEmpty() &&
+    while (listWasShown && result.linesAdded > 0 && !result.stopped && !state.Gewinnzahlen.isEmpty() &&
            state.Gewinnzahlen.size() < state.upDownPosition(8)) {
         result = generationRun(state, services, hooks);
         restoreView();

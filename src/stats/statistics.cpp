@@ -6,33 +6,26 @@
 #include <optional>
 #include <vector>
 
+#include "tips/shown_tips.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "state/main_state.h"
+#include "stats/draw_counts.h"
 #include "tips/integer_text.h"
 
 namespace kw {
 
 namespace {
 
-constexpr int kNumbers = 42;
+constexpr int kNumbers = kNumberCount;
 
-struct Window {
-    DayCount start;
-    DayCount end;
-    bool contains(const DrawRecord& r, bool startInclusive) const
-    {
-        return r.datum <= end && (startInclusive ? r.datum >= start : r.datum > start);
-    }
-};
-
-Window readWindow(MainState& state)
+DrawWindow readWindow(MainState& state, bool startInclusive)
 {
     state.aktDatum = state.DateTimePicker2.date();
     state.dfb = state.DateTimePicker1.date();
-    return {state.aktDatum, state.dfb};
+    return {state.aktDatum, state.dfb, startInclusive};
 }
 
 DrawHistory loadDraws(MainState& state, Services& services)
@@ -67,13 +60,6 @@ bool setRange(ChartData& chart, double first, double largest, double smallest)
     return true;
 }
 
-int drawSum(const DrawRecord& r)
-{
-    int sum = 0;
-    for (int i = 1; i <= 5; ++i) sum += r.slot(i);
-    return sum;
-}
-
 // The mean sum rounded half to even; none without draws.
 std::optional<long long> meanSum(long long total, int count)
 {
@@ -99,69 +85,22 @@ bool addNumberBars(ChartData& chart, const std::array<int, kNumbers + 1>& values
     return setRange(chart, 0, largest, smallest);
 }
 
-// For each number, 1 + the draws of the window after its last one there
-// (1 + all of them when it was not drawn).
-std::array<int, kNumbers + 1> overdueCounts(const std::vector<DrawRecord>& draws, const Window& window, bool inOrder)
-{
-    std::array<int, kNumbers + 1> due;
-    if (!inOrder) {
-        due.fill(1);
-        for (const DrawRecord& r : draws) {
-            if (!window.contains(r, false)) continue;
-            for (int& d : due) ++d;
-            for (int i = 1; i <= 5; ++i)
-                if (r.slot(i) <= kNumbers) due[r.slot(i)] = 1;
-        }
-        return due;
-    }
-    // In date order the window is one stretch: walk it back from its end until
-    // every number has been met.
-    const auto first = std::upper_bound(draws.begin(), draws.end(), window.start,
-                                        [](DayCount day, const DrawRecord& r) { return day < r.datum; });
-    const auto last = std::upper_bound(first, draws.end(), window.end,
-                                       [](DayCount day, const DrawRecord& r) { return day < r.datum; });
-    const int inWindow = static_cast<int>(last - first);
-    due.fill(0);
-    int met = 0, after = 0;
-    for (auto r = last; r != first && met < kNumbers; ++after) {
-        --r;
-        for (int i = 1; i <= 5; ++i) {
-            const int n = r->slot(i);
-            if (n >= 1 && n <= kNumbers && due[n] == 0) {
-                due[n] = 1 + after;
-                ++met;
-            }
-        }
-    }
-    for (int n = 1; n <= kNumbers; ++n)
-        if (due[n] == 0) due[n] = 1 + inWindow;
-    return due;
-}
-
 }  // namespace
 
 void frequencyChart(MainState& state, Services& services)
 {
     BusyCursor busy(services.dialogs);
-    const Window window = readWindow(state);
+    const DrawWindow window = readWindow(state, true);
     state.ChartKind = 1;
     const auto draws = loadDraws(state, services);
     if (!draws) return;
     ChartData& chart = state.chart;
     chart.hideValueLabels();
     chart.clear();
-    std::array<int, kNumbers + 1> freq{};
-    int count = 0;
-    long long total = 0;
-    for (const DrawRecord& r : *draws) {
-        if (!window.contains(r, true)) continue;
-        for (int i = 1; i <= 5; ++i)
-            if (r.slot(i) <= kNumbers) ++freq[r.slot(i)];
-        ++count;
-        total += drawSum(r);
-    }
-    if (addNumberBars(chart, freq)) {
-        if (const auto mean = meanSum(total, count)) {
+    const Frequencies counted = countFrequencies(*draws, window);
+    const int count = counted.draws;
+    if (addNumberBars(chart, counted.drawn)) {
+        if (const auto mean = meanSum(counted.sumTotal, count)) {
             const MessageTable& m = state.messages;
             chart.setTitle(m.text(6) + QStringLiteral("     ") + m.text(7) + QString::number(count) +
                            QStringLiteral("    ") + m.text(8) + QString::number(*mean));
@@ -179,7 +118,7 @@ void recountFrequencyChart(MainState& state, Services& services)
 void overdueChart(MainState& state, Services& services)
 {
     BusyCursor busy(services.dialogs);
-    const Window window = readWindow(state);
+    const DrawWindow window = readWindow(state, false);
     state.ChartKind = 3;
     const auto draws = loadDraws(state, services);
     if (!draws) return;
@@ -196,26 +135,16 @@ void sumsChart(MainState& state, Services& services)
 {
     BusyCursor busy(services.dialogs);
     state.ChartKind = 2;
-    const Window window = readWindow(state);
+    const DrawWindow window = readWindow(state, false);
     const auto draws = loadDraws(state, services);
     if (!draws) return;
     ChartData& chart = state.chart;
     chart.clear();
-    std::array<int, 5 * 255 + 1> sums{};
-    int smallest = 500, largest = 0, count = 0;
-    long long total = 0;
-    for (const DrawRecord& r : *draws) {
-        if (!window.contains(r, false)) continue;
-        const int s = drawSum(r);
-        ++sums[s];
-        smallest = std::min(smallest, s);
-        largest = std::max(largest, s);
-        ++count;
-        total += s;
-    }
-    for (int s = smallest; s <= largest; ++s) chart.addPoint(s, sums[s]);
+    const SumCounts sums = countSums(*draws, window);
+    const int count = sums.count;
+    for (int s = sums.smallest; s <= sums.largest; ++s) chart.addPoint(s, sums.draws[s]);
     chart.setAutomatic(true);
-    if (const auto mean = meanSum(total, count)) {
+    if (const auto mean = meanSum(sums.total, count)) {
         const MessageTable& m = state.messages;
         chart.setTitle(m.text(18) + QStringLiteral("    ") + m.text(7) + QString::number(count) +
                        QStringLiteral("     ") + m.text(8) + QString::number(*mean));
@@ -229,31 +158,15 @@ void runChart(MainState& state, Services& services, RunLength length)
     BusyCursor busy(services.dialogs);
     const int g = static_cast<int>(length);
     const int lastStart = length == RunLength::Pairs ? 41 : 40;
-    const Window window = readWindow(state);
+    const DrawWindow window = readWindow(state, false);
     const auto draws = loadDraws(state, services);
     if (!draws) return;
     ChartData& chart = state.chart;
     chart.clear();
-    std::array<int, kNumbers + 1> run{};
-    int count = 0, found = 0;
-    const DrawRecord* last = nullptr;
-    for (const DrawRecord& r : *draws) {
-        if (!window.contains(r, false)) continue;
-        ++count;
-        last = &r;
-        // The comparison of the row k, ..., k+g-1 padded with "0" entries: every
-        // entry counts each drawn slot equal to it, so hits = sum of the counts.
-        std::array<int, 256> drawn{};
-        for (int i = 1; i <= 5; ++i) ++drawn[r.slot(i)];
-        for (int k = 1; k <= lastStart; ++k) {
-            int hits = (5 - g) * drawn[0];
-            for (int m = 0; m < g; ++m) hits += drawn[k + m];
-            if (hits == g) {
-                ++run[k];
-                ++found;
-            }
-        }
-    }
+    const RunCounts runs = countRuns(*draws, window, g);
+    const auto& run = runs.byStart;
+    const int count = runs.draws, found = runs.found;
+    const DrawRecord* last = runs.last;
     if (last) {
         // The CurrentDraw's slots and the last comparison are left as the row by
         // row comparison leaves them.
@@ -285,7 +198,7 @@ void runChart(MainState& state, Services& services, RunLength length)
 void pairsWithChart(MainState& state, Services& services)
 {
     BusyCursor busy(services.dialogs);
-    const Window window = readWindow(state);
+    const DrawWindow window = readWindow(state, true);
     const auto draws = loadDraws(state, services);
     if (!draws) return;
     const int n = state.UpDown21;
@@ -293,13 +206,7 @@ void pairsWithChart(MainState& state, Services& services)
     chart.hideValueLabels();
     chart.clear();
     state.ChartKind = 6;
-    std::array<std::array<int, kNumbers + 1>, kNumbers + 1> pairs{};
-    for (const DrawRecord& r : *draws) {
-        if (!window.contains(r, true)) continue;
-        for (int p = 1; p <= 5; ++p)
-            for (int q = 1; q <= 5; ++q)
-                if (p != q && r.slot(p) <= kNumbers && r.slot(q) <= kNumbers) ++pairs[r.slot(p)][r.slot(q)];
-    }
+    const PairCounts pairs = countPairs(*draws, window);
     long long total = 0, sumN = 0;
     int minAll = 999999, maxAll = 0, minN = 999999, maxN = 0;
     int minA = 0, minB = 0, maxA = 0, maxB = 0, minPartner = 0, maxPartner = 0;
@@ -352,17 +259,10 @@ void extraNumberChart(MainState& state, Services& services)
     const auto draws = loadDraws(state, services);
     if (!draws) return;
     const int stars = std::clamp(state.SternenzahlMax, 0, 255);
-    std::vector<int> due(static_cast<size_t>(stars) + 1, 0);
     ChartData& chart = state.chart;
     chart.clear();
     state.ChartKind = 5;
-    for (const DrawRecord& r : *draws) {
-        if (!(r.datum > start && r.datum <= end)) continue;
-        for (int& d : due) ++d;
-        // A slot beyond the extra numbers' range has no bar and marks nothing.
-        for (int slot : {7, 8})
-            if (r.slot(slot) >= 1 && r.slot(slot) <= stars) due[static_cast<size_t>(r.slot(slot))] = 1;
-    }
+    const std::vector<int> due = extraNumberOverdue(*draws, {start, end, false}, stars);
     int smallest = 1000000, largest = 0;
     for (int k = 1; k <= stars; ++k) {
         smallest = std::min(smallest, due[static_cast<size_t>(k)]);
@@ -389,7 +289,7 @@ void tipDistributionChart(MainState& state, Services& services)
         ++counts[*value];
         return true;
     };
-    if (state.listView) {
+    if (listShown(state)) {
         state.Gewinne.clear();
         state.notifyListChanged();
         QString collapsed;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <cmath>
 
+#include "tips/shown_tips.h"
 #include "draws/current_draw.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
@@ -115,7 +116,7 @@ bool saveTips(MainState& state, Services& services)
     if (path.isEmpty()) return false;
     dialog.proposedName = path;
     QString error;
-    const QStringList lines = state.listView ? state.Gewinnzahlen : sheetFileLines(state.sheet);
+    const QStringList lines = shownTipLines(state);
     if (writeTextLines(path, lines, &error)) return true;
     services.dialogs.notify(error);
     return false;
@@ -139,7 +140,7 @@ void loadTips(MainState& state, Services& services)
                 services.dialogs.notify(error);
                 return;
             }
-            if (state.listView) {
+            if (listShown(state)) {
                 state.Gewinnzahlen = normaliseListLines(*lines);
                 state.notifyListChanged();
                 Listengewinncheck(state, services.sound);

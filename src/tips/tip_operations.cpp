@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "tips/shown_tips.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
@@ -42,7 +43,7 @@ void clearTips(MainState& state, Services& services)
     const MessageTable& m = state.messages;
     if (state.run.goingOn(Task::Generation) && !services.dialogs.askYesNo(m.text(71), m.text(72)))
         return;
-    if (state.listView) {
+    if (listShown(state)) {
         state.Gewinnzahlen.clear();
         state.Gewinne.clear();
         state.notifyListChanged();
@@ -130,7 +131,7 @@ void loadListAtStart(MainState& state, Services& services)
         else
             services.dialogs.notify(error);
     }
-    if (state.listView) Listengewinncheck(state, services.sound);
+    if (listShown(state)) Listengewinncheck(state, services.sound);
 }
 
 bool saveListFiles(const MainState& state, QString* error)
