@@ -13,15 +13,15 @@
 
 namespace kw {
 
-StatisticsChartView::StatisticsChartView(QWidget* parent, const ChartData& data)
-    : QChartView(parent), m_data(data)
+StatisticsChartView::StatisticsChartView(QWidget* parent, const ChartData& chartData)
+    : QChartView(parent), m_data(chartData)
 {
     setObjectName(QStringLiteral("Chart1"));
     setRenderHint(QPainter::Antialiasing);
     chart()->legend()->hide();
     chart()->setAnimationOptions(QChart::NoAnimation);
     chart()->setMargins(QMargins(4, 4, 4, 4));
-    connect(&data, &ChartData::changed, this, &StatisticsChartView::refresh);
+    connect(&chartData, &ChartData::changed, this, &StatisticsChartView::refresh);
     refresh();
 }
 

@@ -10,7 +10,7 @@ class ChartData;
 class StatisticsChartView : public QChartView {
     Q_OBJECT
 public:
-    StatisticsChartView(QWidget* parent, const ChartData& data);
+    StatisticsChartView(QWidget* parent, const ChartData& chartData);
     // Redraws from the data.
     void refresh();
 

@@ -261,18 +261,18 @@ QLabel* TipPage::resultLabel(int row, bool sum) const
     return sum ? m_sumLabels[row - 1] : m_hitLabels[row - 1];
 }
 
-void TipPage::bindSheet(TipSheet& sheet)
+void TipPage::bindSheet(TipSheet& tipSheet)
 {
-    m_sheet = &sheet;
+    m_sheet = &tipSheet;
     for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) {
         if (!m_edits[edit]) continue;
         connect(m_edits[edit], &QLineEdit::textEdited, this,
                 [this, edit](const QString& text) { m_sheet->setCell(edit, text); });
         showCell(edit);
     }
-    connect(&sheet, &TipSheet::cellChanged, this, &TipPage::showCell);
-    connect(&sheet, &TipSheet::lockChanged, this, &TipPage::showLock);
-    connect(&sheet, &TipSheet::resultChanged, this, &TipPage::showResult);
+    connect(&tipSheet, &TipSheet::cellChanged, this, &TipPage::showCell);
+    connect(&tipSheet, &TipSheet::lockChanged, this, &TipPage::showLock);
+    connect(&tipSheet, &TipSheet::resultChanged, this, &TipPage::showResult);
     for (int r = 1; r <= 12; ++r) {
         showLock(r);
         showResult(r);

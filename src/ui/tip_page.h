@@ -45,7 +45,7 @@ public:
     QLabel* resultLabel(int row, bool sum) const;
 
     // Mirrors the sheet: cell texts, hit colours, lock colours, results.
-    void bindSheet(TipSheet& sheet);
+    void bindSheet(TipSheet& tipSheet);
     // Shows the list view's lines and results, or the sheet.
     void showLists(const MainState& state);
 

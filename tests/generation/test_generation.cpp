@@ -8,22 +8,22 @@
 #include "generation/pool_builder.h"
 #include "generation/row_constraints.h"
 #include "state/main_state.h"
-#include "support/window_fixture.h"
+#include "support/state_fixture.h"
 
 using namespace kw;
 using namespace kw::test;
 
 namespace {
 
-struct GenFixture : WindowFixture {
+struct GenFixture : StateFixture {
     MainState state;
-    Services services{WindowFixture::services()};
+    Services services{StateFixture::services()};
     RunHooks hooks;
 
     explicit GenFixture(const std::vector<DrawRecord>& draws = {})
     {
         writeDraws(draws);
-        state.Home = dataFolder();
+        prepare(state);
         state.sortieren = true;
     }
     void window(QDate start, QDate end)

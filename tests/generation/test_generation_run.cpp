@@ -5,7 +5,7 @@
 #include "generation/generation_run.h"
 #include "generation/number_pool.h"
 #include "state/main_state.h"
-#include "support/window_fixture.h"
+#include "support/state_fixture.h"
 #include "tips/tip_operations.h"
 
 using namespace kw;
@@ -19,9 +19,9 @@ std::vector<DrawRecord> history()
     return randomHistory(QDate(2025, 7, 1), QDate(2026, 6, 30), 17);
 }
 
-struct RunFixture : WindowFixture {
+struct RunFixture : StateFixture {
     MainState state;
-    Services services{WindowFixture::services()};
+    Services services{StateFixture::services()};
     RunHooks hooks;
     int attemptsSeen = 0;  // eventsDue is asked once per attempt
     std::function<void(int attempt)> onAttempt;
@@ -29,7 +29,7 @@ struct RunFixture : WindowFixture {
     RunFixture()
     {
         writeDraws(history());
-        state.Home = dataFolder();
+        prepare(state);
         state.sortieren = true;
         state.DateTimePicker1.setDate(dayCountFromDate(QDate(2026, 7, 1)));
         state.random.setSeed(12345);

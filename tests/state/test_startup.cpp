@@ -11,7 +11,7 @@
 #include "state/startup.h"
 #include "support/files.h"
 #include "support/memory_settings_store.h"
-#include "support/window_fixture.h"
+#include "support/state_fixture.h"
 #include "tips/tip_operations.h"
 
 using namespace kw;
@@ -27,18 +27,11 @@ DrawRecord draw(const QDate& date, int first)
     return r;
 }
 
-struct Fixture : WindowFixture {
-    Services services{WindowFixture::services()};
+struct Fixture : StateFixture {
+    Services services{StateFixture::services()};
 
     QString dataFile() const { return drawFile(); }
     QString seedFile() const { return program.filePath(QStringLiteral("ZahlenKK.dat")); }
-
-    void start(MainState& state)
-    {
-        prepareState(state, services);
-        const StartSettings saved = loadStartSettings(state, services);
-        finishStartup(state, services, saved.analysisStartRead);
-    }
 };
 
 }  // namespace

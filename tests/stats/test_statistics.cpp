@@ -4,7 +4,7 @@
 #include "generation/random_generator.h"
 #include "state/main_state.h"
 #include "stats/statistics.h"
-#include "support/window_fixture.h"
+#include "support/state_fixture.h"
 
 using namespace kw;
 using namespace kw::test;
@@ -12,15 +12,15 @@ using namespace kw::test;
 namespace {
 
 // A state on a draw history of its own, with the window start..end.
-struct StatsFixture : WindowFixture {
+struct StatsFixture : StateFixture {
     MainState state;
-    Services services{WindowFixture::services()};
+    Services services{StateFixture::services()};
 
     explicit StatsFixture(const std::vector<DrawRecord>& draws, QDate start = QDate(2018, 1, 1),
                           QDate end = QDate(2030, 1, 1))
     {
         writeDraws(draws);
-        state.Home = dataFolder();
+        prepare(state);
         setWindow(start, end);
     }
     void setWindow(QDate start, QDate end)
