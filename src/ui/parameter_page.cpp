@@ -182,8 +182,7 @@ QCheckBox* ParameterPage::box(QWidget* parent, int number, const QString& captio
 QSpinBox* ParameterPage::spin(QWidget* parent, int number, const QString& hint)
 {
     auto* spin = named(new QSpinBox(parent), ("UpDown" + QByteArray::number(number)).constData(), hint);
-    spin->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit%1").arg(upDownSpec(number).editNumber));
-    if (!hint.isEmpty()) spin->findChild<QLineEdit*>()->setToolTip(hint);
+    upDownEdit(spin, upDownSpec(number).editNumber, hint);
     m_spins[number] = spin;
     connect(spin, &QSpinBox::valueChanged, this, [this, number](int value) {
         m_state.setUpDownPosition(number, value);

@@ -73,7 +73,7 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
     SpeedButton30 = makeButton(this, "SpeedButton30", QStringLiteral("Paare mit "));
     UpDown21 = named(new QSpinBox(this), "UpDown21");
     UpDown21->setRange(1, 50);
-    UpDown21->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit107"));
+    upDownEdit(UpDown21, 107);
     SpeedButton29 = makeButton(this, "SpeedButton29", QStringLiteral("nächste"));
     kinds->addWidget(SpeedButton30);
     kinds->addWidget(UpDown21);
