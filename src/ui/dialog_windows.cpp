@@ -59,9 +59,9 @@ TForm3::TForm3(QWidget* parent, Dialogs& dialogs) : QDialog(parent), m_dialogs(d
     DateTimePicker1->setCalendarPopup(true);
     // Day counts begin on 30.12.1899; a draw dated before them would never be shown.
     DateTimePicker1->setMinimumDate(QDate(1900, 1, 1));
-    grid->addWidget(new QLabel(QStringLiteral("Datum:"), this), 0, 0);
+    grid->addWidget(makeLabel(this, "Label1", QStringLiteral("Datum:")), 0, 0);
     grid->addWidget(DateTimePicker1, 0, 1, 1, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Zahlen:"), this), 1, 0);
+    grid->addWidget(makeLabel(this, "Label2", QStringLiteral("Zahlen:")), 1, 0);
     for (int n = 1; n <= 8; ++n) {
         auto* upDown = named(new QSpinBox(this), ("UpDown" + QByteArray::number(n)).constData());
         upDownEdit(upDown, n);

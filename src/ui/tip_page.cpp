@@ -225,7 +225,7 @@ QWidget* TipPage::buildBottomRow()
     auto* panel = named(new QFrame(this), "Panel3");
     panel->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QHBoxLayout(panel);
-    layout->addWidget(new QLabel(QStringLiteral("Anzahl Tipps:"), panel));
+    layout->addWidget(makeLabel(panel, "Label73", QStringLiteral("Anzahl Tipps:")));
     UpDown8 = named(new QSpinBox(panel), "UpDown8");
     const UpDownSpec& spec = upDownSpec(8);
     UpDown8->setRange(spec.minimum, spec.maximum);
