@@ -1,7 +1,5 @@
 #include "state/startup.h"
 
-#include "draws/draw_download.h"
-
 #include <QFileInfo>
 
 #include "draws/draw_file.h"
@@ -12,7 +10,7 @@
 #include "state/atomic_write.h"
 #include "state/data_folder.h"
 #include "state/main_state.h"
-#include "tips/tip_operations.h"
+#include "state/settings_table.h"
 
 namespace kw {
 
@@ -69,40 +67,21 @@ bool prepareState(MainState& state, Services& services, const QString& dataFolde
 
 namespace {
 
-// The values of one guarded group: a value that is there but cannot be read as
-// its kind ends the group; the values read before it stay applied.
-class GuardedGroup {
-public:
-    explicit GuardedGroup(SettingsStore& settings) : m_settings(settings) {}
-    std::optional<int> integer(const QString& name) { return read(name, &SettingsStore::readInteger); }
-    std::optional<bool> boolean(const QString& name) { return read(name, &SettingsStore::readBool); }
-    std::optional<QString> string(const QString& name) { return read(name, &SettingsStore::readString); }
-
-private:
-    template <typename T>
-    std::optional<T> read(const QString& name, std::optional<T> (SettingsStore::*reader)(const QString&) const)
-    {
-        if (m_ended || !m_settings.valueExists(name)) return std::nullopt;
-        std::optional<T> value = (m_settings.*reader)(name);
-        m_ended = !value;
-        return value;
-    }
-
-    SettingsStore& m_settings;
-    bool m_ended = false;
-};
-
-QString checkBoxName(int n) { return QStringLiteral("Chekcbox%1").arg(n); }  // the stored spelling
-QString upDownName(int n) { return QStringLiteral("UpDown%1").arg(n); }
-QString editName(int n) { return QStringLiteral("Edit%1").arg(n); }
-
-// The 84 tip cells in ascending field number.
-QList<int> tipCells()
+// Reads the values of one group in table order into the state.
+void readGroup(const SettingsStore& settings, LoadGroup group, MainState& state,
+               StartSettings& read)
 {
-    QList<int> cells;
-    for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit)
-        if (TipSheet::rowOfEdit(edit) != 0) cells << edit;
-    return cells;
+    const bool guarded = isGuarded(group);
+    for (const SettingsValue& value : settingsTable()) {
+        if (value.group != group || (guarded && !settings.valueExists(value.name))) continue;
+        if (const auto stored = readSettingsValue(settings, value)) {
+            value.set(state, read, *stored);
+        } else if (guarded) {
+            return;  // the wrong kind ends the group; the values before it stay applied
+        } else if (value.defaultValue.isValid()) {
+            value.set(state, read, value.defaultValue);
+        }
+    }
 }
 
 }  // namespace
@@ -115,51 +94,16 @@ StartSettings loadStartSettings(MainState& state, Services& services)
         state.sortieren = true;
         return result;
     }
-    {
-        GuardedGroup a(settings);
-        if (a.integer(QStringLiteral("Ansicht")) == std::optional<int>(1)) {
-            state.listView = true;
-            state.SpeedButton28Visible = true;
-            // The list view's row count goes beyond the sheet's twelve; the
-            // position read below must not be cut to them.
-            state.setUpDownMaximum(8, kListViewRowMaximum);
-        }
-        for (int n = 1; n <= kCheckBoxCount; ++n) {
-            if (n == 21) continue;  // there is no CheckBox21
-            if (const auto on = a.boolean(checkBoxName(n))) state.setCheckBox(n, *on);
-        }
-        state.setUpDownMaximum(6, state.checkBox(31) ? 7 : 5);
-        result.height = a.integer(QStringLiteral("height"));
-        result.width = a.integer(QStringLiteral("width"));
-        state.Sprache = 0;
-        if (const auto language = a.integer(QStringLiteral("Sprache"))) state.Sprache = *language;
-    }
-    // Outside the groups a value of the wrong kind keeps the design value.
-    for (int n = 1; n <= 2; ++n)
-        if (const auto item = settings.readInteger(QStringLiteral("RadioGroup%1").arg(n)))
-            state.setRadioGroup(n, *item);
-    {
-        GuardedGroup b(settings);
-        for (int n = 1; n <= kUpDownCount; ++n)
-            if (const auto position = b.integer(upDownName(n))) state.setUpDownPosition(n, *position);
-        if (const auto portal = b.string(QStringLiteral("Lottoportal"))) state.Lottoportal = *portal;
-        for (int edit : tipCells())
-            if (const auto text = b.string(editName(edit))) state.sheet.setCell(edit, *text);
-    }
+    state.Sprache = 0;
+    readGroup(settings, LoadGroup::View, state, result);
+    // Before the up-downs are read, so that a saved 6 or 7 is kept with CheckBox31.
+    state.setUpDownMaximum(6, state.checkBox(31) ? 7 : 5);
+    readGroup(settings, LoadGroup::RadioGroups, state, result);
+    // The tip cells are read while sortieren is false: no evaluation runs yet.
+    readGroup(settings, LoadGroup::Parameters, state, result);
     state.sortieren = true;
-    {
-        GuardedGroup c(settings);
-        if (const auto host = c.string(QStringLiteral("ProxyHostEdit"))) state.ProxyHostEdit = *host;
-        if (const auto port = c.string(QStringLiteral("ProxyPortEdit"))) state.ProxyPortEdit = *port;
-    }
-    if (const auto start = settings.readDate(QStringLiteral("DateTimePicker2")))
-        result.analysisStartRead = state.DateTimePicker2.setDate(*start);
-    state.DrawServer = settings.readString(kDrawServerValue).value_or(QString()).trimmed();
-    state.Ergebnisdatei =
-        settings.readString(kResultsFileValue).value_or(kDefaultResultsFile).trimmed();
-    result.productPage = settings.readString(QStringLiteral("Produktseite")).value_or(QString());
-    const QString links = settings.readString(QStringLiteral("Links")).value_or(QString());
-    result.links = links.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    readGroup(settings, LoadGroup::Proxy, state, result);
+    readGroup(settings, LoadGroup::Ungrouped, state, result);
     settings.closeKey();
     return result;
 }
@@ -168,23 +112,16 @@ void saveStartSettings(const MainState& state, Services& services, std::optional
 {
     SettingsStore& settings = services.settings;
     if (!settings.openKey(kSettingsKey, true)) return;
-    for (int n = 1; n <= kCheckBoxCount; ++n)
-        if (n != 21) settings.writeBool(checkBoxName(n), state.checkBox(n));
+    StartSettings window;
     if (size) {
-        settings.writeInteger(QStringLiteral("height"), size->height());
-        settings.writeInteger(QStringLiteral("width"), size->width());
+        window.height = size->height();
+        window.width = size->width();
     }
-    settings.writeInteger(QStringLiteral("Ansicht"), state.listView ? 1 : 0);
-    settings.writeInteger(QStringLiteral("Sprache"), state.Sprache);
-    for (int n = 1; n <= 2; ++n) settings.writeInteger(QStringLiteral("RadioGroup%1").arg(n), state.radioGroup(n));
-    for (int n = 1; n <= kUpDownCount; ++n) settings.writeInteger(upDownName(n), state.upDownPosition(n));
-    settings.writeString(QStringLiteral("Lottoportal"), state.Lottoportal);
-    for (int edit : tipCells()) settings.writeString(editName(edit), state.sheet.cell(edit));
-    settings.writeString(QStringLiteral("ProxyHostEdit"), state.ProxyHostEdit);
-    settings.writeString(QStringLiteral("ProxyPortEdit"), state.ProxyPortEdit);
-    settings.writeDate(QStringLiteral("DateTimePicker2"), state.DateTimePicker2.date());
-    settings.writeString(kDrawServerValue, state.DrawServer);
-    settings.writeString(kResultsFileValue, state.Ergebnisdatei);
+    for (const SettingsValue& value : settingsTable()) {
+        if (!value.saved) continue;
+        const QVariant data = value.get(state, window);
+        if (data.isValid()) writeSettingsValue(settings, value, data);
+    }
     settings.closeKey();
 }
 

@@ -46,12 +46,14 @@ inline const QString kDrawServerValue = QStringLiteral("Ziehungsdatenserver");
 // The address of a complete results file, fetched when no draw-data server is set.
 inline const QString kResultsFileValue = QStringLiteral("Ergebnisdatei");
 
-// Reads the main window's values: three guarded groups (view, check boxes, size
-// and language; up-downs, portal and tip cells; proxy), the radio groups between
-// them, sortieren set after the tip cells, then the analysis start, the draw
-// server and the web addresses. Positions are clamped into their ranges.
+// Reads the main window's values, as the settings table (state/settings_table.h)
+// names them, group by group: the first guarded group, UpDown6's maximum by
+// CheckBox31, the radio groups, the second guarded group (tip cells while sortieren
+// is still false), sortieren, the proxy, then the analysis start and the addresses.
+// Positions are clamped into their ranges.
 StartSettings loadStartSettings(MainState& state, Services& services);
-// Writes back what loadStartSettings reads (the size only when given).
+// Writes every value of the settings table but the read-only ones, in table order
+// (the size only when given).
 void saveStartSettings(const MainState& state, Services& services, std::optional<QSize> size);
 // At the first show, before the CurrentDraw is selected: a missing DrawFile is
 // created empty when a draw source is set, so that a first start does not ask

@@ -25,6 +25,12 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
     return named(new QLabel(caption, parent), name, hint);
 }
 
+QLineEdit* upDownEdit(QAbstractSpinBox* upDown, int number, const QString& hint)
+{
+    return named(upDown->findChild<QLineEdit*>(), ("Edit" + QByteArray::number(number)).constData(),
+                 hint);
+}
+
 NumberEdit::NumberEdit(QWidget* parent, int digits) : QLineEdit(parent), m_digits(digits)
 {
     setAlignment(Qt::AlignCenter);

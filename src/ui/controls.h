@@ -1,6 +1,8 @@
 #pragma once
 // Small builders for named controls: every control carries its designer name as
-// objectName (settings and language files are keyed by it) and its hint as tooltip.
+// objectName (settings and language files are keyed by it) and its hint as tooltip,
+// and is added to its window's list of controls as it is made.
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +11,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "ui/control_list.h"
+
 namespace kw {
 
 template <typename Widget>
@@ -16,6 +20,7 @@ Widget* named(Widget* widget, const char* name, const QString& hint = {})
 {
     widget->setObjectName(QLatin1String(name));
     if (!hint.isEmpty()) widget->setToolTip(hint);
+    ControlList::record(widget, widget->parentWidget());
     return widget;
 }
 
@@ -26,6 +31,8 @@ QToolButton* makeIconButton(QWidget* parent, const char* name, QStyle::StandardP
                             const QString& caption, const QString& hint);
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption,
                   const QString& hint = {});
+// The edit field inside an up-down: Edit<number>, a control of its own.
+QLineEdit* upDownEdit(QAbstractSpinBox* upDown, int number, const QString& hint = {});
 
 // A line edit sized for a few digits, so that its width follows its font.
 class NumberEdit : public QLineEdit {

@@ -10,6 +10,7 @@
 
 #include "draws/day_count.h"
 #include "platform/dialogs.h"
+#include "ui/control_list.h"
 #include "ui/controls.h"
 
 namespace kw {
@@ -19,6 +20,7 @@ namespace {
 void setUp(QDialog* dialog, const char* name, const QString& caption)
 {
     dialog->setObjectName(QLatin1String(name));
+    new ControlList(dialog);
     dialog->setWindowTitle(caption);
     dialog->setModal(true);
 }
@@ -57,12 +59,12 @@ TForm3::TForm3(QWidget* parent, Dialogs& dialogs) : QDialog(parent), m_dialogs(d
     DateTimePicker1->setCalendarPopup(true);
     // Day counts begin on 30.12.1899; a draw dated before them would never be shown.
     DateTimePicker1->setMinimumDate(QDate(1900, 1, 1));
-    grid->addWidget(new QLabel(QStringLiteral("Datum:"), this), 0, 0);
+    grid->addWidget(makeLabel(this, "Label1", QStringLiteral("Datum:")), 0, 0);
     grid->addWidget(DateTimePicker1, 0, 1, 1, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Zahlen:"), this), 1, 0);
+    grid->addWidget(makeLabel(this, "Label2", QStringLiteral("Zahlen:")), 1, 0);
     for (int n = 1; n <= 8; ++n) {
         auto* upDown = named(new QSpinBox(this), ("UpDown" + QByteArray::number(n)).constData());
-        upDown->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit%1").arg(n));
+        upDownEdit(upDown, n);
         upDown->setRange(1, n == 6 ? 50 : 42);
         m_upDowns[static_cast<std::size_t>(n)] = upDown;
         if (n <= 5) {
@@ -72,8 +74,8 @@ TForm3::TForm3(QWidget* parent, Dialogs& dialogs) : QDialog(parent), m_dialogs(d
         // The sixth number and the star numbers are kept but not shown in this game.
         upDown->hide();
         if (n >= 7) {
-            auto* label = new QLabel(QStringLiteral("E:"), this);
-            label->setObjectName(QStringLiteral("LabelE%1").arg(n - 6));
+            auto* label = makeLabel(this, ("LabelE" + QByteArray::number(n - 6)).constData(),
+                                    QStringLiteral("E:"));
             label->hide();
             grid->addWidget(label, 2, 2 * (n - 7) + 1);
             grid->addWidget(upDown, 2, 2 * (n - 7) + 2);

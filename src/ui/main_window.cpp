@@ -33,6 +33,8 @@
 #include "platform/shell.h"
 #include "state/input_throttle.h"
 #include "state/startup.h"
+#include "ui/control_list.h"
+#include "ui/controls.h"
 #include "ui/dialog_windows.h"
 #include "ui/side_pages.h"
 #include "ui/tip_page.h"
@@ -45,16 +47,19 @@ namespace {
 
 const QString kCaption = QStringLiteral("Quendels Kugelwart  für Kleinkugel Polen");
 
-// A page's content in a frameless scroll area: when the window is smaller than the
-// scaled content needs, the page scrolls instead of forcing the window larger.
-QWidget* scrolled(QWidget* content, const char* pageName)
+// A tab sheet that shows its page in a frameless scroll area: when the window is smaller
+// than the scaled page needs, the page scrolls instead of forcing the window larger.
+// The page is made inside it, so that its controls follow the sheet in the window's list.
+template <typename Page, typename... Args>
+Page* addPage(QTabWidget* pages, const char* sheetName, const QString& caption, Args&&... args)
 {
-    auto* area = new QScrollArea;
-    area->setObjectName(QLatin1String(pageName));
+    auto* area = named(new QScrollArea(pages), sheetName);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
-    area->setWidget(content);
-    return area;
+    pages->addTab(area, caption);
+    auto* page = new Page(area, std::forward<Args>(args)...);
+    area->setWidget(page);
+    return page;
 }
 
 QAction* menuAction(QWidget* owner, const char* name, const QString& caption,
@@ -64,6 +69,7 @@ QAction* menuAction(QWidget* owner, const char* name, const QString& caption,
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     owner->addAction(action);
+    ControlList::record(action, owner);
     return action;
 }
 
@@ -72,6 +78,7 @@ QAction* menuAction(QWidget* owner, const char* name, const QString& caption,
 TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("TForm1"));
+    new ControlList(this);
     setWindowTitle(kCaption);
     resize(kDesignWidth, kDesignHeight);
     buildMenu();
@@ -125,8 +132,7 @@ void TForm1::buildMenu()
     bar->addAction(download);
     bar->addAction(generate);
 
-    QMenu* language = bar->addMenu(QStringLiteral("Sprache/&Language"));
-    language->setObjectName(QStringLiteral("SpracheLanguage1"));
+    QMenu* language = named(bar->addMenu(QStringLiteral("Sprache/&Language")), "SpracheLanguage1");
     const std::pair<const char*, const char*> languages[] = {
         {"Deutsch1", "Deutsch"},        {"Englich1", "Englisch"},
         {"Franz1", "Französisch"},      {"Spanisch1", "Spanisch"},
@@ -164,18 +170,15 @@ void TForm1::buildPages()
 {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_tipPage = new TipPage(nullptr);
-    m_parameterPage = new ParameterPage(nullptr, m_state);
-    m_chartPage = new ChartPage(nullptr, m_state.chart);
-    m_databasePage = new DatabasePage(nullptr);
-    m_internetPage = new InternetPage(nullptr, defaultLinks());
-    auto* lastDraw = new QWidget;
-    m_pages->addTab(scrolled(m_tipPage, "TabSheet1"), QStringLiteral("Tipp-Übersicht"));
-    m_pages->addTab(scrolled(lastDraw, "TabSheet2"), QStringLiteral("Zahlen der letzten Ziehung"));
-    m_pages->addTab(scrolled(m_parameterPage, "TabSheet6"), QStringLiteral("Parameter"));
-    m_pages->addTab(scrolled(m_chartPage, "TabSheet5"), QStringLiteral("Diagramm"));
-    m_pages->addTab(scrolled(m_databasePage, "TabSheet4"), QStringLiteral("Datenbank"));
-    m_pages->addTab(scrolled(m_internetPage, "TabSheet3"), QStringLiteral("Internet-Optionen"));
+    m_tipPage = addPage<TipPage>(m_pages, "TabSheet1", QStringLiteral("Tipp-Übersicht"));
+    addPage<QWidget>(m_pages, "TabSheet2", QStringLiteral("Zahlen der letzten Ziehung"));
+    m_parameterPage =
+        addPage<ParameterPage>(m_pages, "TabSheet6", QStringLiteral("Parameter"), m_state);
+    m_chartPage =
+        addPage<ChartPage>(m_pages, "TabSheet5", QStringLiteral("Diagramm"), m_state.chart);
+    m_databasePage = addPage<DatabasePage>(m_pages, "TabSheet4", QStringLiteral("Datenbank"));
+    m_internetPage = addPage<InternetPage>(m_pages, "TabSheet3",
+                                           QStringLiteral("Internet-Optionen"), defaultLinks());
     m_pages->setTabVisible(1, false);
     setCentralWidget(m_pages);
 

@@ -19,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "tips/tip_sheet.h"
+#include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/widget_dialogs.h"
 
@@ -56,6 +57,7 @@ TForm6::TForm6(QWidget* parent, RandomGenerator* random, Dialogs* dialogs, const
       m_clock(clock)
 {
     setObjectName(QStringLiteral("TForm6"));
+    new ControlList(this);
     setWindowTitle(m_selection.caption);
     setModal(true);
     m_shownColour.fill(-1);
@@ -74,8 +76,8 @@ TForm6::TForm6(QWidget* parent, RandomGenerator* random, Dialogs* dialogs, const
 
     auto* grid = new QGridLayout;
     for (int n = 1; n <= kSelectionBoxCount; ++n) {
-        auto* box = new QCheckBox(QString::number(n), this);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
+        auto* box = named(new QCheckBox(QString::number(n), this),
+                          ("CheckBox" + QByteArray::number(n)).constData());
         box->setAutoFillBackground(true);
         box->setMouseTracking(true);
         box->installEventFilter(this);

@@ -35,9 +35,9 @@ QWidget* line(QWidget* parent, std::initializer_list<QWidget*> widgets)
     return row;
 }
 
-QLabel* text(QWidget* parent, const QString& caption, bool heading = false)
+QLabel* text(QWidget* parent, const char* name, const QString& caption, bool heading = false)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = makeLabel(parent, name, caption);
     label->setWordWrap(!heading);
     if (heading) {
         QFont font = label->font();
@@ -66,14 +66,14 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
 
     QWidget* statistic = page(pages, "TabSheet7", QStringLiteral("Statistisch"));
     auto* s = static_cast<QVBoxLayout*>(statistic->layout());
-    s->addWidget(text(statistic, QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"), true));
-    s->addWidget(text(statistic, QStringLiteral("Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden")));
-    s->addWidget(text(statistic, QStringLiteral("Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)")));
+    s->addWidget(text(statistic, "Label92", QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"), true));
+    s->addWidget(text(statistic, "Label93", QStringLiteral("Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden")));
+    s->addWidget(text(statistic, "Label94", QStringLiteral("Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)")));
     s->addWidget(line(statistic, {box(statistic, 2, QStringLiteral("Zahlen die besonders oft gezogen wurden bevorzugen")),
-                                  spin(statistic, 12, kPercentHint), new QLabel(QStringLiteral("%"), statistic),
+                                  spin(statistic, 12, kPercentHint), makeLabel(statistic, "Label95", QStringLiteral("%")),
                                   chartButton(statistic, "SpeedButton26", "SpeedButton2Click")}));
     s->addWidget(line(statistic, {box(statistic, 14, QStringLiteral("Zahlen die besonders selten gezogen wurden bevorzugen")),
-                                  spin(statistic, 14, kPercentHint), new QLabel(QStringLiteral("%"), statistic)}));
+                                  spin(statistic, 14, kPercentHint), makeLabel(statistic, "Label96", QStringLiteral("%"))}));
     s->addWidget(line(statistic, {box(statistic, 10, QStringLiteral("Zahlen die länger überfällig sind als X Ziehungen")),
                                   spin(statistic, 13), chartButton(statistic, "SpeedButton31", "Button5Click")}));
     s->addWidget(line(statistic, {box(statistic, 1, QStringLiteral("Zahlen mit einer häufigen Paarebildung bevorzugen")),
@@ -89,31 +89,31 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
 
     QWidget* sheet = page(pages, "TabSheet8", QStringLiteral("Schein Optimierung"));
     auto* o = static_cast<QVBoxLayout*>(sheet->layout());
-    o->addWidget(text(sheet, QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "), true));
+    o->addWidget(text(sheet, "Label97", QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "), true));
     o->addWidget(line(sheet, {box(sheet, 3, QStringLiteral("maximale Übereinstimmungen mit anderen Tipps zulassen")), spin(sheet, 3)}));
     o->addWidget(line(sheet, {box(sheet, 24, QStringLiteral("minimale Übereinstimmungen mit anderen Tipps zulassen")), spin(sheet, 9)}));
     o->addWidget(line(sheet, {box(sheet, 27, QStringLiteral("Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden"))}));
     o->addWidget(line(sheet, {box(sheet, 31, QStringLiteral("Eurozahlen in Übereinstimmungsberechnung mit einbeziehen!"))}));
     o->addSpacing(8);
-    o->addWidget(text(sheet, QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), true));
+    o->addWidget(text(sheet, "Label98", QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), true));
     o->addWidget(line(sheet, {box(sheet, 4, QStringLiteral("maximal zu verwendente Zahlen der letzten Ziehung")), spin(sheet, 4)}));
     o->addWidget(line(sheet, {box(sheet, 5, QStringLiteral("maximal zu verwendente Zahlen der vorletzten Ziehung")), spin(sheet, 5)}));
     o->addWidget(line(sheet, {box(sheet, 23, QStringLiteral("maximal zu verwendente Zahlen der vorvorletzten Ziehung")), spin(sheet, 11)}));
     o->addWidget(line(sheet, {box(sheet, 9, QStringLiteral("Tipp darf noch keinen ")),
                               spin(sheet, 6, QStringLiteral("Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden")),
-                              new QLabel(QStringLiteral(" er aus der Datenbank entsprechen"), sheet)}));
+                              makeLabel(sheet, "Label99", QStringLiteral(" er aus der Datenbank entsprechen"))}));
     o->addWidget(line(sheet, {box(sheet, 28, QStringLiteral("Tipp darf keinen   ")),
                               spin(sheet, 17, QStringLiteral("Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen")),
-                              new QLabel(QStringLiteral(" er aus den letzten  "), sheet),
+                              makeLabel(sheet, "Label100", QStringLiteral(" er aus den letzten  ")),
                               spin(sheet, 18, QStringLiteral("Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen")),
-                              new QLabel(QStringLiteral("Ziehungen sein"), sheet)}));
+                              makeLabel(sheet, "Label101", QStringLiteral("Ziehungen sein"))}));
 
     QWidget* maths = page(pages, "TabSheet9", QStringLiteral("Mathematisch"));
     auto* m = static_cast<QVBoxLayout*>(maths->layout());
-    m->addWidget(text(maths, QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"), true));
-    m->addWidget(line(maths, {new QLabel(QStringLiteral("Quersummen von"), maths), spin(maths, 1),
-                              new QLabel(QStringLiteral("bis"), maths), spin(maths, 2),
-                              new QLabel(QStringLiteral("im Tipp zulassen"), maths)}));
+    m->addWidget(text(maths, "Label102", QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"), true));
+    m->addWidget(line(maths, {makeLabel(maths, "Label103", QStringLiteral("Quersummen von")), spin(maths, 1),
+                              makeLabel(maths, "Label104", QStringLiteral("bis")), spin(maths, 2),
+                              makeLabel(maths, "Label105", QStringLiteral("im Tipp zulassen"))}));
     m->addWidget(chartLabel(maths, "Label88",
                             QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "),
                             "SpeedButton9Click"));
@@ -159,14 +159,14 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
 
     QWidget* general = page(pages, "TabSheet11", QStringLiteral("Allgemein"));
     auto* g = static_cast<QVBoxLayout*>(general->layout());
-    g->addWidget(text(general, QStringLiteral("Allgemeine Berechnungsoptionen"), true));
+    g->addWidget(text(general, "Label106", QStringLiteral("Allgemeine Berechnungsoptionen"), true));
     g->addWidget(line(general, {box(general, 15, QStringLiteral("für den Tipp nur bevorzugte Zahlen verwenden!"))}));
     g->addWidget(line(general, {box(general, 29, QStringLiteral("vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) "))}));
     g->addWidget(line(general, {box(general, 30, QStringLiteral("Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten"))}));
     g->addWidget(line(general, {box(general, 20, QStringLiteral("Liste für Zahlenreihengenerierung anzeigen / bearbeiten"))}));
-    g->addWidget(line(general, {new QLabel(QStringLiteral("Max. Berechnungsläufe"), general), spin(general, 7),
-                                new QLabel(QStringLiteral("Tausend"), general)}));
-    g->addWidget(text(general, QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. ")));
+    g->addWidget(line(general, {makeLabel(general, "Label107", QStringLiteral("Max. Berechnungsläufe")), spin(general, 7),
+                                makeLabel(general, "Label108", QStringLiteral("Tausend"))}));
+    g->addWidget(text(general, "Label109", QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. ")));
 
     showState();
 }
@@ -182,8 +182,7 @@ QCheckBox* ParameterPage::box(QWidget* parent, int number, const QString& captio
 QSpinBox* ParameterPage::spin(QWidget* parent, int number, const QString& hint)
 {
     auto* spin = named(new QSpinBox(parent), ("UpDown" + QByteArray::number(number)).constData(), hint);
-    spin->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit%1").arg(upDownSpec(number).editNumber));
-    if (!hint.isEmpty()) spin->findChild<QLineEdit*>()->setToolTip(hint);
+    upDownEdit(spin, upDownSpec(number).editNumber, hint);
     m_spins[number] = spin;
     connect(spin, &QSpinBox::valueChanged, this, [this, number](int value) {
         m_state.setUpDownPosition(number, value);

@@ -31,6 +31,13 @@ const QString kEndDateHint = QStringLiteral(
     "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht "
     "berücksichtigt");
 
+// A form row under a label of its own name, the field its buddy.
+void addRow(QFormLayout* form, QLabel* label, QWidget* field)
+{
+    label->setBuddy(field);
+    form->addRow(label, field);
+}
+
 }  // namespace
 
 ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
@@ -40,7 +47,7 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
     // the charts to choose.
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Startdatum der Auswertung:"), this));
+    top->addWidget(makeLabel(this, "Label74", QStringLiteral("Startdatum der Auswertung:")));
     DateTimePicker2 = makeDatePicker(this, "DateTimePicker2", kEndDateHint);
     top->addWidget(DateTimePicker2);
     top->addSpacing(12);
@@ -73,7 +80,7 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
     SpeedButton30 = makeButton(this, "SpeedButton30", QStringLiteral("Paare mit "));
     UpDown21 = named(new QSpinBox(this), "UpDown21");
     UpDown21->setRange(1, 50);
-    UpDown21->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit107"));
+    upDownEdit(UpDown21, 107);
     SpeedButton29 = makeButton(this, "SpeedButton29", QStringLiteral("nächste"));
     kinds->addWidget(SpeedButton30);
     kinds->addWidget(UpDown21);
@@ -87,7 +94,7 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
 DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
-    auto* draw = new QGroupBox(QStringLiteral("Ziehung"), this);
+    auto* draw = named(new QGroupBox(QStringLiteral("Ziehung"), this), "GroupBox1");
     auto* drawLayout = new QHBoxLayout(draw);
     DateTimePicker1 = makeDatePicker(draw, "DateTimePicker1", kEndDateHint);
     SpeedButton5 = makeIconButton(draw, "SpeedButton5", QStyle::SP_DialogApplyButton, {},
@@ -99,7 +106,7 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     drawLayout->addWidget(Label29, 1);
     layout->addWidget(draw);
 
-    auto* download = new QGroupBox(QStringLiteral("Ziehungsdaten"), this);
+    auto* download = named(new QGroupBox(QStringLiteral("Ziehungsdaten"), this), "GroupBox2");
     auto* downloadLayout = new QHBoxLayout(download);
     BitBtn1 = makeButton(download, "BitBtn1", QStringLiteral("&Datenbank aktualisieren"));
     SpeedButton8 = makeIconButton(download, "SpeedButton8", QStyle::SP_MediaStop, {},
@@ -113,7 +120,8 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     downloadLayout->addStretch();
     layout->addWidget(download);
 
-    auto* maintenance = new QGroupBox(QStringLiteral("Ziehungen bearbeiten"), this);
+    auto* maintenance =
+        named(new QGroupBox(QStringLiteral("Ziehungen bearbeiten"), this), "GroupBox3");
     auto* maintenanceLayout = new QHBoxLayout(maintenance);
     BitBtn8 = makeButton(maintenance, "BitBtn8", QStringLiteral("Eingeben"),
                          QStringLiteral("manuelle eingaben der Ziehungsdaten."));
@@ -127,7 +135,7 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     maintenanceLayout->addStretch();
     layout->addWidget(maintenance);
 
-    auto* statistics = new QGroupBox(QStringLiteral("Statistik"), this);
+    auto* statistics = named(new QGroupBox(QStringLiteral("Statistik"), this), "GroupBox4");
     auto* statisticsLayout = new QHBoxLayout(statistics);
     Button2 = makeButton(statistics, "Button2", QStringLiteral("Paare suchen"),
                          QStringLiteral("Erzeugen der Grafik für die Paarbildung der Zahlen"));
@@ -145,27 +153,29 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
 InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
-    auto* proxy = new QGroupBox(QStringLiteral("Proxy"), this);
+    auto* proxy = named(new QGroupBox(QStringLiteral("Proxy"), this), "GroupBox5");
     auto* form = new QFormLayout(proxy);
     ProxyHostEdit = named(new QLineEdit(proxy), "ProxyHostEdit");
     ProxyPortEdit = named(new QLineEdit(QStringLiteral("80"), proxy), "ProxyPortEdit");
-    form->addRow(QStringLiteral("Proxy-Server:"), ProxyHostEdit);
-    form->addRow(QStringLiteral("Proxy-Port:"), ProxyPortEdit);
+    addRow(form, makeLabel(proxy, "Label75", QStringLiteral("Proxy-Server:")), ProxyHostEdit);
+    addRow(form, makeLabel(proxy, "Label76", QStringLiteral("Proxy-Port:")), ProxyPortEdit);
     layout->addWidget(proxy);
 
-    auto* servers = new QGroupBox(QStringLiteral("Server"), this);
+    auto* servers = named(new QGroupBox(QStringLiteral("Server"), this), "GroupBox6");
     auto* serverForm = new QFormLayout(servers);
     DrawServerEdit = named(new QLineEdit(servers), "DrawServerEdit");
     DrawServerEdit->setPlaceholderText(QStringLiteral("http://host:port"));
-    serverForm->addRow(QStringLiteral("Ziehungsdaten-Server:"), DrawServerEdit);
+    addRow(serverForm, makeLabel(servers, "Label77", QStringLiteral("Ziehungsdaten-Server:")),
+           DrawServerEdit);
     ErgebnisdateiEdit = named(new QLineEdit(servers), "ErgebnisdateiEdit");
     ErgebnisdateiEdit->setToolTip(
         QStringLiteral("Adresse einer vollst\u00E4ndigen Ergebnisdatei; sie wird geladen, wenn "
                        "kein Ziehungsdaten-Server eingestellt ist"));
-    serverForm->addRow(QStringLiteral("Ergebnisdatei (Adresse):"), ErgebnisdateiEdit);
+    addRow(serverForm, makeLabel(servers, "Label78", QStringLiteral("Ergebnisdatei (Adresse):")),
+           ErgebnisdateiEdit);
     layout->addWidget(servers);
 
-    auto* portal = new QGroupBox(QStringLiteral("Lottoportal"), this);
+    auto* portal = named(new QGroupBox(QStringLiteral("Lottoportal"), this), "GroupBox7");
     auto* portalLayout = new QHBoxLayout(portal);
     Lottoportal = named(new QComboBox(portal), "Lottoportal");
     Lottoportal->addItem(QStringLiteral("Lottoland"));
@@ -173,7 +183,7 @@ InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(
     portalLayout->addStretch();
     layout->addWidget(portal);
 
-    auto* box = new QGroupBox(QStringLiteral("Links"), this);
+    auto* box = named(new QGroupBox(QStringLiteral("Links"), this), "GroupBox8");
     auto* linkLayout = new QVBoxLayout(box);
     int number = 52;
     for (const QString& address : links) {

@@ -50,9 +50,9 @@ TipPage::TipPage(QWidget* parent) : QWidget(parent)
     root->addWidget(buildHeader());
 
     auto* middle = new QHBoxLayout;
-    Label43 = named(new VerticalLabel(QStringLiteral("Kleinkugel Polen")), "Label43",
+    Label43 = named(new VerticalLabel(QStringLiteral("Kleinkugel Polen"), this), "Label43",
                     QStringLiteral("Zur Internetseite des Spiels"));
-    Label44 = named(new VerticalLabel(QStringLiteral("Kugelwart 1.0")), "Label44",
+    Label44 = named(new VerticalLabel(QStringLiteral("Kugelwart 1.0"), this), "Label44",
                     QStringLiteral("Zur Internetseite des Spiels"));
     middle->addWidget(banner(this, "Panel2", Label43, QColor(0, 90, 160)));
 
@@ -225,12 +225,12 @@ QWidget* TipPage::buildBottomRow()
     auto* panel = named(new QFrame(this), "Panel3");
     panel->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QHBoxLayout(panel);
-    layout->addWidget(new QLabel(QStringLiteral("Anzahl Tipps:"), panel));
+    layout->addWidget(makeLabel(panel, "Label73", QStringLiteral("Anzahl Tipps:")));
     UpDown8 = named(new QSpinBox(panel), "UpDown8");
     const UpDownSpec& spec = upDownSpec(8);
     UpDown8->setRange(spec.minimum, spec.maximum);
     UpDown8->setValue(spec.position);
-    UpDown8->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit80"));
+    upDownEdit(UpDown8, 80);
     layout->addWidget(UpDown8);
     layout->addStretch();
     auto* lucky = makeButton(panel, "SpeedButton13", QStringLiteral("Glückszahl"),
