@@ -9,9 +9,10 @@ packages=(
   qt6-translations-l10n
   qt6-qpa-plugins fonts-dejavu-core
 )
-if [ "${1:-}" = "--gui-tools" ]; then
-  packages+=(xvfb xauth x11-apps imagemagick)
-fi
+case "${1:-}" in
+  --gui-tools) packages+=(xvfb xauth x11-apps imagemagick) ;;
+  --format-tools) packages+=(clang-format git) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
