@@ -182,7 +182,7 @@ QCheckBox* ParameterPage::box(QWidget* parent, int number, const QString& captio
 QSpinBox* ParameterPage::spin(QWidget* parent, int number, const QString& hint)
 {
     auto* spin = named(new QSpinBox(parent), ("UpDown" + QByteArray::number(number)).constData(), hint);
-    spin->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit%1").arg(upDownSpec(number).editNumber));
+    spin->findChild<QLineEdit*>()->setObjectName(QLatin1String(upDownSpec(number).edit));
     if (!hint.isEmpty()) spin->findChild<QLineEdit*>()->setToolTip(hint);
     m_spins[number] = spin;
     connect(spin, &QSpinBox::valueChanged, this, [this, number](int value) {

@@ -227,9 +227,9 @@ QWidget* TipPage::buildBottomRow()
     auto* layout = new QHBoxLayout(panel);
     layout->addWidget(new QLabel(QStringLiteral("Anzahl Tipps:"), panel));
     UpDown8 = named(new QSpinBox(panel), "UpDown8");
-    const UpDownSpec& spec = upDownSpec(8);
+    const ParamSpec& spec = upDownSpec(8);
     UpDown8->setRange(spec.minimum, spec.maximum);
-    UpDown8->setValue(spec.position);
+    UpDown8->setValue(spec.defaultValue);
     UpDown8->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit80"));
     layout->addWidget(UpDown8);
     layout->addStretch();
