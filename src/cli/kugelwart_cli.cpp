@@ -230,11 +230,12 @@ int main(int argc, char** argv)
         if (!lines) return fail(kFailed, error);
         state.Gewinnzahlen = *lines;
         state.listView = true;
-        state.setUpDownMaximum(8, kw::kMaxListRows);
+        state.setParameterMaximum(kw::Param::RowCount, kw::kMaxListRows);
     }
     if (rows) {
-        state.setUpDownMaximum(8, std::max(state.upDownMaximum(8), *rows));
-        state.setUpDownPosition(8, *rows);
+        const int maximum = state.parameterMaximum(kw::Param::RowCount);
+        state.setParameterMaximum(kw::Param::RowCount, std::max(maximum, *rows));
+        state.setParameter(kw::Param::RowCount, *rows);
     }
     const qsizetype before = state.Gewinnzahlen.size();
     const int notices = dialogs.notices;

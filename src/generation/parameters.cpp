@@ -118,14 +118,14 @@ constexpr std::array<ParamSpec, kParamCount> kSpecs{{
 constexpr bool wellFormed()
 {
     std::array<int, kCheckBoxCount + 1> boxes{};
-    std::array<int, kCheckBoxCount + 1> upDowns{};
+    std::array<int, kUpDownCount + 1> upDowns{};
     for (int i = 0; i < kParamCount; ++i) {
         const ParamSpec& spec = kSpecs[i];
         if (spec.param != static_cast<Param>(i)) return false;
         const int n = spec.number();
         if (spec.isCheckBox() ? n < 1 || n > kCheckBoxCount || n == 21 : n < 1 || n > kUpDownCount)
             return false;
-        ++(spec.isCheckBox() ? boxes : upDowns)[n];
+        ++(spec.isCheckBox() ? boxes[n] : upDowns[n]);
         if (spec.minimum > spec.defaultValue || spec.defaultValue > spec.maximum) return false;
     }
     for (int n = 1; n <= kCheckBoxCount; ++n)
