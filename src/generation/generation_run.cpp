@@ -146,8 +146,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
 
     state.BitBtn4Caption = m.text(20);
     state.sortieren = false;
-    state.LaufMax = state.parameter(Param::RunsThousands) * 1000;
-    const int laufMax = state.LaufMax;
+    const int laufMax = state.LaufMax();
     const int linesBefore = static_cast<int>(state.Gewinnzahlen.size());
     state.notifyRunChanged();
     bool budgetUsedUp = false;

@@ -36,7 +36,8 @@ public:
     QString drawFilePath() const { return Home + ZahlenFile; }
 
     // Run control.
-    int LaufMax = 100000;
+    // The run's attempt budget, read by the run at its start.
+    int LaufMax() const { return parameter(Param::RunsThousands) * 1000; }
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     int SternenzahlMax = 10;

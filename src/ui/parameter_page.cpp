@@ -195,8 +195,6 @@ QSpinBox* ParameterPage::spin(QWidget* parent, int number, const QString& hint)
         } else if (number == 3 || number == 9) {
             m_state.setUpDownMaximum(9, m_state.upDownPosition(3));
             m_state.setUpDownMinimum(3, m_state.upDownPosition(9));
-        } else if (number == 7) {
-            m_state.LaufMax = value * 1000;
         }
     });
     return spin;

@@ -171,7 +171,7 @@ private slots:
         p->upDown(9)->setValue(1);
         QCOMPARE(p->upDown(3)->minimum(), 1);
         p->upDown(7)->setValue(3);
-        QCOMPARE(s.LaufMax, 3000);
+        QCOMPARE(s.LaufMax(), 3000);
         // A change of the state (the run's relaxation) shows in the control.
         s.setUpDownPosition(5, 3);
         QCOMPARE(p->upDown(5)->value(), 3);
