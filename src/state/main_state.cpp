@@ -27,6 +27,19 @@ int MainState::parameterMaximum(Param param) const
 
 void MainState::setParameter(Param param, int position)
 {
+    using enum Param;
+    setPosition(param, position);
+    if (param == MinEven || param == MinOdd) {
+        setParameterMaximum(MinEven, 6 - parameter(MinOdd));
+        setParameterMaximum(MinOdd, 6 - parameter(MinEven));
+    } else if (param == MaxMatches || param == MinMatches) {
+        setParameterMaximum(MinMatches, parameter(MaxMatches));
+        setParameterMinimum(MaxMatches, parameter(MinMatches));
+    }
+}
+
+void MainState::setPosition(Param param, int position)
+{
     ParameterValue& v = value(param);
     const int clamped = std::clamp(position, v.minimum, v.maximum);
     if (v.position == clamped) return;
@@ -37,14 +50,14 @@ void MainState::setParameter(Param param, int position)
 void MainState::setParameterMinimum(Param param, int minimum)
 {
     value(param).minimum = std::min(minimum, parameterMaximum(param));
-    setParameter(param, parameter(param));
+    setPosition(param, parameter(param));
     emit parameterChanged();
 }
 
 void MainState::setParameterMaximum(Param param, int maximum)
 {
     value(param).maximum = std::max(maximum, parameterMinimum(param));
-    setParameter(param, parameter(param));
+    setPosition(param, parameter(param));
     emit parameterChanged();
 }
 
@@ -55,7 +68,7 @@ void MainState::setUpDownMinimum(int number, int minimum)
 
 void MainState::setUpDownPosition(int number, int position)
 {
-    setParameter(upDownParam(number), position);
+    setPosition(upDownParam(number), position);
 }
 
 void MainState::setUpDownMaximum(int number, int maximum)
@@ -71,7 +84,7 @@ bool MainState::checkBox(int number) const
 
 void MainState::setCheckBox(int number, bool checked)
 {
-    if (const std::optional<Param> param = checkBoxParam(number)) setParameter(*param, checked);
+    if (const std::optional<Param> param = checkBoxParam(number)) setPosition(*param, checked);
 }
 
 const QString& MainState::statusText(int panel) const

@@ -119,12 +119,15 @@ public:
     bool isOn(Param param) const { return parameter(param) != 0; }
     int parameterMinimum(Param param) const;
     int parameterMaximum(Param param) const;
+    // A change as the user makes it (the page, the companion's --set): the parameters
+    // tied to this one follow. At most six even plus odd numbers can be demanded,
+    // and the least matches with other rows never exceed the most.
     void setParameter(Param param, int value);
     void setParameterMinimum(Param param, int minimum);
     void setParameterMaximum(Param param, int maximum);
 
     // The same by the controls' numbers (UpDown<number>, CheckBox<number>), for the
-    // settings and the windows.
+    // settings and the windows: positions as stored, nothing follows.
     int upDownPosition(int number) const { return parameter(upDownParam(number)); }
     int upDownMaximum(int number) const { return parameterMaximum(upDownParam(number)); }
     int upDownMinimum(int number) const { return parameterMinimum(upDownParam(number)); }
@@ -169,6 +172,8 @@ private:
     {
         return m_parameters.at(static_cast<std::size_t>(param));
     }
+
+    void setPosition(Param param, int position);
 
     std::array<ParameterValue, kParamCount> m_parameters{};
     std::array<int, 2> m_radioGroup{};
