@@ -96,7 +96,8 @@ std::optional<kw::DayCount> parseDate(const QString& text)
     return kw::dayCountFromDate(date);
 }
 
-// "UpDownN=V" or "CheckBoxN=0/1"; false when the name or value is unknown.
+// "UpDownN=V" or "CheckBoxN=0/1", changed as on the page: the parameters tied to
+// it follow. False when the name or value is unknown.
 bool applySetting(kw::MainState& state, const QString& assignment)
 {
     const qsizetype eq = assignment.indexOf(QLatin1Char('='));
@@ -108,16 +109,15 @@ bool applySetting(kw::MainState& state, const QString& assignment)
         if (!name.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return std::nullopt;
         return kw::parseInteger(QStringView(name).mid(qsizetype(qstrlen(prefix))));
     };
-    if (const auto n = number("UpDown"); n && *n >= 1 && *n <= kw::kUpDownCount) {
-        if (n == 8) state.setUpDownMaximum(8, kw::kMaxListRows);
-        state.setUpDownPosition(*n, *value);
-        return true;
-    }
-    if (const auto n = number("CheckBox"); n && *n >= 1 && *n <= kw::kCheckBoxCount && *n != 21) {
-        state.setCheckBox(*n, *value != 0);
-        return true;
-    }
-    return false;
+    std::optional<kw::Param> param;
+    if (const auto n = number("UpDown"); n && *n >= 1 && *n <= kw::kUpDownCount)
+        param = kw::upDownParam(*n);
+    else if (const auto box = number("CheckBox"); box)
+        param = kw::checkBoxParam(*box);
+    if (!param) return false;
+    if (*param == kw::Param::RowCount) state.setParameterMaximum(*param, kw::kMaxListRows);
+    state.setParameter(*param, kw::paramSpec(*param).isCheckBox() ? *value != 0 : *value);
+    return true;
 }
 
 void printRow(QTextStream& out, const QStringList& numbers)
@@ -230,11 +230,12 @@ int main(int argc, char** argv)
         if (!lines) return fail(kFailed, error);
         state.Gewinnzahlen = *lines;
         state.listView = true;
-        state.setUpDownMaximum(8, kw::kMaxListRows);
+        state.setParameterMaximum(kw::Param::RowCount, kw::kMaxListRows);
     }
     if (rows) {
-        state.setUpDownMaximum(8, std::max(state.upDownMaximum(8), *rows));
-        state.setUpDownPosition(8, *rows);
+        const int maximum = state.parameterMaximum(kw::Param::RowCount);
+        state.setParameterMaximum(kw::Param::RowCount, std::max(maximum, *rows));
+        state.setParameter(kw::Param::RowCount, *rows);
     }
     const qsizetype before = state.Gewinnzahlen.size();
     const int notices = dialogs.notices;

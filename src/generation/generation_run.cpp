@@ -68,19 +68,22 @@ QString statusLine(const MainState& state, int row, const CandidateRow& c, int s
 class TemporaryChanges {
 public:
     TemporaryChanges(MainState& state, Services& services)
-        : m_state(state), m_services(services), m_pair(state.checkBox(8)),
-          m_upDown4(state.upDownPosition(4)), m_upDown5(state.upDownPosition(5)),
-          m_upDown6(state.upDownPosition(6)), m_upDown6Maximum(state.upDownMaximum(6))
+        : m_state(state), m_services(services),
+          m_forcePair(state.parameter(Param::ForcePair)),
+          m_maxFromLast(state.parameter(Param::MaxFromLastDraw)),
+          m_maxFromSecondLast(state.parameter(Param::MaxFromSecondLastDraw)),
+          m_neverDrawnHits(state.parameter(Param::NeverDrawnHits)),
+          m_neverDrawnHitsMaximum(state.parameterMaximum(Param::NeverDrawnHits))
     {
         m_services.dialogs.setBusy(true);
     }
     ~TemporaryChanges()
     {
-        m_state.setCheckBox(8, m_pair);
-        m_state.setUpDownPosition(4, m_upDown4);
-        m_state.setUpDownPosition(5, m_upDown5);
-        m_state.setUpDownMaximum(6, m_upDown6Maximum);
-        m_state.setUpDownPosition(6, m_upDown6);
+        m_state.setParameter(Param::ForcePair, m_forcePair);
+        m_state.setParameter(Param::MaxFromLastDraw, m_maxFromLast);
+        m_state.setParameter(Param::MaxFromSecondLastDraw, m_maxFromSecondLast);
+        m_state.setParameterMaximum(Param::NeverDrawnHits, m_neverDrawnHitsMaximum);
+        m_state.setParameter(Param::NeverDrawnHits, m_neverDrawnHits);
         m_state.Berechnunglaeuft = false;
         m_state.sortieren = true;
         m_state.run.end(Task::Generation);
@@ -91,8 +94,7 @@ public:
 private:
     MainState& m_state;
     Services& m_services;
-    bool m_pair;
-    int m_upDown4, m_upDown5, m_upDown6, m_upDown6Maximum;
+    int m_forcePair, m_maxFromLast, m_maxFromSecondLast, m_neverDrawnHits, m_neverDrawnHitsMaximum;
 };
 
 }  // namespace
@@ -106,7 +108,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
 {
     RunResult outcome;
     const MessageTable& m = state.messages;
-    const int requested = state.upDownPosition(8);
+    const int requested = state.parameter(Param::RowCount);
     std::vector<std::uint64_t> comparison;
     int listCount = 0;
     if (listShown(state)) {
@@ -137,7 +139,8 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         }
         listCount = static_cast<int>(comparison.size());
         showStandardView(state);
-        state.setUpDownPosition(8, listCount + 12 < requested ? 12 : requested - listCount);
+        state.setParameter(Param::RowCount,
+                           listCount + 12 < requested ? 12 : requested - listCount);
     }
     if (state.run.running(Task::Generation)) {
         state.run.requestStop(Task::Generation);  // the second click: stop the active run
@@ -147,8 +150,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
 
     state.run.start(Task::Generation);
     state.sortieren = false;
-    state.LaufMax = state.upDownPosition(7) * 1000;
-    const int laufMax = state.LaufMax;
+    const int laufMax = state.LaufMax();
     const int linesBefore = static_cast<int>(state.Gewinnzahlen.size());
     state.notifyRunChanged();
     bool budgetUsedUp = false;
@@ -170,7 +172,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
 
         NumberPool pool;
         buildNumberPool(state, services, pool, last, secondLast, thirdLast);
-        if (state.checkBox(20) && hooks.selectNumbers) {
+        if (state.isOn(Param::ShowNumberSelection) && hooks.selectNumbers) {
             hooks.showTipPage();
             if (!hooks.selectNumbers(pool)) return outcome;
         }
@@ -202,7 +204,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
             const bool locked = sheet.isLocked(r);
             if (locked && !sheet.cell(r, 5).isEmpty()) {
                 for (int col = 1; col <= 7; ++col) c[col] = parseInteger(sheet.cell(r, col)).value_or(0);
-            } else if (r == 1 || (attempts < laufMax && r - 1 < state.upDownPosition(8))) {
+            } else if (r == 1 || (attempts < laufMax && r - 1 < state.parameter(Param::RowCount))) {
                 generated = true;
                 bool complete = false;
                 while (!complete && attempts < laufMax && running()) {
@@ -221,21 +223,23 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                         }
                     }
                     ++attempts;
-                    if (attempts == laufMax / 2) state.setCheckBox(8, false);
+                    if (attempts == laufMax / 2) state.setParameter(Param::ForcePair, 0);
                     if (r >= 3) {
                         if (attempts == laufMax - 20000) {
                             // 6 lies above the control's usual maximum; it turns the
                             // never-drawn test off in effect.
-                            state.setUpDownMaximum(6, std::max(6, state.upDownMaximum(6)));
-                            state.setUpDownPosition(6, 6);
+                            state.setParameterMaximum(
+                                Param::NeverDrawnHits,
+                                std::max(6, state.parameterMaximum(Param::NeverDrawnHits)));
+                            state.setParameter(Param::NeverDrawnHits, 6);
                         }
                         if (attempts == laufMax - 10000) {
-                            state.setUpDownPosition(5, 2);
-                            state.setUpDownPosition(4, 1);
+                            state.setParameter(Param::MaxFromSecondLastDraw, 2);
+                            state.setParameter(Param::MaxFromLastDraw, 1);
                         }
                         if (attempts == laufMax - 5000) {
-                            state.setUpDownPosition(5, 3);
-                            state.setUpDownPosition(4, 2);
+                            state.setParameter(Param::MaxFromSecondLastDraw, 3);
+                            state.setParameter(Param::MaxFromLastDraw, 2);
                         }
                     }
                     // A pool without enough different numbers can never complete the row.
@@ -283,8 +287,8 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         state.setStatusText(1, m.text(budgetUsedUp ? 29 : 30));
     }
     showListViewAppendingSheet(state, services);
-    state.setUpDownMaximum(8, kMaxListRows);
-    state.setUpDownPosition(8, requested);
+    state.setParameterMaximum(Param::RowCount, kMaxListRows);
+    state.setParameter(Param::RowCount, requested);
     state.setStatusText(0, QString::number(state.Gewinnzahlen.size()) + QStringLiteral(" Rows"));
     outcome.budgetUsedUp = budgetUsedUp;
     outcome.linesAdded = static_cast<int>(state.Gewinnzahlen.size()) - linesBefore;
@@ -307,7 +311,7 @@ void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
     // Repeat until the list holds the requested count; a run that added nothing or
     // was stopped ends the repetition, which would otherwise never end.
     while (listWasShown && result.linesAdded > 0 && !result.stopped && !state.Gewinnzahlen.isEmpty() &&
-           state.Gewinnzahlen.size() < state.upDownPosition(8)) {
+           state.Gewinnzahlen.size() < state.parameter(Param::RowCount)) {
         result = generationRun(state, services, hooks);
         restoreView();
     }

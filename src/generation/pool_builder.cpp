@@ -77,25 +77,28 @@ public:
 void buildNumberPool(MainState& state, Services& services, NumberPool& pool, const DrawSlots& last,
                      const DrawSlots& secondLast, const DrawSlots& thirdLast)
 {
+    using enum Param;
     BusyCursor busy(services.dialogs);
     Builder b(state, services, pool);
-    const auto on = [&state](int box) { return state.checkBox(box); };
+    const auto on = [&state](Param p) { return state.isOn(p); };
     pool.reset();
 
     const struct {
-        int frequentBox, rareBox, entry, size, last;
+        Param frequent, rare;
+        int entry, size, last;
         RunLength chart;
-    } groups[] = {{1, 11, 21, 2, 41, RunLength::Pairs},
-                  {6, 12, 22, 3, 40, RunLength::Triples},
-                  {7, 13, 23, 4, 39, RunLength::Quadruples}};
+    } groups[] = {
+        {PreferFrequentPairs, PreferRarePairs, 21, 2, 41, RunLength::Pairs},
+        {PreferFrequentTriples, PreferRareTriples, 22, 3, 40, RunLength::Triples},
+        {PreferFrequentQuadruples, PreferRareQuadruples, 23, 4, 39, RunLength::Quadruples}};
     for (const auto& g : groups) {
-        if (on(g.frequentBox)) {
+        if (on(g.frequent)) {
             b.status(g.entry);
             runChart(state, services, g.chart);
             b.groups(g.size, g.last, false, false);
         }
-        if (on(g.rareBox)) {
-            if (!on(g.frequentBox)) {
+        if (on(g.rare)) {
+            if (!on(g.frequent)) {
                 b.status(g.entry);
                 runChart(state, services, g.chart);
             }
@@ -103,8 +106,8 @@ void buildNumberPool(MainState& state, Services& services, NumberPool& pool, con
         }
     }
 
-    if (on(2)) {
-        const double x = state.upDownPosition(12);
+    if (on(PreferFrequentNumbers)) {
+        const double x = state.parameter(FrequentNumbersPercent);
         b.status(24);
         frequencyChart(state, services);
         const int hi = roundHalfEven(b.axisMax());
@@ -112,9 +115,9 @@ void buildNumberPool(MainState& state, Services& services, NumberPool& pool, con
         b.numbers(roundHalfEven(b.axisMax() - x / 100 * range), hi, 2);
         b.numbers(roundHalfEven(b.axisMax() - x / 200 * range), hi, 1);
     }
-    if (on(14)) {
-        const double x = state.upDownPosition(14);
-        if (!on(2)) {
+    if (on(PreferRareNumbers)) {
+        const double x = state.parameter(RareNumbersPercent);
+        if (!on(PreferFrequentNumbers)) {
             b.status(24);
             frequencyChart(state, services);
         }
@@ -123,8 +126,8 @@ void buildNumberPool(MainState& state, Services& services, NumberPool& pool, con
         b.numbers(lo, roundHalfEven(b.axisMin() + x / 100 * range), 2);
         b.numbers(lo, roundHalfEven(b.axisMin() + x / 200 * range), 1);
     }
-    if (on(10)) {
-        int lo = state.upDownPosition(13);
+    if (on(PreferOverdueNumbers)) {
+        int lo = state.parameter(OverdueDraws);
         b.status(25);
         overdueChart(state, services);
         const int hi = roundHalfEven(b.axisMax());
@@ -132,7 +135,7 @@ void buildNumberPool(MainState& state, Services& services, NumberPool& pool, con
         lo = lo + (hi - lo) / 2;
         b.numbers(lo, hi, 1);
     }
-    if (on(19)) {
+    if (on(PreferLastDrawNeighbours)) {
         b.status(26);
         for (int s = 1; s <= 5; ++s) {
             const int m = last[s];
@@ -140,7 +143,7 @@ void buildNumberPool(MainState& state, Services& services, NumberPool& pool, con
             if (m < 42) b.append(m + 1, 4);
         }
     }
-    if (!on(15)) {
+    if (!on(OnlyPreferredNumbers)) {
         for (int n = 1; n <= 42; ++n) b.append(n);
         b.append(1);
     }
@@ -150,13 +153,14 @@ void buildNumberPool(MainState& state, Services& services, NumberPool& pool, con
             for (int s = 1; s <= 5; ++s)
                 if (pool.entry(i) == draw[s]) pool.setEntry(i, 0);
     };
-    if (state.upDownPosition(4) == 0 && on(4)) removeDraw(last);
-    if (state.upDownPosition(5) == 0 && on(5)) removeDraw(secondLast);
-    if (state.upDownPosition(11) == 0 && on(23)) removeDraw(thirdLast);
-    if (on(29))
+    if (state.parameter(MaxFromLastDraw) == 0 && on(LimitLastDraw)) removeDraw(last);
+    if (state.parameter(MaxFromSecondLastDraw) == 0 && on(LimitSecondLastDraw))
+        removeDraw(secondLast);
+    if (state.parameter(MaxFromThirdLastDraw) == 0 && on(LimitThirdLastDraw)) removeDraw(thirdLast);
+    if (on(AvoidMonthNumbers))
         for (int i = 0; i < pool.length(); ++i)
             if (pool.entry(i) != 0 && pool.entry(i) < 13) pool.setEntry(i, 0);
-    if (on(30)) {
+    if (on(FewerDayNumbers)) {
         for (int n = 1; n <= 31; ++n) {
             for (int i = 0; i < pool.length(); ++i) {
                 if (pool.entry(i) == n) {

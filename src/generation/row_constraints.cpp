@@ -69,13 +69,14 @@ std::uint64_t distinctMask(const CandidateRow& row)
 bool everyRowFast(const CandidateRow& row, const RowTestContext& c)
 {
     const MainState& s = c.state;
-    return c.comparisonIndex && s.checkBox(27) && s.upDownPosition(9) <= 0 && !c.comparisonRows.empty() &&
+    return c.comparisonIndex && s.isOn(Param::MatchBoundsOnEveryRow) &&
+           s.parameter(Param::MinMatches) <= 0 && !c.comparisonRows.empty() &&
            distinctMask(row) != 0;
 }
 
 bool refusedByEveryRowIndex(const CandidateRow& row, RowTestContext& c)
 {
-    const int shared = c.state.upDownPosition(3) + 1;
+    const int shared = c.state.parameter(Param::MaxMatches) + 1;
     if (c.comparisonIndex->size() != shared) {
         c.comparisonIndex->reset(shared);
         c.comparisonIndexed = 0;
@@ -108,30 +109,33 @@ int primzahlen(const CandidateRow& row)
 bool Secheroderfuenfer(const CandidateRow& row, RowTestContext& c)
 {
     const MainState& s = c.state;
-    return !reaches(c, c.neverDrawnIndex, s.DateTimePicker2.date(), s.DateTimePicker1.date(), s.upDownPosition(6), row);
+    return !reaches(c, c.neverDrawnIndex, s.DateTimePicker2.date(), s.DateTimePicker1.date(),
+                    s.parameter(Param::NeverDrawnHits), row);
 }
 
 bool dreierodervierer(const CandidateRow& row, RowTestContext& c)
 {
     const MainState& s = c.state;
     const DayCount end = s.DateTimePicker1.date();
-    return !reaches(c, c.recentIndex, end - 14.0 * s.upDownPosition(18), end, s.upDownPosition(17), row);
+    return !reaches(c, c.recentIndex, end - 14.0 * s.parameter(Param::RecentDrawsSpan), end,
+                    s.parameter(Param::RecentDrawsHits), row);
 }
 
 bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& c)
 {
+    using enum Param;
     const MainState& s = c.state;
-    const auto on = [&s](int box) { return s.checkBox(box); };
-    const auto pos = [&s](int upDown) { return s.upDownPosition(upDown); };
+    const auto on = [&s](Param p) { return s.isOn(p); };
+    const auto value = [&s](Param p) { return s.parameter(p); };
 
     if (r >= 2 && everyRowFast(row, c)) {
         if (refusedByEveryRowIndex(row, c)) return false;
     } else if (r >= 2) {
         int minHits = 6, maxHits = 0;
         bool violation = false;
-        const bool everyRow = on(27);
-        const int most = pos(3), least = pos(9);
-        const bool limitMost = on(3), limitLeast = on(24);
+        const bool everyRow = on(MatchBoundsOnEveryRow);
+        const int most = value(MaxMatches), least = value(MinMatches);
+        const bool limitMost = on(UseMaxMatches), limitLeast = on(UseMinMatches);
         for (std::uint64_t other : c.comparisonRows) {
             const int h = hitsWith(row, other);
             minHits = std::min(minHits, h);
@@ -146,26 +150,30 @@ bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& c)
         }
         if ((limitMost && minHits > most) || (limitLeast && maxHits < least) || violation) return false;
     }
-    if (on(8)) {
+    if (on(ForcePair)) {
         bool pair = false;
         for (int k = 1; k <= 4; ++k) pair = pair || row[k + 1] == row[k] + 1;
         if (!pair) return false;
     }
-    if (on(18)) {
+    if (on(NoRunsOfThree)) {
         for (int k = 1; k <= 3; ++k)
             if (row[k + 1] == row[k] + 1 && row[k + 2] == row[k] + 2) return false;
     }
     const int sum = row[1] + row[2] + row[3] + row[4] + row[5];
-    if (sum < pos(1) || sum > pos(2)) return false;
-    const bool stars = on(31);
-    if (on(4) && pos(4) > 0 && hitsWithDraw(row, c.LastDraw, stars) > pos(4)) return false;
-    if (on(5) && pos(5) > 0 && hitsWithDraw(row, c.SecondLastDraw, stars) > pos(5)) return false;
-    if (on(23) && pos(11) > 0 && hitsWithDraw(row, c.ThirdLastDraw, stars) > pos(11)) return false;
-    if (on(25) && CountEven(row) < pos(15)) return false;
-    if (on(26) && CountOdd(row) < pos(16)) return false;
-    if (on(9) && !Secheroderfuenfer(row, c)) return false;
-    if (on(28) && !dreierodervierer(row, c)) return false;
-    if (on(22) && primzahlen(row) < pos(10)) return false;
+    if (sum < value(MinSum) || sum > value(MaxSum)) return false;
+    // A most of 0 has taken the draw's numbers out of the pool already.
+    const auto tooManyFrom = [&](Param limit, Param most, const DrawSlots& draw) {
+        return on(limit) && value(most) > 0 &&
+               hitsWithDraw(row, draw, on(CountStarNumbers)) > value(most);
+    };
+    if (tooManyFrom(LimitLastDraw, MaxFromLastDraw, c.LastDraw)) return false;
+    if (tooManyFrom(LimitSecondLastDraw, MaxFromSecondLastDraw, c.SecondLastDraw)) return false;
+    if (tooManyFrom(LimitThirdLastDraw, MaxFromThirdLastDraw, c.ThirdLastDraw)) return false;
+    if (on(UseMinEven) && CountEven(row) < value(MinEven)) return false;
+    if (on(UseMinOdd) && CountOdd(row) < value(MinOdd)) return false;
+    if (on(NeverDrawnBefore) && !Secheroderfuenfer(row, c)) return false;
+    if (on(NotInRecentDraws) && !dreierodervierer(row, c)) return false;
+    if (on(UseMinPrimes) && primzahlen(row) < value(MinPrimes)) return false;
     return true;
 }
 

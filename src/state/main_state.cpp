@@ -6,61 +6,85 @@ namespace kw {
 
 MainState::MainState()
 {
-    for (const UpDownSpec& spec : upDownSpecs()) {
-        m_upDownPosition[spec.number - 1] = spec.position;
-        m_upDownMaximum[spec.number - 1] = spec.maximum;
-        m_upDownMinimum[spec.number - 1] = spec.minimum;
+    for (const ParamSpec& spec : paramSpecs())
+        value(spec.param) = {spec.defaultValue, spec.minimum, spec.maximum};
+}
+
+int MainState::parameter(Param param) const
+{
+    return value(param).position;
+}
+
+int MainState::parameterMinimum(Param param) const
+{
+    return value(param).minimum;
+}
+
+int MainState::parameterMaximum(Param param) const
+{
+    return value(param).maximum;
+}
+
+void MainState::setParameter(Param param, int position)
+{
+    using enum Param;
+    setPosition(param, position);
+    if (param == MinEven || param == MinOdd) {
+        setParameterMaximum(MinEven, 6 - parameter(MinOdd));
+        setParameterMaximum(MinOdd, 6 - parameter(MinEven));
+    } else if (param == MaxMatches || param == MinMatches) {
+        setParameterMaximum(MinMatches, parameter(MaxMatches));
+        setParameterMinimum(MaxMatches, parameter(MinMatches));
     }
-    for (int n = 1; n <= kCheckBoxCount; ++n) m_checkBox[n - 1] = checkBoxDesignState(n);
 }
 
-int MainState::upDownPosition(int number) const
+void MainState::setPosition(Param param, int position)
 {
-    return m_upDownPosition.at(number - 1);
+    ParameterValue& v = value(param);
+    const int clamped = std::clamp(position, v.minimum, v.maximum);
+    if (v.position == clamped) return;
+    v.position = clamped;
+    emit parameterChanged();
 }
 
-int MainState::upDownMaximum(int number) const
+void MainState::setParameterMinimum(Param param, int minimum)
 {
-    return m_upDownMaximum.at(number - 1);
+    value(param).minimum = std::min(minimum, parameterMaximum(param));
+    setPosition(param, parameter(param));
+    emit parameterChanged();
 }
 
-int MainState::upDownMinimum(int number) const
+void MainState::setParameterMaximum(Param param, int maximum)
 {
-    return m_upDownMinimum.at(number - 1);
+    value(param).maximum = std::max(maximum, parameterMinimum(param));
+    setPosition(param, parameter(param));
+    emit parameterChanged();
 }
 
 void MainState::setUpDownMinimum(int number, int minimum)
 {
-    m_upDownMinimum.at(number - 1) = std::min(minimum, upDownMaximum(number));
-    setUpDownPosition(number, upDownPosition(number));
-    emit parameterChanged();
+    setParameterMinimum(upDownParam(number), minimum);
 }
 
 void MainState::setUpDownPosition(int number, int position)
 {
-    const int clamped = std::clamp(position, upDownMinimum(number), upDownMaximum(number));
-    if (m_upDownPosition.at(number - 1) == clamped) return;
-    m_upDownPosition[number - 1] = clamped;
-    emit parameterChanged();
+    setPosition(upDownParam(number), position);
 }
 
 void MainState::setUpDownMaximum(int number, int maximum)
 {
-    m_upDownMaximum.at(number - 1) = std::max(maximum, upDownMinimum(number));
-    setUpDownPosition(number, upDownPosition(number));
-    emit parameterChanged();
+    setParameterMaximum(upDownParam(number), maximum);
 }
 
 bool MainState::checkBox(int number) const
 {
-    return number >= 1 && number <= kCheckBoxCount && m_checkBox[number - 1];
+    const std::optional<Param> param = checkBoxParam(number);
+    return param && isOn(*param);
 }
 
 void MainState::setCheckBox(int number, bool checked)
 {
-    if (number < 1 || number > kCheckBoxCount || m_checkBox[number - 1] == checked) return;
-    m_checkBox[number - 1] = checked;
-    emit parameterChanged();
+    if (const std::optional<Param> param = checkBoxParam(number)) setPosition(*param, checked);
 }
 
 const QString& MainState::statusText(int panel) const

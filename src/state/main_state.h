@@ -37,7 +37,8 @@ public:
     QString drawFilePath() const { return Home + ZahlenFile; }
 
     // Run control.
-    int LaufMax = 100000;
+    // The run's attempt budget, read by the run at its start.
+    int LaufMax() const { return parameter(Param::RunsThousands) * 1000; }
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     int SternenzahlMax = 10;
@@ -111,10 +112,24 @@ public:
     MessageTable messages;
     RandomGenerator random;
 
-    // Generation parameters: up-down positions (clamped to their range) and check boxes.
-    int upDownPosition(int number) const;
-    int upDownMaximum(int number) const;
-    int upDownMinimum(int number) const;
+    // Generation parameters by meaning (generation/parameters.h); a check box is a
+    // parameter of range 0..1. Positions always lie within their range.
+    int parameter(Param param) const;
+    bool isOn(Param param) const { return parameter(param) != 0; }
+    int parameterMinimum(Param param) const;
+    int parameterMaximum(Param param) const;
+    // A change as the user makes it (the page, the companion's --set): the parameters
+    // tied to this one follow. At most six even plus odd numbers can be demanded,
+    // and the least matches with other rows never exceed the most.
+    void setParameter(Param param, int value);
+    void setParameterMinimum(Param param, int minimum);
+    void setParameterMaximum(Param param, int maximum);
+
+    // The same by the controls' numbers (UpDown<number>, CheckBox<number>), for the
+    // settings and the windows: positions as stored, nothing follows.
+    int upDownPosition(int number) const { return parameter(upDownParam(number)); }
+    int upDownMaximum(int number) const { return parameterMaximum(upDownParam(number)); }
+    int upDownMinimum(int number) const { return parameterMinimum(upDownParam(number)); }
     void setUpDownMinimum(int number, int minimum);
     void setUpDownPosition(int number, int position);
     void setUpDownMaximum(int number, int maximum);
@@ -146,10 +161,20 @@ signals:
     void winCalculationRequested();
 
 private:
-    std::array<int, kUpDownCount> m_upDownPosition{};
-    std::array<int, kUpDownCount> m_upDownMaximum{};
-    std::array<int, kUpDownCount> m_upDownMinimum{};
-    std::array<bool, kCheckBoxCount> m_checkBox{};
+    struct ParameterValue {
+        int position;
+        int minimum;
+        int maximum;
+    };
+    ParameterValue& value(Param param) { return m_parameters.at(static_cast<std::size_t>(param)); }
+    const ParameterValue& value(Param param) const
+    {
+        return m_parameters.at(static_cast<std::size_t>(param));
+    }
+
+    void setPosition(Param param, int position);
+
+    std::array<ParameterValue, kParamCount> m_parameters{};
     std::array<int, 2> m_radioGroup{};
     std::array<QString, kStatusPanels> m_status;
 };

@@ -97,7 +97,8 @@ std::vector<SettingsValue> buildTable()
     for (int n = 1; n <= kCheckBoxCount; ++n) {
         if (n == 21) continue;  // there is no CheckBox21
         table.push_back(stateValue(
-            checkBoxName(n), SettingsKind::Boolean, checkBoxDesignState(n), LoadGroup::View,
+            checkBoxName(n), SettingsKind::Boolean, paramSpec(*checkBoxParam(n)).defaultValue != 0,
+            LoadGroup::View,
             [n](const MainState& s) { return QVariant(s.checkBox(n)); },
             [n](MainState& s, const QVariant& v) { s.setCheckBox(n, v.toBool()); }));
     }
@@ -118,7 +119,7 @@ std::vector<SettingsValue> buildTable()
     // Positions outside an up-down's range are moved into it by the state.
     for (int n = 1; n <= kUpDownCount; ++n) {
         table.push_back(stateValue(
-            upDownName(n), SettingsKind::Integer, upDownSpec(n).position, LoadGroup::Parameters,
+            upDownName(n), SettingsKind::Integer, upDownSpec(n).defaultValue, LoadGroup::Parameters,
             [n](const MainState& s) { return QVariant(s.upDownPosition(n)); },
             [n](MainState& s, const QVariant& v) { s.setUpDownPosition(n, v.toInt()); }));
     }

@@ -59,7 +59,6 @@ bool prepareState(MainState& state, Services& services, const QString& dataFolde
     if (!state.ProgramFolder.isEmpty() && !state.ProgramFolder.endsWith(QLatin1Char('/')))
         state.ProgramFolder += QLatin1Char('/');
     state.SoundName = state.ProgramFolder + QStringLiteral("yippee.wav");
-    state.LaufMax = 100000;
     state.sortieren = false;
     state.Berechnunglaeuft = false;
     return folderReady;
@@ -140,7 +139,6 @@ void finishStartup(MainState& state, Services& services, bool analysisStartRead)
         analysisStartRead ? std::optional<DayCount>(state.DateTimePicker2.date()) : std::nullopt;
     state.DateTimePicker2.setDate(startup::analysisStart(saved, today));
 
-    state.LaufMax = state.upDownPosition(7) * 1000;
     if (state.ProxyHostEdit.isEmpty()) state.ProxyPortEdit = QStringLiteral("80");
 
     QString error;

@@ -67,7 +67,7 @@ void clearUnlockedRows(MainState& state)
 
 void showListView(MainState& state, Services& services)
 {
-    state.setUpDownMaximum(8, kListViewRowMaximum);
+    state.setParameterMaximum(Param::RowCount, kListViewRowMaximum);
     setListShown(state, true);
     const MessageTable& m = state.messages;
     if (services.dialogs.askYesNo(m.text(65), m.text(66))) {
@@ -86,7 +86,7 @@ void showListViewAppendingSheet(MainState& state, Services& services)
 
 void showStandardView(MainState& state)
 {
-    state.setUpDownMaximum(8, 12);
+    state.setParameterMaximum(Param::RowCount, 12);
     setListShown(state, false);
 }
 

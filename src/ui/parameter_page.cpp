@@ -23,8 +23,6 @@ namespace kw {
 
 namespace {
 
-const QString kPercentHint = QStringLiteral("Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen");
-
 QWidget* line(QWidget* parent, std::initializer_list<QWidget*> widgets)
 {
     auto* row = new QWidget(parent);
@@ -60,6 +58,7 @@ QWidget* page(QTabWidget* pages, const char* name, const QString& caption)
 
 ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent), m_state(state)
 {
+    using enum Param;
     auto* layout = new QVBoxLayout(this);
     pages = named(new QTabWidget(this), "PageControl2");
     layout->addWidget(pages);
@@ -69,62 +68,66 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
     s->addWidget(text(statistic, "Label92", QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"), true));
     s->addWidget(text(statistic, "Label93", QStringLiteral("Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden")));
     s->addWidget(text(statistic, "Label94", QStringLiteral("Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)")));
-    s->addWidget(line(statistic, {box(statistic, 2, QStringLiteral("Zahlen die besonders oft gezogen wurden bevorzugen")),
-                                  spin(statistic, 12, kPercentHint), makeLabel(statistic, "Label95", QStringLiteral("%")),
-                                  chartButton(statistic, "SpeedButton26", "SpeedButton2Click")}));
-    s->addWidget(line(statistic, {box(statistic, 14, QStringLiteral("Zahlen die besonders selten gezogen wurden bevorzugen")),
-                                  spin(statistic, 14, kPercentHint), makeLabel(statistic, "Label96", QStringLiteral("%"))}));
-    s->addWidget(line(statistic, {box(statistic, 10, QStringLiteral("Zahlen die länger überfällig sind als X Ziehungen")),
-                                  spin(statistic, 13), chartButton(statistic, "SpeedButton31", "Button5Click")}));
-    s->addWidget(line(statistic, {box(statistic, 1, QStringLiteral("Zahlen mit einer häufigen Paarebildung bevorzugen")),
-                                  box(statistic, 11, QStringLiteral("seltensten")),
-                                  chartButton(statistic, "SpeedButton32", "Button2Click")}));
-    s->addWidget(line(statistic, {box(statistic, 6, QStringLiteral("Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen")),
-                                  box(statistic, 12, QStringLiteral("seltensten")),
-                                  chartButton(statistic, "SpeedButton33", "Button3Click")}));
-    s->addWidget(line(statistic, {box(statistic, 7, QStringLiteral("Zahlen mit einer häufigen Viergruppenbildung bevorzugen")),
-                                  box(statistic, 13, QStringLiteral("seltensten")),
-                                  chartButton(statistic, "SpeedButton34", "Button4Click")}));
-    s->addWidget(line(statistic, {box(statistic, 19, QStringLiteral("benachbarte Zahlen der letzten Ziehung bevorzugen"))}));
+    s->addWidget(line(
+        statistic, {box(statistic, PreferFrequentNumbers), spin(statistic, FrequentNumbersPercent),
+                    makeLabel(statistic, "Label95", QStringLiteral("%")),
+                    chartButton(statistic, "SpeedButton26", "SpeedButton2Click")}));
+    s->addWidget(
+        line(statistic, {box(statistic, PreferRareNumbers), spin(statistic, RareNumbersPercent),
+                         makeLabel(statistic, "Label96", QStringLiteral("%"))}));
+    s->addWidget(
+        line(statistic, {box(statistic, PreferOverdueNumbers), spin(statistic, OverdueDraws),
+                         chartButton(statistic, "SpeedButton31", "Button5Click")}));
+    s->addWidget(
+        line(statistic, {box(statistic, PreferFrequentPairs), box(statistic, PreferRarePairs),
+                         chartButton(statistic, "SpeedButton32", "Button2Click")}));
+    s->addWidget(
+        line(statistic, {box(statistic, PreferFrequentTriples), box(statistic, PreferRareTriples),
+                         chartButton(statistic, "SpeedButton33", "Button3Click")}));
+    s->addWidget(line(
+        statistic, {box(statistic, PreferFrequentQuadruples), box(statistic, PreferRareQuadruples),
+                    chartButton(statistic, "SpeedButton34", "Button4Click")}));
+    s->addWidget(line(statistic, {box(statistic, PreferLastDrawNeighbours)}));
 
     QWidget* sheet = page(pages, "TabSheet8", QStringLiteral("Schein Optimierung"));
     auto* o = static_cast<QVBoxLayout*>(sheet->layout());
     o->addWidget(text(sheet, "Label97", QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "), true));
-    o->addWidget(line(sheet, {box(sheet, 3, QStringLiteral("maximale Übereinstimmungen mit anderen Tipps zulassen")), spin(sheet, 3)}));
-    o->addWidget(line(sheet, {box(sheet, 24, QStringLiteral("minimale Übereinstimmungen mit anderen Tipps zulassen")), spin(sheet, 9)}));
-    o->addWidget(line(sheet, {box(sheet, 27, QStringLiteral("Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden"))}));
-    o->addWidget(line(sheet, {box(sheet, 31, QStringLiteral("Eurozahlen in Übereinstimmungsberechnung mit einbeziehen!"))}));
+    o->addWidget(line(sheet, {box(sheet, UseMaxMatches), spin(sheet, MaxMatches)}));
+    o->addWidget(line(sheet, {box(sheet, UseMinMatches), spin(sheet, MinMatches)}));
+    o->addWidget(line(sheet, {box(sheet, MatchBoundsOnEveryRow)}));
+    o->addWidget(line(sheet, {box(sheet, CountStarNumbers)}));
     o->addSpacing(8);
     o->addWidget(text(sheet, "Label98", QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), true));
-    o->addWidget(line(sheet, {box(sheet, 4, QStringLiteral("maximal zu verwendente Zahlen der letzten Ziehung")), spin(sheet, 4)}));
-    o->addWidget(line(sheet, {box(sheet, 5, QStringLiteral("maximal zu verwendente Zahlen der vorletzten Ziehung")), spin(sheet, 5)}));
-    o->addWidget(line(sheet, {box(sheet, 23, QStringLiteral("maximal zu verwendente Zahlen der vorvorletzten Ziehung")), spin(sheet, 11)}));
-    o->addWidget(line(sheet, {box(sheet, 9, QStringLiteral("Tipp darf noch keinen ")),
-                              spin(sheet, 6, QStringLiteral("Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden")),
-                              makeLabel(sheet, "Label99", QStringLiteral(" er aus der Datenbank entsprechen"))}));
-    o->addWidget(line(sheet, {box(sheet, 28, QStringLiteral("Tipp darf keinen   ")),
-                              spin(sheet, 17, QStringLiteral("Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen")),
+    o->addWidget(line(sheet, {box(sheet, LimitLastDraw), spin(sheet, MaxFromLastDraw)}));
+    o->addWidget(
+        line(sheet, {box(sheet, LimitSecondLastDraw), spin(sheet, MaxFromSecondLastDraw)}));
+    o->addWidget(line(sheet, {box(sheet, LimitThirdLastDraw), spin(sheet, MaxFromThirdLastDraw)}));
+    o->addWidget(
+        line(sheet, {box(sheet, NeverDrawnBefore), spin(sheet, NeverDrawnHits),
+                     makeLabel(sheet, "Label99", QStringLiteral(" er aus der Datenbank entsprechen"))}));
+    o->addWidget(line(sheet, {box(sheet, NotInRecentDraws), spin(sheet, RecentDrawsHits),
                               makeLabel(sheet, "Label100", QStringLiteral(" er aus den letzten  ")),
-                              spin(sheet, 18, QStringLiteral("Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen")),
+                              spin(sheet, RecentDrawsSpan),
                               makeLabel(sheet, "Label101", QStringLiteral("Ziehungen sein"))}));
 
     QWidget* maths = page(pages, "TabSheet9", QStringLiteral("Mathematisch"));
     auto* m = static_cast<QVBoxLayout*>(maths->layout());
     m->addWidget(text(maths, "Label102", QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"), true));
-    m->addWidget(line(maths, {makeLabel(maths, "Label103", QStringLiteral("Quersummen von")), spin(maths, 1),
-                              makeLabel(maths, "Label104", QStringLiteral("bis")), spin(maths, 2),
-                              makeLabel(maths, "Label105", QStringLiteral("im Tipp zulassen"))}));
+    m->addWidget(
+        line(maths, {makeLabel(maths, "Label103", QStringLiteral("Quersummen von")), spin(maths, MinSum),
+                     makeLabel(maths, "Label104", QStringLiteral("bis")), spin(maths, MaxSum),
+                     makeLabel(maths, "Label105", QStringLiteral("im Tipp zulassen"))}));
     m->addWidget(chartLabel(maths, "Label88",
                             QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "),
                             "SpeedButton9Click"));
-    m->addWidget(line(maths, {box(maths, 22, QStringLiteral("mindest Anzahl von Primzahlen in jedem Tipp erzwingen")), spin(maths, 10)}));
-    m->addWidget(line(maths, {box(maths, 25, QStringLiteral("mindest Anzahl von gerade Zahlen in jedem Tipp erzwingen")), spin(maths, 15)}));
-    m->addWidget(line(maths, {box(maths, 26, QStringLiteral("mindest Anzahl von ungerade Zahlen in jedem Tipp erzwingen")), spin(maths, 16)}));
-    m->addWidget(line(maths, {box(maths, 8, QStringLiteral("eine Paarbildung pro Tipp erzwingen"))}));
+    m->addWidget(line(maths, {box(maths, UseMinPrimes), spin(maths, MinPrimes)}));
+    m->addWidget(line(maths, {box(maths, UseMinEven), spin(maths, MinEven)}));
+    m->addWidget(line(maths, {box(maths, UseMinOdd), spin(maths, MinOdd)}));
+    m->addWidget(line(maths, {box(maths, ForcePair)}));
     m->addWidget(chartLabel(maths, "Label89",
                             QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."),
                             "Button2Click"));
-    m->addWidget(line(maths, {box(maths, 18, QStringLiteral("keine Dreier, Vierer... Gruppen"))}));
+    m->addWidget(line(maths, {box(maths, NoRunsOfThree)}));
     QLabel* triples = chartLabel(maths, "Label91", QStringLiteral("Dreier, "), "Button3Click");
     QLabel* quadruples =
         chartLabel(maths, "Label90",
@@ -153,51 +156,45 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
         m_radioGroups.at(n - 1) = items;
         e->addWidget(group);
     }
-    e->addWidget(line(extra, {box(extra, 16, QStringLiteral("16")), box(extra, 17, QStringLiteral("17")),
-                              spin(extra, 19), spin(extra, 20)}));
+    e->addWidget(line(extra, {box(extra, EuroBox16), box(extra, EuroBox17),
+                              spin(extra, EuroUpDown19), spin(extra, EuroUpDown20)}));
     pages->setTabVisible(3, false);
 
     QWidget* general = page(pages, "TabSheet11", QStringLiteral("Allgemein"));
     auto* g = static_cast<QVBoxLayout*>(general->layout());
     g->addWidget(text(general, "Label106", QStringLiteral("Allgemeine Berechnungsoptionen"), true));
-    g->addWidget(line(general, {box(general, 15, QStringLiteral("für den Tipp nur bevorzugte Zahlen verwenden!"))}));
-    g->addWidget(line(general, {box(general, 29, QStringLiteral("vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) "))}));
-    g->addWidget(line(general, {box(general, 30, QStringLiteral("Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten"))}));
-    g->addWidget(line(general, {box(general, 20, QStringLiteral("Liste für Zahlenreihengenerierung anzeigen / bearbeiten"))}));
-    g->addWidget(line(general, {makeLabel(general, "Label107", QStringLiteral("Max. Berechnungsläufe")), spin(general, 7),
-                                makeLabel(general, "Label108", QStringLiteral("Tausend"))}));
+    g->addWidget(line(general, {box(general, OnlyPreferredNumbers)}));
+    g->addWidget(line(general, {box(general, AvoidMonthNumbers)}));
+    g->addWidget(line(general, {box(general, FewerDayNumbers)}));
+    g->addWidget(line(general, {box(general, ShowNumberSelection)}));
+    g->addWidget(line(
+        general, {makeLabel(general, "Label107", QStringLiteral("Max. Berechnungsläufe")),
+                  spin(general, RunsThousands), makeLabel(general, "Label108", QStringLiteral("Tausend"))}));
     g->addWidget(text(general, "Label109", QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. ")));
 
     showState();
 }
 
-QCheckBox* ParameterPage::box(QWidget* parent, int number, const QString& caption)
+QCheckBox* ParameterPage::box(QWidget* parent, Param param)
 {
-    auto* box = named(new QCheckBox(caption, parent), ("CheckBox" + QByteArray::number(number)).constData());
-    m_boxes[number] = box;
-    connect(box, &QCheckBox::toggled, this, [this, number](bool on) { m_state.setCheckBox(number, on); });
+    const ParamSpec& spec = paramSpec(param);
+    auto* box = named(new QCheckBox(QString::fromUtf8(spec.caption), parent), spec.name);
+    m_boxes[spec.number()] = box;
+    connect(box, &QCheckBox::toggled, this,
+            [this, param](bool on) { m_state.setParameter(param, on); });
     return box;
 }
 
-QSpinBox* ParameterPage::spin(QWidget* parent, int number, const QString& hint)
+QSpinBox* ParameterPage::spin(QWidget* parent, Param param)
 {
-    auto* spin = named(new QSpinBox(parent), ("UpDown" + QByteArray::number(number)).constData(), hint);
-    upDownEdit(spin, upDownSpec(number).editNumber, hint);
-    m_spins[number] = spin;
-    connect(spin, &QSpinBox::valueChanged, this, [this, number](int value) {
-        m_state.setUpDownPosition(number, value);
-        // The couplings: at most six even plus odd numbers; the least matches
-        // never above the most.
-        if (number == 15 || number == 16) {
-            m_state.setUpDownMaximum(15, 6 - m_state.upDownPosition(16));
-            m_state.setUpDownMaximum(16, 6 - m_state.upDownPosition(15));
-        } else if (number == 3 || number == 9) {
-            m_state.setUpDownMaximum(9, m_state.upDownPosition(3));
-            m_state.setUpDownMinimum(3, m_state.upDownPosition(9));
-        } else if (number == 7) {
-            m_state.LaufMax = value * 1000;
-        }
-    });
+    const ParamSpec& spec = paramSpec(param);
+    const QString hint = QString::fromUtf8(spec.hint);
+    auto* spin = named(new QSpinBox(parent), spec.name, hint);
+    upDownEdit(spin, QByteArray(spec.edit).mid(4).toInt(), hint);
+    m_spins[spec.number()] = spin;
+    // The parameters tied to this one follow in the state, and showState shows them.
+    connect(spin, &QSpinBox::valueChanged, this,
+            [this, param](int value) { m_state.setParameter(param, value); });
     return spin;
 }
 

@@ -6,6 +6,8 @@
 #include <array>
 #include <map>
 
+#include "generation/parameters.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -35,8 +37,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QCheckBox* box(QWidget* parent, int number, const QString& caption);
-    QSpinBox* spin(QWidget* parent, int number, const QString& hint = {});
+    QCheckBox* box(QWidget* parent, Param param);
+    QSpinBox* spin(QWidget* parent, Param param);
     QWidget* chartButton(QWidget* parent, const char* name, const char* handler);
     QLabel* chartLabel(QWidget* parent, const char* name, const QString& text, const char* handler);
 

@@ -227,9 +227,9 @@ QWidget* TipPage::buildBottomRow()
     auto* layout = new QHBoxLayout(panel);
     layout->addWidget(makeLabel(panel, "Label73", QStringLiteral("Anzahl Tipps:")));
     UpDown8 = named(new QSpinBox(panel), "UpDown8");
-    const UpDownSpec& spec = upDownSpec(8);
+    const ParamSpec& spec = upDownSpec(8);
     UpDown8->setRange(spec.minimum, spec.maximum);
-    UpDown8->setValue(spec.position);
+    UpDown8->setValue(spec.defaultValue);
     upDownEdit(UpDown8, 80);
     layout->addWidget(UpDown8);
     layout->addStretch();

@@ -70,6 +70,30 @@ CandidateRow row(std::initializer_list<int> numbers)
     return c;
 }
 
+// A change of a parameter: through the state, or as the settings store a position.
+struct Change {
+    Param param;
+    int value;
+};
+
+// The parameters tied to others, "position (minimum..maximum)", and the budget.
+QString describeTied(const MainState& s)
+{
+    QStringList parts;
+    const std::pair<const char*, Param> tied[] = {{"MaxMatches", Param::MaxMatches},
+                                                  {"MinMatches", Param::MinMatches},
+                                                  {"MinEven", Param::MinEven},
+                                                  {"MinOdd", Param::MinOdd}};
+    for (const auto& [name, param] : tied)
+        parts << QStringLiteral("%1 %2 (%3..%4)")
+                     .arg(QLatin1String(name))
+                     .arg(s.parameter(param))
+                     .arg(s.parameterMinimum(param))
+                     .arg(s.parameterMaximum(param));
+    parts << QStringLiteral("LaufMax %1").arg(s.LaufMax());
+    return parts.join(QStringLiteral(", "));
+}
+
 std::uint64_t mask(std::initializer_list<int> numbers)
 {
     std::uint64_t m = 0;
@@ -320,6 +344,59 @@ private slots:
         QVERIFY(!RowAcceptable(row({6, 9, 18, 21, 33}), 3, c));  // 0 hits with both: below the minimum
     }
 
+    // Changing a parameter keeps the ones tied to it in line: at most six even plus
+    // odd numbers can be demanded, and the least matches never exceed the most.
+    // Positions as the settings store them are taken as they are.
+    void tiedParameters_data()
+    {
+        QTest::addColumn<QList<Change>>("changes");
+        QTest::addColumn<bool>("asStored");
+        QTest::addColumn<QString>("expected");
+        const QString matches = QStringLiteral("MaxMatches 2 (0..5), MinMatches 0 (0..5), ");
+        const QString parity = QStringLiteral("MinEven 2 (0..6), MinOdd 2 (0..6), ");
+        const QString budget = QStringLiteral("LaufMax 50000");
+        QTest::newRow("defaults") << QList<Change>{} << false << matches + parity + budget;
+        QTest::newRow("more even than the odd leave room for")
+            << QList<Change>{{Param::MinEven, 6}} << false
+            << matches + "MinEven 4 (0..4), MinOdd 2 (0..2), " + budget;
+        QTest::newRow("odd first, then even")
+            << QList<Change>{{Param::MinOdd, 5}, {Param::MinEven, 3}} << false
+            << matches + "MinEven 1 (0..1), MinOdd 5 (0..5), " + budget;
+        QTest::newRow("fewer even free the odd")
+            << QList<Change>{{Param::MinEven, 6}, {Param::MinEven, 0}} << false
+            << matches + "MinEven 0 (0..4), MinOdd 2 (0..6), " + budget;
+        QTest::newRow("least above the most")
+            << QList<Change>{{Param::MinMatches, 3}} << false
+            << "MaxMatches 2 (2..5), MinMatches 2 (0..2), " + parity + budget;
+        QTest::newRow("most below the least")
+            << QList<Change>{{Param::MinMatches, 1}, {Param::MaxMatches, 0}} << false
+            << "MaxMatches 1 (1..5), MinMatches 1 (0..1), " + parity + budget;
+        QTest::newRow("a higher most lets the least rise")
+            << QList<Change>{{Param::MaxMatches, 4}} << false
+            << "MaxMatches 4 (0..5), MinMatches 0 (0..4), " + parity + budget;
+        QTest::newRow("budget in thousands") << QList<Change>{{Param::RunsThousands, 3}} << false
+                                             << matches + parity + "LaufMax 3000";
+        QTest::newRow("stored positions as they are")
+            << QList<Change>{{Param::MinMatches, 4}, {Param::MinOdd, 6}, {Param::RunsThousands, 12}}
+            << true
+            << "MaxMatches 2 (0..5), MinMatches 4 (0..5), MinEven 2 (0..6), MinOdd 6 (0..6), "
+               "LaufMax 12000";
+    }
+    void tiedParameters()
+    {
+        QFETCH(QList<Change>, changes);
+        QFETCH(bool, asStored);
+        QFETCH(QString, expected);
+        MainState state;
+        for (const Change& change : changes) {
+            if (asStored)
+                state.setUpDownPosition(paramSpec(change.param).number(), change.value);
+            else
+                state.setParameter(change.param, change.value);
+        }
+        QCOMPARE(describeTied(state), expected);
+    }
+
     void pairAndRunTests_data()
     {
         QTest::addColumn<QList<int>>("candidate");
@@ -498,6 +575,8 @@ private slots:
         }
     }
 };
+
+Q_DECLARE_METATYPE(QList<Change>)
 
 QTEST_GUILESS_MAIN(TestGeneration)
 #include "test_generation.moc"

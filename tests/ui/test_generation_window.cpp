@@ -89,6 +89,40 @@ private slots:
         QCOMPARE(printed, rows);
     }
 
+    // --set changes a parameter as the page does, the tied ones following: a setting
+    // that the ties change gives the rows of the setting they make of it.
+    void companionTiesParameters_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QStringList>("asTied");
+        QTest::newRow("least above the most")
+            << QStringList{"UpDown3=1", "UpDown9=3"} << QStringList{"UpDown3=1", "UpDown9=1"};
+        QTest::newRow("most below the least")
+            << QStringList{"UpDown9=2", "UpDown3=1"} << QStringList{"UpDown3=2", "UpDown9=2"};
+        QTest::newRow("more even than the odd leave room for")
+            << QStringList{"CheckBox25=1", "UpDown15=6"}
+            << QStringList{"CheckBox25=1", "UpDown15=4"};
+    }
+    void companionTiesParameters()
+    {
+        QFETCH(QStringList, settings);
+        QFETCH(QStringList, asTied);
+        WindowFixture f;
+        f.writeDraws(history());
+        const auto generate = [&f](const QStringList& assignments) {
+            QStringList arguments{"generate", "--seed", "31", "--rows", "3"};
+            for (const QString& assignment : assignments) arguments << "--set" << assignment;
+            return runCompanion(f, arguments);
+        };
+        const Companion tied = generate(asTied);
+        QCOMPARE(tied.exitCode, 0);
+        QCOMPARE(tied.lines.size(), 3 + 1);
+        QCOMPARE(tied.lines.last(), QStringLiteral("Tipps wurden neu berechnet"));
+        const Companion cli = generate(settings);
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(cli.lines, tied.lines);
+    }
+
     void companionReportsBadUse_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -171,7 +205,7 @@ private slots:
         p->upDown(9)->setValue(1);
         QCOMPARE(p->upDown(3)->minimum(), 1);
         p->upDown(7)->setValue(3);
-        QCOMPARE(s.LaufMax, 3000);
+        QCOMPARE(s.LaufMax(), 3000);
         // A change of the state (the run's relaxation) shows in the control.
         s.setUpDownPosition(5, 3);
         QCOMPARE(p->upDown(5)->value(), 3);

@@ -315,7 +315,7 @@ private slots:
         QVERIFY(child<QCheckBox>(again.get(), "CheckBox1")->isChecked());
         QVERIFY(!child<QCheckBox>(again.get(), "CheckBox3")->isChecked());
         QCOMPARE(child<QSpinBox>(again.get(), "UpDown1")->value(), 77);
-        QCOMPARE(again->state().LaufMax, 12000);
+        QCOMPARE(again->state().LaufMax(), 12000);
         QCOMPARE(child<QLineEdit>(again.get(), "Edit1")->text(), QStringLiteral("5"));
         QCOMPARE(child<QLineEdit>(again.get(), "Edit78")->text(), QStringLiteral("41"));
         QVERIFY(child<QGroupBox>(again.get(), "RadioGroup2")->findChildren<QRadioButton*>().at(2)->isChecked());
