@@ -3,8 +3,8 @@
 // against the plain scan.
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -29,7 +29,8 @@ struct Bench {
         // A user's history was last written long before a run.
         QFile file(state.drawFilePath());
         if (file.open(QIODevice::ReadWrite))
-            file.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime);
+            file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                             QFileDevice::FileModificationTime);
         state.DateTimePicker1.setDate(draws.back().datum);
         state.sortieren = true;
     }
@@ -88,17 +89,21 @@ int main(int argc, char** argv)
     std::vector<double> times;
     for (std::uint32_t seed = 1; seed <= 31; ++seed) times.push_back(real.run(12, seed));
     const double realMs = median(times);
-    std::printf("default 12-row run, real history (%zu draws): %.2f ms (median of 31 seeds; the first, which reads "
-                "the file and builds the indexes: %.2f ms)\n",
-                history->size(), realMs, times.front());
+    std::printf(
+        "default 12-row run, real history (%zu draws): %.2f ms (median of 31 seeds; the first, "
+        "which reads "
+        "the file and builds the indexes: %.2f ms)\n",
+        history->size(), realMs, times.front());
 
     Bench longer(synthetic(history->size() * 30));
     times.clear();
     for (std::uint32_t seed = 1; seed <= 31; ++seed) times.push_back(longer.run(12, seed));
     const double longMs = median(times);
-    std::printf("default 12-row run, 30x synthetic history (%zu draws): %.2f ms = %.2fx the real one (the first: "
-                "%.2f ms)\n",
-                history->size() * 30, longMs, longMs / realMs, times.front());
+    std::printf(
+        "default 12-row run, 30x synthetic history (%zu draws): %.2f ms = %.2fx the real one (the "
+        "first: "
+        "%.2f ms)\n",
+        history->size() * 30, longMs, longMs / realMs, times.front());
 
     // The history tests alone: the never-drawn test over the whole history (x = 5)
     // and the recent-draws test (x = 4 over 700 days), for random rows.
@@ -118,14 +123,18 @@ int main(int argc, char** argv)
     int found = 0;
     QElapsedTimer timer;
     timer.start();
-    for (const auto& row : rows) found += kw::scanReaches(*history, start, end, 5, row) + kw::scanReaches(*history, end - 700, end, 4, row);
+    for (const auto& row : rows)
+        found += kw::scanReaches(*history, start, end, 5, row) +
+                 kw::scanReaches(*history, end - 700, end, 4, row);
     const double scanNs = timer.nsecsElapsed() / double(rows.size());
     int indexed = 0;
     timer.restart();
-    for (const auto& row : rows) indexed += neverDrawn.reaches(start, end, 5, row) + recent.reaches(end - 700, end, 4, row);
+    for (const auto& row : rows)
+        indexed += neverDrawn.reaches(start, end, 5, row) + recent.reaches(end - 700, end, 4, row);
     const double indexNs = timer.nsecsElapsed() / double(rows.size());
-    std::printf("history tests per row: scan %.0f ns, index %.0f ns (%.0fx faster, same answers: %s)\n", scanNs,
-                indexNs, scanNs / indexNs, found == indexed ? "yes" : "NO");
+    std::printf(
+        "history tests per row: scan %.0f ns, index %.0f ns (%.0fx faster, same answers: %s)\n",
+        scanNs, indexNs, scanNs / indexNs, found == indexed ? "yes" : "NO");
     if (app.arguments().contains(QStringLiteral("--no-list"))) return 0;
     Bench list(*history);
     list.state.listView = true;
@@ -135,8 +144,10 @@ int main(int argc, char** argv)
     kw::RunHooks hooks;
     timer.restart();
     kw::BrechnungStart(list.state, list.quiet.services, hooks);
-    std::printf("filling the list view up to 6500 lines with the defaults: %lld ms, %lld lines reached\n",
-                static_cast<long long>(timer.elapsed()), static_cast<long long>(list.state.Gewinnzahlen.size()));
+    std::printf(
+        "filling the list view up to 6500 lines with the defaults: %lld ms, %lld lines reached\n",
+        static_cast<long long>(timer.elapsed()),
+        static_cast<long long>(list.state.Gewinnzahlen.size()));
 
     return 0;
 }

@@ -13,8 +13,14 @@ namespace kw::bench {
 
 struct QuietDialogs : Dialogs {
     bool askYesNo(const QString&, const QString&) override { return false; }
-    void notify(const QString& text, const QString&) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return {}; }
+    void notify(const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
     QString openFileName(const FileDialogRequest&) override { return {}; }
     QString saveFileName(const FileDialogRequest&) override { return {}; }
     void setBusy(bool) override {}

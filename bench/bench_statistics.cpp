@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     kw::bench::QuietServices quiet;
     kw::Services& services = quiet.services;
 
-    std::printf("statistics on %zu draws, median of 51 runs (file read included):\n", history->size());
+    std::printf("statistics on %zu draws, median of 51 runs (file read included):\n",
+                history->size());
     const std::pair<const char*, std::function<void()>> charts[] = {
         {"frequency", [&] { kw::frequencyChart(state, services); }},
         {"overdue", [&] { kw::overdueChart(state, services); }},
@@ -52,7 +53,11 @@ int main(int argc, char** argv)
         {"pairs", [&] { kw::runChart(state, services, kw::RunLength::Pairs); }},
         {"triples", [&] { kw::runChart(state, services, kw::RunLength::Triples); }},
         {"quadruples", [&] { kw::runChart(state, services, kw::RunLength::Quadruples); }},
-        {"pairs with 7", [&] { state.UpDown21 = 7; kw::pairsWithChart(state, services); }},
+        {"pairs with 7",
+         [&] {
+             state.UpDown21 = 7;
+             kw::pairsWithChart(state, services);
+         }},
         {"extra numbers", [&] { kw::extraNumberChart(state, services); }},
     };
     for (const auto& [name, work] : charts) std::printf("  %-14s %6.3f ms\n", name, medianMs(work));
@@ -61,15 +66,19 @@ int main(int argc, char** argv)
     view.resize(1200, 650);
     view.show();
     kw::frequencyChart(state, services);
-    const double redraw = medianMs([&] {
-        view.refresh();
-        view.grab();  // lays out and paints it
-    }, 21);
+    const double redraw = medianMs(
+        [&] {
+            view.refresh();
+            view.grab();  // lays out and paints it
+        },
+        21);
     std::printf("  chart view redraw + paint (42 bars): %6.2f ms\n", redraw);
-    const double tick = medianMs([&] {
-        kw::frequencyChart(state, services);
-        view.grab();
-    }, 21);
+    const double tick = medianMs(
+        [&] {
+            kw::frequencyChart(state, services);
+            view.grab();
+        },
+        21);
     std::printf("  one history tick (chart + redraw):   %6.2f ms of the 250 ms a tick has\n", tick);
     return 0;
 }

@@ -14,8 +14,8 @@ namespace kw::bench {
 
 inline QString historyCsvPath()
 {
-    const QString dir = qEnvironmentVariable("KUGELWART_SHARED_DATA",
-                                             QStringLiteral(KUGELWART_SOURCE_DIR "/../shared/data"));
+    const QString dir = qEnvironmentVariable(
+        "KUGELWART_SHARED_DATA", QStringLiteral(KUGELWART_SOURCE_DIR "/../shared/data"));
     return dir + QStringLiteral("/minilotto-history.csv");
 }
 

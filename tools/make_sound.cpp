@@ -38,7 +38,8 @@ int main(int argc, char** argv)
             const double t = static_cast<double>(i) / rate;
             const double attack = std::fmin(1.0, t / 0.008);
             const double decay = std::exp(-t * (n == 3 ? 7.0 : 14.0));
-            const double tone = std::sin(2 * pi * notes[n] * t) + 0.3 * std::sin(4 * pi * notes[n] * t);
+            const double tone =
+                std::sin(2 * pi * notes[n] * t) + 0.3 * std::sin(4 * pi * notes[n] * t);
             samples.push_back(static_cast<std::int16_t>(9000.0 * attack * decay * tone));
         }
     }

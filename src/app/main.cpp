@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     // The interface is German; without a locale of the user's own (C / POSIX),
     // dates and weekdays follow it too.
-    if (QLocale::system().language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Qt's own buttons and dialogs speak the interface's language too.
     kw::loadQtTranslations(QStringLiteral("de"));
 

@@ -56,7 +56,10 @@ public:
         std::fprintf(stderr, "%s\n", qPrintable(text));
         ++notices;
     }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
     QString openFileName(const kw::FileDialogRequest&) override { return {}; }
     QString saveFileName(const kw::FileDialogRequest&) override { return {}; }
     void setBusy(bool) override {}
@@ -67,7 +70,10 @@ class NoShell : public kw::Shell {
 public:
     bool openUrl(const QString&, QString* error) override { return refuse(error); }
     bool openInEditor(const QString&, QString* error) override { return refuse(error); }
-    bool startProgram(const QString&, const QString&, QString* error) override { return refuse(error); }
+    bool startProgram(const QString&, const QString&, QString* error) override
+    {
+        return refuse(error);
+    }
 
 private:
     static bool refuse(QString* error)
@@ -140,11 +146,13 @@ int main(int argc, char** argv)
     QString kind;
     int pairsWith = 0;
     if (command == QLatin1String("stats")) {
-        if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) return fail(kUsage, QStringLiteral("stats needs a KIND"));
+        if (args.isEmpty() || args.first().startsWith(QLatin1String("--")))
+            return fail(kUsage, QStringLiteral("stats needs a KIND"));
         kind = args.takeFirst();
         if (kind == QLatin1String("pairs-with")) {
             const auto n = args.isEmpty() ? std::nullopt : kw::parseInteger(args.takeFirst());
-            if (!n || *n < 1 || *n > 50) return fail(kUsage, QStringLiteral("pairs-with needs a number 1..50"));
+            if (!n || *n < 1 || *n > 50)
+                return fail(kUsage, QStringLiteral("pairs-with needs a number 1..50"));
             pairsWith = *n;
         }
     } else if (command != QLatin1String("generate")) {
@@ -168,10 +176,12 @@ int main(int argc, char** argv)
             seed = static_cast<std::uint32_t>(*n);
         } else if (option == QLatin1String("--rows")) {
             rows = kw::parseInteger(value);
-            if (!rows || *rows < 1 || *rows > kw::kMaxListRows) return fail(kUsage, QStringLiteral("--rows needs 1..6500"));
+            if (!rows || *rows < 1 || *rows > kw::kMaxListRows)
+                return fail(kUsage, QStringLiteral("--rows needs 1..6500"));
         } else if (option == QLatin1String("--start") || option == QLatin1String("--end")) {
             const auto date = parseDate(value);
-            if (!date) return fail(kUsage, QStringLiteral("%1 needs a date YYYY-MM-DD").arg(option));
+            if (!date)
+                return fail(kUsage, QStringLiteral("%1 needs a date YYYY-MM-DD").arg(option));
             (option == QLatin1String("--start") ? start : end) = date;
         } else if (option == QLatin1String("--set")) {
             settings << value;
@@ -187,7 +197,12 @@ int main(int argc, char** argv)
     Silence sound;
     kw::SystemClock clock;
     kw::IniSettingsStore store(kw::IniSettingsStore::defaultFilePath());
-    kw::Services services{dialogs, shell, sound, clock, store, qEnvironmentVariable("APPDATA"),
+    kw::Services services{dialogs,
+                          shell,
+                          sound,
+                          clock,
+                          store,
+                          qEnvironmentVariable("APPDATA"),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                           QCoreApplication::applicationDirPath()};
     kw::MainState state;
@@ -202,25 +217,38 @@ int main(int argc, char** argv)
     // As the window's first show: the CurrentDraw for today, whose date ends the window.
     kw::selectDrawForDate(state, services);
     for (const QString& assignment : std::as_const(settings))
-        if (!applySetting(state, assignment)) return fail(kUsage, QStringLiteral("cannot set '%1'").arg(assignment));
-    if (start && !state.DateTimePicker2.setDate(*start)) return fail(kUsage, QStringLiteral("--start before 2018-01-01"));
-    if (end && !state.DateTimePicker1.setDate(*end)) return fail(kUsage, QStringLiteral("--end before 2018-01-01"));
+        if (!applySetting(state, assignment))
+            return fail(kUsage, QStringLiteral("cannot set '%1'").arg(assignment));
+    if (start && !state.DateTimePicker2.setDate(*start))
+        return fail(kUsage, QStringLiteral("--start before 2018-01-01"));
+    if (end && !state.DateTimePicker1.setDate(*end))
+        return fail(kUsage, QStringLiteral("--end before 2018-01-01"));
     if (seed) state.random.setSeed(*seed);
 
     QTextStream out(stdout);
     if (command == QLatin1String("stats")) {
         state.UpDown21 = pairsWith;
-        if (kind == QLatin1String("frequency")) kw::frequencyChart(state, services);
-        else if (kind == QLatin1String("overdue")) kw::overdueChart(state, services);
-        else if (kind == QLatin1String("sums")) kw::sumsChart(state, services);
-        else if (kind == QLatin1String("pairs")) kw::runChart(state, services, kw::RunLength::Pairs);
-        else if (kind == QLatin1String("triples")) kw::runChart(state, services, kw::RunLength::Triples);
-        else if (kind == QLatin1String("quadruples")) kw::runChart(state, services, kw::RunLength::Quadruples);
-        else if (kind == QLatin1String("pairs-with")) kw::pairsWithChart(state, services);
-        else if (kind == QLatin1String("extra")) kw::extraNumberChart(state, services);
-        else return fail(kUsage, QStringLiteral("unknown statistic '%1'").arg(kind));
+        if (kind == QLatin1String("frequency"))
+            kw::frequencyChart(state, services);
+        else if (kind == QLatin1String("overdue"))
+            kw::overdueChart(state, services);
+        else if (kind == QLatin1String("sums"))
+            kw::sumsChart(state, services);
+        else if (kind == QLatin1String("pairs"))
+            kw::runChart(state, services, kw::RunLength::Pairs);
+        else if (kind == QLatin1String("triples"))
+            kw::runChart(state, services, kw::RunLength::Triples);
+        else if (kind == QLatin1String("quadruples"))
+            kw::runChart(state, services, kw::RunLength::Quadruples);
+        else if (kind == QLatin1String("pairs-with"))
+            kw::pairsWithChart(state, services);
+        else if (kind == QLatin1String("extra"))
+            kw::extraNumberChart(state, services);
+        else
+            return fail(kUsage, QStringLiteral("unknown statistic '%1'").arg(kind));
         for (const kw::ChartPoint& p : state.chart.points()) out << p.x << ' ' << p.y << '\n';
-        out << state.chart.minimum() << ' ' << state.chart.maximum() << '\n' << state.chart.title() << '\n';
+        out << state.chart.minimum() << ' ' << state.chart.maximum() << '\n'
+            << state.chart.title() << '\n';
         return 0;
     }
 

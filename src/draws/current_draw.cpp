@@ -3,12 +3,12 @@
 #include <QLocale>
 #include <cmath>
 
-#include "tips/shown_tips.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "state/main_state.h"
+#include "tips/shown_tips.h"
 
 namespace kw {
 
@@ -50,7 +50,8 @@ void finish(MainState& state, Services& services)
 QString drawDateText(DayCount day)
 {
     const QDate date = dateFromDayCount(day);
-    QString weekday = QLocale().dayName(date.isValid() ? date.dayOfWeek() : 1, QLocale::ShortFormat);
+    QString weekday =
+        QLocale().dayName(date.isValid() ? date.dayOfWeek() : 1, QLocale::ShortFormat);
     if (weekday.endsWith(QLatin1Char('.'))) weekday.chop(1);
     return weekday + QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy"));
 }
@@ -79,8 +80,9 @@ void selectDrawForDate(MainState& state, Services& services)
     int position = 0;
     const DrawRecord* shown = nullptr;
     if (inDateOrder(records) && !records->empty()) {
-        const auto found = std::lower_bound(records->begin(), records->end(), state.aktDatum,
-                                            [](const DrawRecord& r, DayCount day) { return r.datum < day; });
+        const auto found =
+            std::lower_bound(records->begin(), records->end(), state.aktDatum,
+                             [](const DrawRecord& r, DayCount day) { return r.datum < day; });
         const size_t index = std::min<size_t>(found - records->begin(), records->size() - 1);
         position = static_cast<int>(index) + 1;
         shown = &(*records)[index];
@@ -147,7 +149,7 @@ void showNextDraw(MainState& state, Services& services)
 int evaluateShownTips(MainState& state, Services& services)
 {
     return listShown(state) ? Listengewinncheck(state, services.sound)
-                          : Komplettcheck(state, services.sound);
+                            : Komplettcheck(state, services.sound);
 }
 
 }  // namespace kw

@@ -7,7 +7,7 @@ namespace kw {
 namespace {
 // 30 December 1899, initialised at compile time so that other files' statics may use it.
 constexpr QDate kEpoch = QDate::fromJulianDay(2415019);
-}
+}  // namespace
 
 DayCount dayCountFromDate(const QDate& date)
 {

@@ -6,10 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tips/shown_tips.h"
 #include "draws/current_draw.h"
-#include "draws/draw_maintenance.h"
 #include "draws/draw_file.h"
+#include "draws/draw_maintenance.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -19,6 +18,7 @@
 #include "state/main_state.h"
 #include "stats/statistics.h"
 #include "tips/integer_text.h"
+#include "tips/shown_tips.h"
 
 namespace kw {
 
@@ -38,9 +38,8 @@ QString shortDate(DayCount day)
 // "(reason)" after a failure's text, when the network layer gave one.
 QString reasonOf(const HttpResponse& response)
 {
-    const QString reason = response.answered() || response.errorText.isEmpty()
-                               ? response.statusLine
-                               : response.errorText;
+    const QString reason = response.answered() || response.errorText.isEmpty() ? response.statusLine
+                                                                               : response.errorText;
     return reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')');
 }
 
@@ -151,7 +150,7 @@ void DrawDownload::start()
     // with them meanwhile never decides which day is asked for or stored.
     DatePickerValue& picker = m_state.DateTimePicker1;
     m_day = m_record.datum > 0 && m_record.datum >= picker.minimum() ? m_record.datum
-                                                                      : picker.minimum();
+                                                                     : picker.minimum();
     m_day = std::floor(m_day) + 1;
     picker.setDate(m_day);
     m_state.aktDatum = m_day;
@@ -203,7 +202,8 @@ std::optional<HttpRequest> DrawDownload::request(const QString& url)
 void DrawDownload::requestNextDay()
 {
     const QDate day = dateFromDayCount(m_day);
-    if (m_state.run.stopRequested(Task::Download) || !day.isValid() || day > m_services.clock.today()) {
+    if (m_state.run.stopRequested(Task::Download) || !day.isValid() ||
+        day > m_services.clock.today()) {
         finish();
         return;
     }
@@ -273,24 +273,22 @@ void DrawDownload::takeDay(const HttpResponse& response)
     m_state.setStatusText(1, m_state.messages.text(2));
     const QString day = shortDate(m_day);
     switch (response.outcome) {
-        case HttpResponse::Outcome::Answered:
-            break;
-        case HttpResponse::Outcome::TooLarge:
-            fail(QStringLiteral("Antwort f\u00FCr den %1 gr\u00F6\u00DFer als %2 Bytes, "
-                                "nichts gespeichert")
-                     .arg(day)
-                     .arg(kDayAnswerMaxBytes));
-            return;
-        case HttpResponse::Outcome::ConnectionFailed:
-            // Without a connection every further day would fail the same way, each after
-            // its time-out: the download ends, and the next one starts at this day again.
-            fail(kNoConnection + QLatin1Char(' ') + withScheme(m_state.DrawServer) +
-                 reasonOf(response));
-            return;
-        case HttpResponse::Outcome::BrokenOff:
-            fail(kBrokenOff + QLatin1Char(' ') + withScheme(m_state.DrawServer) +
-                 reasonOf(response));
-            return;
+    case HttpResponse::Outcome::Answered: break;
+    case HttpResponse::Outcome::TooLarge:
+        fail(QStringLiteral("Antwort f\u00FCr den %1 gr\u00F6\u00DFer als %2 Bytes, "
+                            "nichts gespeichert")
+                 .arg(day)
+                 .arg(kDayAnswerMaxBytes));
+        return;
+    case HttpResponse::Outcome::ConnectionFailed:
+        // Without a connection every further day would fail the same way, each after
+        // its time-out: the download ends, and the next one starts at this day again.
+        fail(kNoConnection + QLatin1Char(' ') + withScheme(m_state.DrawServer) +
+             reasonOf(response));
+        return;
+    case HttpResponse::Outcome::BrokenOff:
+        fail(kBrokenOff + QLatin1Char(' ') + withScheme(m_state.DrawServer) + reasonOf(response));
+        return;
     }
     m_state.setStatusText(0, response.statusLine);
     m_finalStatus = response.statusLine;
@@ -355,8 +353,7 @@ void DrawDownload::takeResultsFile(const HttpResponse& response)
     m_finalStatus = response.statusLine;
     // The program's history begins where its analysis window can begin.
     const DrawText text = parseDrawText(answerLines(QString::fromUtf8(response.body)),
-                                        m_state.SternenzahlMax,
-                                        m_state.DateTimePicker1.minimum());
+                                        m_state.SternenzahlMax, m_state.DateTimePicker1.minimum());
     const DrawFile file(m_state.drawFilePath());
     QString error;
     const auto stored = file.readAll(&error);

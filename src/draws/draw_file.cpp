@@ -43,12 +43,18 @@ FileIdentity identityOf(QFile& file)
 #ifdef Q_OS_UNIX
     struct stat st {};
     if (::fstat(file.handle(), &st) == 0)
-        return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
-                qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec)};
+        return {qint64(st.st_dev),         qint64(st.st_ino),          qint64(st.st_size),
+                qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec),
+                qint64(st.st_ctim.tv_nsec)};
 #endif
     const QFileInfo info(file);
-    return {0, 0, info.size(), info.lastModified().toMSecsSinceEpoch(),
-            info.metadataChangeTime().toMSecsSinceEpoch(), 0, 0};
+    return {0,
+            0,
+            info.size(),
+            info.lastModified().toMSecsSinceEpoch(),
+            info.metadataChangeTime().toMSecsSinceEpoch(),
+            0,
+            0};
 }
 
 // The records of the file read last, with the identity they were read at.
@@ -81,9 +87,11 @@ bool inDateOrder(const DrawHistory& records)
     static bool ordered = false;
     const QMutexLocker lock(&mutex);
     if (checked.lock() != records) {
-        ordered = std::all_of(records->begin(), records->end(), [](const DrawRecord& r) { return !std::isnan(r.datum); })
-                  && std::is_sorted(records->begin(), records->end(),
-                                    [](const DrawRecord& a, const DrawRecord& b) { return a.datum < b.datum; });
+        ordered = std::all_of(records->begin(), records->end(),
+                              [](const DrawRecord& r) { return !std::isnan(r.datum); }) &&
+                  std::is_sorted(
+                      records->begin(), records->end(),
+                      [](const DrawRecord& a, const DrawRecord& b) { return a.datum < b.datum; });
         checked = records;
     }
     return ordered;
@@ -176,7 +184,8 @@ bool DrawFile::createEmpty(QString* error) const
 {
     forget(m_path);
     QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(error, fileErrorText(file));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fail(error, fileErrorText(file));
     return true;
 }
 

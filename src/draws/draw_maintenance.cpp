@@ -78,7 +78,10 @@ bool rewrite(const DrawFile& file, const std::vector<DrawRecord>& records, Servi
 // Marks the DrawFile as being worked on from the first read to the rewrite.
 class MaintenanceGuard {
 public:
-    explicit MaintenanceGuard(MainState& state) : m_state(state) { m_state.drawMaintenanceOpen = true; }
+    explicit MaintenanceGuard(MainState& state) : m_state(state)
+    {
+        m_state.drawMaintenanceOpen = true;
+    }
     ~MaintenanceGuard() { m_state.drawMaintenanceOpen = false; }
     MaintenanceGuard(const MaintenanceGuard&) = delete;
     MaintenanceGuard& operator=(const MaintenanceGuard&) = delete;
@@ -301,30 +304,28 @@ ImportMerge mergeImported(const std::vector<DrawRecord>& stored,
     std::vector<DrawRecord> incoming;
     for (const ImportedDraw& draw : imported) {
         switch (classify(byDate, stored, draw)) {
-            case Match::New:
-                ++merge.added;
-                incoming.push_back(draw.record);
-                break;
-            case Match::Same:
-                ++merge.unchanged;
-                break;
-            case Match::Differs: {
-                if (!replaceDiffering) {
-                    ++merge.kept;
-                    break;
-                }
-                const qint64 key = dayKey(draw.record.datum);
-                DrawRecord record = stored[byDate.at(key).front()];
-                for (int i = 1; i <= 5; ++i) record.setSlot(i, draw.record.slot(i));
-                if (draw.hasStars) {
-                    record.setSlot(7, draw.record.slot(7));
-                    record.setSlot(8, draw.record.slot(8));
-                }
-                replacedDates.insert(key);
-                incoming.push_back(record);
-                ++merge.replaced;
+        case Match::New:
+            ++merge.added;
+            incoming.push_back(draw.record);
+            break;
+        case Match::Same: ++merge.unchanged; break;
+        case Match::Differs: {
+            if (!replaceDiffering) {
+                ++merge.kept;
                 break;
             }
+            const qint64 key = dayKey(draw.record.datum);
+            DrawRecord record = stored[byDate.at(key).front()];
+            for (int i = 1; i <= 5; ++i) record.setSlot(i, draw.record.slot(i));
+            if (draw.hasStars) {
+                record.setSlot(7, draw.record.slot(7));
+                record.setSlot(8, draw.record.slot(8));
+            }
+            replacedDates.insert(key);
+            incoming.push_back(record);
+            ++merge.replaced;
+            break;
+        }
         }
     }
     std::vector<DrawRecord> kept;

@@ -25,7 +25,7 @@ struct DrawRecord {
     int slot(int i) const { return i >= 1 && i <= kSlots ? zahlen[i - 1] : 0; }
     void setSlot(int i, int value);
 
-    void writeTo(char* out) const;        // exactly kSize bytes
+    void writeTo(char* out) const;               // exactly kSize bytes
     static DrawRecord readFrom(const char* in);  // exactly kSize bytes
     QByteArray toBytes() const;
 

@@ -64,11 +64,13 @@ int Komplettcheck(MainState& state, Sound& sound)
                 if (numbers[i] > numbers[j]) std::swap(numbers[i], numbers[j]);
         for (int c = 0; c < 5; ++c) sheet.setCell(r, c + 1, QString::number(numbers[c]));
 
-        const QString cells[7] = {sheet.cell(r, 1), sheet.cell(r, 2), sheet.cell(r, 3), sheet.cell(r, 4),
-                                  sheet.cell(r, 5), sheet.cell(r, 6), sheet.cell(r, 7)};
+        const QString cells[7] = {sheet.cell(r, 1), sheet.cell(r, 2), sheet.cell(r, 3),
+                                  sheet.cell(r, 4), sheet.cell(r, 5), sheet.cell(r, 6),
+                                  sheet.cell(r, 7)};
         Zettelcheck(state, {cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6]});
         for (int c = 1; c <= 5; ++c) sheet.setHit(TipSheet::editNumber(r, c), state.Treffer[c]);
-        sheet.setResult(r, {QString::number(state.Gewinn), state.Gewinn >= 2, QString::number(sum)});
+        sheet.setResult(r,
+                        {QString::number(state.Gewinn), state.Gewinn >= 2, QString::number(sum)});
         countClass(state, state.Gewinn);
         success = success || state.Gewinn >= 2;
         best = std::max(best, 100 * state.Gewinn);

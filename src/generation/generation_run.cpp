@@ -4,7 +4,6 @@
 #include <bit>
 #include <memory>
 
-#include "tips/shown_tips.h"
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
@@ -15,6 +14,7 @@
 #include "platform/services.h"
 #include "state/main_state.h"
 #include "tips/integer_text.h"
+#include "tips/shown_tips.h"
 #include "tips/tip_operations.h"
 
 namespace kw {
@@ -56,11 +56,13 @@ DrawSlots currentSlots(const MainState& state)
 
 QString statusLine(const MainState& state, int row, const CandidateRow& c, int sum)
 {
-    const QString blanks = row == 3 ? QStringLiteral("    ") : (row == 2 || row == 4) ? QStringLiteral("   ")
-                                                                                       : QStringLiteral("  ");
-    return QString::number(row) + QLatin1Char('.') + state.messages.text(28) + QStringLiteral(":  ") +
-           QString::number(c[1]) + QLatin1Char(' ') + QString::number(c[2]) + QStringLiteral("  ") +
-           QString::number(c[3]) + QStringLiteral("  ") + QString::number(c[4]) + QStringLiteral("  ") +
+    const QString blanks = row == 3                 ? QStringLiteral("    ")
+                           : (row == 2 || row == 4) ? QStringLiteral("   ")
+                                                    : QStringLiteral("  ");
+    return QString::number(row) + QLatin1Char('.') + state.messages.text(28) +
+           QStringLiteral(":  ") + QString::number(c[1]) + QLatin1Char(' ') +
+           QString::number(c[2]) + QStringLiteral("  ") + QString::number(c[3]) +
+           QStringLiteral("  ") + QString::number(c[4]) + QStringLiteral("  ") +
            QString::number(c[5]) + blanks + QStringLiteral("QS: ") + QString::number(sum);
 }
 
@@ -68,7 +70,8 @@ QString statusLine(const MainState& state, int row, const CandidateRow& c, int s
 class TemporaryChanges {
 public:
     TemporaryChanges(MainState& state, Services& services)
-        : m_state(state), m_services(services),
+        : m_state(state),
+          m_services(services),
           m_forcePair(state.parameter(Param::ForcePair)),
           m_maxFromLast(state.parameter(Param::MaxFromLastDraw)),
           m_maxFromSecondLast(state.parameter(Param::MaxFromSecondLastDraw)),
@@ -118,7 +121,8 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
             return outcome;
         }
         if (state.Gewinnzahlen.size() > kMaxListRows) {
-            services.dialogs.notify(QStringLiteral("Es können nicht mehr als 6500 Reihen berechnet werden!!"));
+            services.dialogs.notify(
+                QStringLiteral("Es können nicht mehr als 6500 Reihen berechnet werden!!"));
             return outcome;
         }
         QString collapsed;
@@ -185,8 +189,15 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         }
         HistoryIndexes& indexes = indexesFor(draws);
         SubsetBitmap shared;
-        RowTestContext context{state,     comparison, last, secondLast, thirdLast, *draws, indexes.neverDrawn.get(),
-                               indexes.recent.get(), &shared};
+        RowTestContext context{state,
+                               comparison,
+                               last,
+                               secondLast,
+                               thirdLast,
+                               *draws,
+                               indexes.neverDrawn.get(),
+                               indexes.recent.get(),
+                               &shared};
 
         state.setStatusText(1, m.text(27));
         state.Berechnunglaeuft = true;
@@ -203,13 +214,16 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
             bool generated = false;
             const bool locked = sheet.isLocked(r);
             if (locked && !sheet.cell(r, 5).isEmpty()) {
-                for (int col = 1; col <= 7; ++col) c[col] = parseInteger(sheet.cell(r, col)).value_or(0);
+                for (int col = 1; col <= 7; ++col)
+                    c[col] = parseInteger(sheet.cell(r, col)).value_or(0);
             } else if (r == 1 || (attempts < laufMax && r - 1 < state.parameter(Param::RowCount))) {
                 generated = true;
                 bool complete = false;
                 while (!complete && attempts < laufMax && running()) {
                     if (hooks.eventsDue()) {
-                        if (c[5] != 0) state.setStatusText(1, statusLine(state, r, c, c[1] + c[2] + c[3] + c[4] + c[5]));
+                        if (c[5] != 0)
+                            state.setStatusText(
+                                1, statusLine(state, r, c, c[1] + c[2] + c[3] + c[4] + c[5]));
                         hooks.letEventsThrough();
                         if (!running()) break;
                     }
@@ -310,7 +324,8 @@ void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
     restoreView();
     // Repeat until the list holds the requested count; a run that added nothing or
     // was stopped ends the repetition, which would otherwise never end.
-    while (listWasShown && result.linesAdded > 0 && !result.stopped && !state.Gewinnzahlen.isEmpty() &&
+    while (listWasShown && result.linesAdded > 0 && !result.stopped &&
+           !state.Gewinnzahlen.isEmpty() &&
            state.Gewinnzahlen.size() < state.parameter(Param::RowCount)) {
         result = generationRun(state, services, hooks);
         restoreView();

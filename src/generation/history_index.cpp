@@ -1,6 +1,5 @@
 #include "generation/history_index.h"
 
-
 namespace kw {
 
 namespace {

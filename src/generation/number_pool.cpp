@@ -20,13 +20,15 @@ bool NumberPool::append(int n)
 
 void NumberPool::setEntry(int index, int n)
 {
-    if (index >= 0 && index < kCapacity) m_entries[static_cast<std::size_t>(index)] = static_cast<std::uint8_t>(n);
+    if (index >= 0 && index < kCapacity)
+        m_entries[static_cast<std::size_t>(index)] = static_cast<std::uint8_t>(n);
 }
 
 int NumberPool::PoolCount(int n) const
 {
     int count = 0;
-    for (int i = 0; i <= PoolEnd && i < kCapacity; ++i) count += m_entries[static_cast<std::size_t>(i)] == n;
+    for (int i = 0; i <= PoolEnd && i < kCapacity; ++i)
+        count += m_entries[static_cast<std::size_t>(i)] == n;
     return count;
 }
 

@@ -223,8 +223,7 @@ void NumberSelection::Timer1Timer(RandomGenerator& random)
     for (int i = std::max(Losgeht, 1); i <= last; ++i) {
         // More positions than free numbers would never find a free box.
         int free = 0;
-        for (int n = 1; n <= offered; ++n)
-            free += !box(n).checked;
+        for (int n = 1; n <= offered; ++n) free += !box(n).checked;
         if (free == 0) break;
         int a = 0;
         do {
@@ -285,8 +284,7 @@ void TippEdit(TipSheet& sheet, int row, NumberSelection& selection, const Messag
 
     selection.BitBtn3Visible = true;
     selection.BitBtn4Visible = false;
-    for (int n = 1; n <= kPoolNumbers; ++n)
-        selection.box(n).colour = BoxColour::InfoBackground;
+    for (int n = 1; n <= kPoolNumbers; ++n) selection.box(n).colour = BoxColour::InfoBackground;
     selection.caption = messages.text(kEntryCaption);
     selection.Zufall = messages.text(kEntryZufall);
     selection.Stopp = messages.text(kEntryStopp);

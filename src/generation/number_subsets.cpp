@@ -15,7 +15,8 @@ const std::array<std::array<std::uint32_t, 6>, 43>& binomials()
         std::array<std::array<std::uint32_t, 6>, 43> c{};
         for (int n = 0; n <= 42; ++n) {
             c[n][0] = 1;
-            for (int k = 1; k <= 5 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
+            for (int k = 1; k <= 5 && k <= n; ++k)
+                c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
         }
         return c;
     }();
@@ -39,7 +40,8 @@ const std::vector<unsigned>& picks(int count, int size)
     static const auto table = [] {
         std::array<std::array<std::vector<unsigned>, 6>, 6> t;
         for (int c = 0; c <= 5; ++c)
-            for (unsigned pick = 0; pick < (1u << c); ++pick) t[c][std::popcount(pick)].push_back(pick);
+            for (unsigned pick = 0; pick < (1u << c); ++pick)
+                t[c][std::popcount(pick)].push_back(pick);
         return t;
     }();
     return table[count][size];
@@ -55,7 +57,8 @@ void SubsetBitmap::forEachSubsetRank(std::uint64_t mask, Visit visit) const
     mask &= kNumbers;
     int numbers[5];
     int count = 0;
-    for (; mask != 0 && count < 5; mask &= mask - 1) numbers[count++] = std::countr_zero(mask);  // rows hold five at most
+    for (; mask != 0 && count < 5; mask &= mask - 1)
+        numbers[count++] = std::countr_zero(mask);  // rows hold five at most
     if (count < m_size) return;
     const auto& c = binomials();
     for (const unsigned pick : picks(count, m_size)) {

@@ -26,9 +26,10 @@ public:
     void status(int entry) { m_state.setStatusText(1, m_state.messages.text(entry)); }
     void thresholds(int lo, int hi, bool oneBlank = false)
     {
-        m_state.setStatusText(1, QStringLiteral("Min: ") + QString::number(lo) +
-                                     (oneBlank ? QStringLiteral(" Max: ") : QStringLiteral("  Max: ")) +
-                                     QString::number(hi) + QStringLiteral("  ") + QString::number(m_pool.length()));
+        m_state.setStatusText(
+            1, QStringLiteral("Min: ") + QString::number(lo) +
+                   (oneBlank ? QStringLiteral(" Max: ") : QStringLiteral("  Max: ")) +
+                   QString::number(hi) + QStringLiteral("  ") + QString::number(m_pool.length()));
     }
     double axisMin() const { return m_state.chart.minimum(); }
     double axisMax() const { return m_state.chart.maximum(); }

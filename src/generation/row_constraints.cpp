@@ -47,7 +47,8 @@ Candidate fiveOf(const CandidateRow& row)
     return {row[1], row[2], row[3], row[4], row[5]};
 }
 
-bool reaches(RowTestContext& c, HistoryIndex* index, DayCount start, DayCount end, int x, const CandidateRow& row)
+bool reaches(RowTestContext& c, HistoryIndex* index, DayCount start, DayCount end, int x,
+             const CandidateRow& row)
 {
     const Candidate five = fiveOf(row);
     return index ? index->reaches(start, end, x, five) : scanReaches(c.draws, start, end, x, five);
@@ -81,7 +82,8 @@ bool refusedByEveryRowIndex(const CandidateRow& row, RowTestContext& c)
         c.comparisonIndex->reset(shared);
         c.comparisonIndexed = 0;
     }
-    while (c.comparisonIndexed < c.comparisonRows.size()) c.comparisonIndex->addRow(c.comparisonRows[c.comparisonIndexed++]);
+    while (c.comparisonIndexed < c.comparisonRows.size())
+        c.comparisonIndex->addRow(c.comparisonRows[c.comparisonIndexed++]);
     return shared <= 5 && c.comparisonIndex->containsSubsetOf(distinctMask(row));
 }
 
@@ -146,9 +148,11 @@ bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& c)
             }
             // Without the every-row rule the answer is settled once one row is
             // within the most and one within the least.
-            if (!everyRow && (!limitMost || minHits <= most) && (!limitLeast || maxHits >= least)) break;
+            if (!everyRow && (!limitMost || minHits <= most) && (!limitLeast || maxHits >= least))
+                break;
         }
-        if ((limitMost && minHits > most) || (limitLeast && maxHits < least) || violation) return false;
+        if ((limitMost && minHits > most) || (limitLeast && maxHits < least) || violation)
+            return false;
     }
     if (on(ForcePair)) {
         bool pair = false;

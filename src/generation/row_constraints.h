@@ -13,7 +13,7 @@ namespace kw {
 
 class MainState;
 
-using DrawSlots = std::array<int, 9>;  // slots 1..8 of a draw (index 0 unused)
+using DrawSlots = std::array<int, 9>;     // slots 1..8 of a draw (index 0 unused)
 using CandidateRow = std::array<int, 8>;  // slots 1..5 numbers, 6..7 star numbers (index 0 unused)
 
 struct RowTestContext {

@@ -49,7 +49,8 @@ QStringList MessageTable::builtIn()
         QString(),                                     // 31
         QStringLiteral("Quendels Lotto-Tipp für "),
         QStringLiteral("Eurozahl"),
-        QStringLiteral("Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"),
+        QStringLiteral(
+            "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"),
         QStringLiteral("Ihre Glückszahl (1-99999999)?"),
         QStringLiteral("Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"),
         QStringLiteral("Glückszahl"),
@@ -62,9 +63,9 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Anzahl ohne Eurozahlen"),
         QStringLiteral("Reihen"),
         QStringLiteral("Fehler bei Eingabe der Zufallszahl"),
-        QString(),  // 47
-        QString(),  // 48
-        QString(),  // 49
+        QString(),                                       // 47
+        QString(),                                       // 48
+        QString(),                                       // 49
         QStringLiteral("Zahlen für Berechnung wählen"),  // 50
         QStringLiteral("Tipp bearbeiten"),
         QStringLiteral("Zufall"),
@@ -86,7 +87,8 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Liste löschen?"),  // 68
         QString(),                         // 69
         QString(),                         // 70
-        QStringLiteral("Es läuft gerade eine Tippberechnung. Sollen die Tipps trotzdem gelöscht werden?"),
+        QStringLiteral(
+            "Es läuft gerade eine Tippberechnung. Sollen die Tipps trotzdem gelöscht werden?"),
         QStringLiteral("Tipps löschen?"),
         QStringLiteral("Die Tipps wurden an den Warenkorb übergeben."),
         QStringLiteral("Soll die bearbeitete Tippliste übernommen werden?"),

@@ -19,7 +19,7 @@ struct HttpRequest {
     int maxRedirects = 15;
     QByteArray userAgent;
     QByteArray accept;
-    bool cookies = true;  // keep cookies the servers set and send them back
+    bool cookies = true;      // keep cookies the servers set and send them back
     int totalTimeout = 0;     // ms the whole request may take, answer included; 0: no limit
     qint64 maxBodyBytes = 0;  // an answer larger than this is not read on; 0: no limit
     // Called from the event loop with the bytes of the body received so far; it must not

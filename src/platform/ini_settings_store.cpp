@@ -20,9 +20,9 @@ QString groupOf(const QString& keyPath)
 }  // namespace
 
 IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, filePath == QLatin1String(kCurrentUserRegistry)
-                                                           ? QSettings::NativeFormat
-                                                           : QSettings::IniFormat))
+    : m_settings(std::make_unique<QSettings>(
+          filePath, filePath == QLatin1String(kCurrentUserRegistry) ? QSettings::NativeFormat
+                                                                    : QSettings::IniFormat))
 {
 }
 

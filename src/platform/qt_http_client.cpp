@@ -108,7 +108,11 @@ private:
             m_tooLarge = true;
             m_body.clear();
             QMetaObject::invokeMethod(
-                this, [this] { if (m_reply) m_reply->abort(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    if (m_reply) m_reply->abort();
+                },
+                Qt::QueuedConnection);
             return;
         }
         if (m_progress) m_progress(m_body.size());

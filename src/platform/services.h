@@ -18,9 +18,9 @@ struct Services {
     Sound& sound;
     Clock& clock;
     SettingsStore& settings;
-    QString appData;           // the APPDATA variable; empty when not set
-    QString userDataLocation;  // the platform's per-user data folder
-    QString programFolder;     // the executable's folder
+    QString appData;             // the APPDATA variable; empty when not set
+    QString userDataLocation;    // the platform's per-user data folder
+    QString programFolder;       // the executable's folder
     HttpClient* http = nullptr;  // nullptr: no network (nothing is downloaded)
 };
 

@@ -13,8 +13,7 @@ QDate SystemClock::today() const
 
 std::uint64_t SystemClock::performanceCounter() const
 {
-    return static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 std::uint32_t SystemClock::tickCount() const

@@ -34,8 +34,8 @@ void removeLeftoverCopies(const QString& path)
     const QRegularExpression copy(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
     QDir folder = file.dir();
-    for (const QString& name : folder.entryList({file.fileName() + QStringLiteral(".*")},
-                                                QDir::Files | QDir::Hidden))
+    for (const QString& name :
+         folder.entryList({file.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
         if (copy.match(name).hasMatch()) folder.remove(name);
 }
 

@@ -64,9 +64,10 @@ public:
     TipSheet sheet;
     QStringList Gewinnzahlen;
     QStringList Gewinne;
-    bool listView = false;  // Gewinnzahlen and Gewinne visible
+    bool listView = false;              // Gewinnzahlen and Gewinne visible
     bool SpeedButton28Visible = false;  // the list edit button
-    QString Tippsberechnen = QStringLiteral("Tipps berechnen");  // the start button's caption at rest
+    QString Tippsberechnen =
+        QStringLiteral("Tipps berechnen");  // the start button's caption at rest
 
     // The last comparison and the class counts of the last evaluation.
     std::array<bool, 6> Treffer{};  // 1..5
@@ -92,17 +93,20 @@ public:
     // Internet options.
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
-    QString DrawServer;  // the draw-data server's address; empty: none set
+    QString DrawServer;     // the draw-data server's address; empty: none set
     QString Ergebnisdatei;  // the address of a complete results file; empty: none set
     QString Lottoportal = QStringLiteral("Lottoland");
 
     // The selected items of the two hidden "Eurozahlen Option" groups (0..2).
     int radioGroup(int number) const { return m_radioGroup.at(number - 1); }
-    void setRadioGroup(int number, int item) { m_radioGroup.at(number - 1) = std::clamp(item, 0, 2); }
+    void setRadioGroup(int number, int item)
+    {
+        m_radioGroup.at(number - 1) = std::clamp(item, 0, 2);
+    }
 
     // What runs now (a generation, a download, ...) and whether a stop was asked for.
     RunState run;
-    int downloadTimeout = 5000;  // ms to connect, and of silence while the answer comes
+    int downloadTimeout = 5000;        // ms to connect, and of silence while the answer comes
     int dayAnswerDeadline = 30000;     // ms one day's request may take in all
     int resultsFileDeadline = 300000;  // ms the results file may take in all
     // A maintenance operation (entry, deletion, import) is between reading and

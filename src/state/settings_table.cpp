@@ -32,7 +32,10 @@ SettingsValue stateValue(const QString& name, SettingsKind kind, const QVariant&
                          LoadGroup group, std::function<QVariant(const MainState&)> get,
                          std::function<void(MainState&, const QVariant&)> set)
 {
-    return {name, kind, defaultValue, group,
+    return {name,
+            kind,
+            defaultValue,
+            group,
             [get](const MainState& state, const StartSettings&) { return get(state); },
             [set](MainState& state, StartSettings&, const QVariant& v) { set(state, v); }};
 }
@@ -60,13 +63,15 @@ SettingsValue address(const QString& name, const QString& defaultText, QString M
 // written only when the window gives it.
 SettingsValue windowSize(const QString& name, std::optional<int> StartSettings::*field)
 {
-    return {name, SettingsKind::Integer, QVariant(), LoadGroup::View,
-            [field](const MainState&, const StartSettings& window) {
-                return (window.*field) ? QVariant(*(window.*field)) : QVariant();
-            },
-            [field](MainState&, StartSettings& read, const QVariant& v) {
-                read.*field = v.toInt();
-            }};
+    return {
+        name,
+        SettingsKind::Integer,
+        QVariant(),
+        LoadGroup::View,
+        [field](const MainState&, const StartSettings& window) {
+            return (window.*field) ? QVariant(*(window.*field)) : QVariant();
+        },
+        [field](MainState&, StartSettings& read, const QVariant& v) { read.*field = v.toInt(); }};
 }
 
 // A text set by hand in the store and never written; empty stands for the window's
@@ -74,7 +79,10 @@ SettingsValue windowSize(const QString& name, std::optional<int> StartSettings::
 SettingsValue readOnly(const QString& name, std::function<QVariant(const StartSettings&)> get,
                        std::function<void(StartSettings&, const QVariant&)> set)
 {
-    return {name, SettingsKind::String, QString(), LoadGroup::Ungrouped,
+    return {name,
+            SettingsKind::String,
+            QString(),
+            LoadGroup::Ungrouped,
             [get](const MainState&, const StartSettings& read) { return get(read); },
             [set](MainState&, StartSettings& read, const QVariant& v) { set(read, v); },
             false};
@@ -98,8 +106,7 @@ std::vector<SettingsValue> buildTable()
         if (n == 21) continue;  // there is no CheckBox21
         table.push_back(stateValue(
             checkBoxName(n), SettingsKind::Boolean, paramSpec(*checkBoxParam(n)).defaultValue != 0,
-            LoadGroup::View,
-            [n](const MainState& s) { return QVariant(s.checkBox(n)); },
+            LoadGroup::View, [n](const MainState& s) { return QVariant(s.checkBox(n)); },
             [n](MainState& s, const QVariant& v) { s.setCheckBox(n, v.toBool()); }));
     }
     table.push_back(windowSize(QStringLiteral("height"), &StartSettings::height));

@@ -46,13 +46,15 @@ bool prepareState(MainState& state, Services& services, const QString& dataFolde
     state.sheet.setStarMaximum(state.SternenzahlMax);
     state.dfb = dayCountFromDate(today);
 
-    state.Home = dataFolder.isEmpty() ? dataFolderPath(services.appData, services.userDataLocation)
-                                      : (dataFolder.endsWith(QLatin1Char('/')) ? dataFolder : dataFolder + QLatin1Char('/'));
+    state.Home =
+        dataFolder.isEmpty()
+            ? dataFolderPath(services.appData, services.userDataLocation)
+            : (dataFolder.endsWith(QLatin1Char('/')) ? dataFolder : dataFolder + QLatin1Char('/'));
     QString error;
     const bool folderReady = ensureFolder(state.Home, &error);
     if (!folderReady) services.dialogs.notify(error);
-    for (const QString& name : {state.ZahlenFile, QStringLiteral("gewinnzahlen.txt"),
-                                QStringLiteral("gewinnzahlen.qlt")})
+    for (const QString& name :
+         {state.ZahlenFile, QStringLiteral("gewinnzahlen.txt"), QStringLiteral("gewinnzahlen.qlt")})
         removeLeftoverCopies(state.Home + name);
 
     state.ProgramFolder = services.programFolder;

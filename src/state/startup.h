@@ -37,8 +37,8 @@ struct StartSettings {
     bool analysisStartRead = false;
     std::optional<int> height;
     std::optional<int> width;
-    QString productPage;     // empty: the built-in address
-    QStringList links;       // empty: the built-in addresses
+    QString productPage;  // empty: the built-in address
+    QStringList links;    // empty: the built-in addresses
 };
 inline const QString kSettingsKey = QStringLiteral("\\SOFTWARE\\Quendel\\Kleinkugel");
 // The address of the draw-data server, e.g. "http://host:port".

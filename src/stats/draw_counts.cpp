@@ -41,12 +41,11 @@ NumberCounts overdueCounts(const std::vector<DrawRecord>& draws, const DrawWindo
     // In date order the window is one stretch: walk it back from its end until
     // every number has been met.
     const auto after = [](DayCount day, const DrawRecord& r) { return day < r.datum; };
-    const auto first = window.startInclusive
-                           ? std::lower_bound(draws.begin(), draws.end(), window.start,
-                                              [](const DrawRecord& r, DayCount day) {
-                                                  return r.datum < day;
-                                              })
-                           : std::upper_bound(draws.begin(), draws.end(), window.start, after);
+    const auto first =
+        window.startInclusive
+            ? std::lower_bound(draws.begin(), draws.end(), window.start,
+                               [](const DrawRecord& r, DayCount day) { return r.datum < day; })
+            : std::upper_bound(draws.begin(), draws.end(), window.start, after);
     const auto last = std::upper_bound(first, draws.end(), window.end, after);
     const int inWindow = static_cast<int>(last - first);
     due.fill(0);
@@ -117,8 +116,8 @@ PairCounts countPairs(const std::vector<DrawRecord>& draws, const DrawWindow& wi
     return pairs;
 }
 
-std::vector<int> extraNumberOverdue(const std::vector<DrawRecord>& draws,
-                                    const DrawWindow& window, int stars)
+std::vector<int> extraNumberOverdue(const std::vector<DrawRecord>& draws, const DrawWindow& window,
+                                    int stars)
 {
     std::vector<int> due(static_cast<size_t>(std::max(stars, 0)) + 1, 0);
     for (const DrawRecord& r : draws) {

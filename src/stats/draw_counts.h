@@ -65,7 +65,7 @@ using PairCounts = std::array<NumberCounts, kNumberCount + 1>;
 PairCounts countPairs(const std::vector<DrawRecord>& draws, const DrawWindow& window);
 
 // For each extra number 1..stars, 1 + the draws after its last one in slot 7 or 8.
-std::vector<int> extraNumberOverdue(const std::vector<DrawRecord>& draws,
-                                    const DrawWindow& window, int stars);
+std::vector<int> extraNumberOverdue(const std::vector<DrawRecord>& draws, const DrawWindow& window,
+                                    int stars);
 
 }  // namespace kw

@@ -6,7 +6,6 @@
 #include <optional>
 #include <vector>
 
-#include "tips/shown_tips.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
@@ -14,6 +13,7 @@
 #include "state/main_state.h"
 #include "stats/draw_counts.h"
 #include "tips/integer_text.h"
+#include "tips/shown_tips.h"
 
 namespace kw {
 
@@ -102,8 +102,9 @@ void frequencyChart(MainState& state, Services& services)
     if (addNumberBars(chart, counted.drawn)) {
         if (const auto mean = meanSum(counted.sumTotal, count)) {
             const MessageTable& m = state.messages;
-            chart.setTitle(m.text(6) + QStringLiteral("     ") + m.text(7) + QString::number(count) +
-                           QStringLiteral("    ") + m.text(8) + QString::number(*mean));
+            chart.setTitle(m.text(6) + QStringLiteral("     ") + m.text(7) +
+                           QString::number(count) + QStringLiteral("    ") + m.text(8) +
+                           QString::number(*mean));
             showEndDate(state);
         }
     }
@@ -189,8 +190,8 @@ void runChart(MainState& state, Services& services, RunLength length)
     }
     const MessageTable& m = state.messages;
     const int foundText = length == RunLength::Pairs ? 15 : length == RunLength::Triples ? 16 : 19;
-    chart.setTitle(m.text(7) + QString::number(count) + QStringLiteral("        ") + m.text(foundText) +
-                   QString::number(found));
+    chart.setTitle(m.text(7) + QString::number(count) + QStringLiteral("        ") +
+                   m.text(foundText) + QString::number(found));
     chart.publish();
     state.requestChartPage();
 }
@@ -229,13 +230,14 @@ void pairsWithChart(MainState& state, Services& services)
     if (chart.setMaximum(maxN)) {
         chart.setMinimum(minN);
         const auto num = [](long long v) { return QString::number(v); };
-        chart.setTitle(QStringLiteral("Max (") + num(maxA) + QLatin1Char(',') + num(maxB) + QStringLiteral("): ") +
-                       num(maxAll) + QStringLiteral("   Min (") + num(minA) + QLatin1Char(',') + num(minB) +
-                       QStringLiteral("): ") + num(minAll) + QStringLiteral("   Paare gesamt:") + num(total) +
+        chart.setTitle(QStringLiteral("Max (") + num(maxA) + QLatin1Char(',') + num(maxB) +
+                       QStringLiteral("): ") + num(maxAll) + QStringLiteral("   Min (") +
+                       num(minA) + QLatin1Char(',') + num(minB) + QStringLiteral("): ") +
+                       num(minAll) + QStringLiteral("   Paare gesamt:") + num(total) +
                        QStringLiteral("  Max (") + num(n) + QLatin1Char(',') + num(maxPartner) +
-                       QStringLiteral("): ") + num(maxN) + QStringLiteral("  Min (") + num(n) + QLatin1Char(',') +
-                       num(minPartner) + QStringLiteral("): ") + num(minN) + QStringLiteral("  Paare mit ") +
-                       num(n) + QStringLiteral(": ") + num(sumN));
+                       QStringLiteral("): ") + num(maxN) + QStringLiteral("  Min (") + num(n) +
+                       QLatin1Char(',') + num(minPartner) + QStringLiteral("): ") + num(minN) +
+                       QStringLiteral("  Paare mit ") + num(n) + QStringLiteral(": ") + num(sumN));
         showEndDate(state);
     }
     chart.publish();

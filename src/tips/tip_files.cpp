@@ -3,13 +3,13 @@
 #include <QDir>
 #include <cmath>
 
-#include "tips/shown_tips.h"
 #include "draws/current_draw.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "state/main_state.h"
+#include "tips/shown_tips.h"
 #include "tips/text_file.h"
 #include "tips/tip_operations.h"
 

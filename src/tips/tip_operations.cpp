@@ -2,12 +2,12 @@
 
 #include <QFileInfo>
 
-#include "tips/shown_tips.h"
 #include "evaluation/sheet_evaluation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "state/main_state.h"
+#include "tips/shown_tips.h"
 #include "tips/text_file.h"
 
 namespace kw {
@@ -19,14 +19,17 @@ QString sheetRowLine(const TipSheet& sheet, int row, bool withStars)
     QStringList fields;
     for (int c = 1; c <= 5; ++c) fields << sheet.cell(row, c);
     QString line = fields.join(QLatin1Char('\t'));
-    if (withStars) line += QStringLiteral("\t\t\t") + sheet.cell(row, 6) + QLatin1Char('\t') + sheet.cell(row, 7);
+    if (withStars)
+        line +=
+            QStringLiteral("\t\t\t") + sheet.cell(row, 6) + QLatin1Char('\t') + sheet.cell(row, 7);
     return line;
 }
 
 void appendSheetRows(MainState& state, bool withStars)
 {
     for (int r = 1; r <= kTipRowCount; ++r)
-        if (!state.sheet.cell(r, 1).isEmpty()) state.Gewinnzahlen << sheetRowLine(state.sheet, r, withStars);
+        if (!state.sheet.cell(r, 1).isEmpty())
+            state.Gewinnzahlen << sheetRowLine(state.sheet, r, withStars);
 }
 
 void setListShown(MainState& state, bool shown)

@@ -27,8 +27,8 @@ void showStandardView(MainState& state);
 void editListExternally(MainState& state, Services& services);
 
 // The list files in the DataFolder.
-QString listTextFile(const MainState& state);   // gewinnzahlen.txt
-QString listCopyFile(const MainState& state);   // gewinnzahlen.qlt
+QString listTextFile(const MainState& state);  // gewinnzahlen.txt
+QString listCopyFile(const MainState& state);  // gewinnzahlen.qlt
 // At start: loads gewinnzahlen.txt when it is there, whatever the view; evaluates
 // the list when the list view is restored.
 void loadListAtStart(MainState& state, Services& services);

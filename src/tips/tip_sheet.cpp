@@ -5,10 +5,18 @@
 namespace kw {
 
 const std::array<TipRowLayout, kTipRowCount> kTipRows{{
-    {1, 6, 93, 28, 22, 36},    {7, 12, 94, 30, 23, 37},   {13, 18, 95, 31, 24, 38},
-    {19, 24, 96, 32, 25, 39},  {25, 30, 97, 33, 26, 40},  {31, 36, 98, 34, 27, 41},
-    {43, 48, 99, 46, 45, 49},  {49, 54, 100, 48, 47, 50}, {56, 61, 101, 62, 65, 67},
-    {62, 67, 102, 61, 66, 68}, {68, 73, 103, 63, 69, 71}, {74, 79, 104, 64, 70, 72},
+    {1, 6, 93, 28, 22, 36},
+    {7, 12, 94, 30, 23, 37},
+    {13, 18, 95, 31, 24, 38},
+    {19, 24, 96, 32, 25, 39},
+    {25, 30, 97, 33, 26, 40},
+    {31, 36, 98, 34, 27, 41},
+    {43, 48, 99, 46, 45, 49},
+    {49, 54, 100, 48, 47, 50},
+    {56, 61, 101, 62, 65, 67},
+    {62, 67, 102, 61, 66, 68},
+    {68, 73, 103, 63, 69, 71},
+    {74, 79, 104, 64, 70, 72},
 }};
 
 int TipSheet::editNumber(int row, int column)
@@ -89,7 +97,8 @@ void TipSheet::toggleLock(int row)
 void TipSheet::setResult(int row, const RowResult& result)
 {
     RowResult& current = m_results.at(row - 1);
-    if (current.hits == result.hits && current.red == result.red && current.sum == result.sum) return;
+    if (current.hits == result.hits && current.red == result.red && current.sum == result.sum)
+        return;
     current = result;
     emit resultChanged(row);
 }

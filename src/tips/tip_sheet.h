@@ -46,7 +46,10 @@ public:
     // Writes through the validation; emits cellChanged when the stored text changes
     // or differs from what was written.
     void setCell(int edit, const QString& text);
-    void setCell(int row, int column, const QString& text) { setCell(editNumber(row, column), text); }
+    void setCell(int row, int column, const QString& text)
+    {
+        setCell(editNumber(row, column), text);
+    }
 
     bool isHit(int edit) const;  // lime background
     void setHit(int edit, bool hit);

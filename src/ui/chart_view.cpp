@@ -38,8 +38,9 @@ void StatisticsChartView::refresh()
     std::map<ChartColour, QBarSet*> sets;
     QStringList categories;
     for (const ChartPoint& p : points) sets.emplace(p.colour.value_or(kDefaultBarColour), nullptr);
-    QAbstractBarSeries* series = sets.size() > 1 ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries)
-                                                 : static_cast<QAbstractBarSeries*>(new QBarSeries);
+    QAbstractBarSeries* series = sets.size() > 1
+                                     ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries)
+                                     : static_cast<QAbstractBarSeries*>(new QBarSeries);
     for (auto& [colour, set] : sets) {
         set = new QBarSet(QString());
         set->setColor(QColor::fromRgb(colour));
@@ -60,14 +61,16 @@ void StatisticsChartView::refresh()
     auto* x = new QBarCategoryAxis;
     x->append(categories);
     // The title is rich text: keep its blanks as they are.
-    x->setTitleText(m_data.title().toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    x->setTitleText(
+        m_data.title().toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
     auto* y = new QValueAxis;
     // The set range, with a little room below so that the smallest bar still shows
     // (the data keeps the range exactly as the statistics set it).
     double low = m_data.minimum();
     const double high = m_data.maximum();
     if (low > 0) low = std::max(0.0, low - std::max(1.0, (high - low) * 0.05));
-    const double top = high > low ? high + (high - low) * 0.03 : low + 1;  // a flat 0..0 chart still gets an axis
+    const double top =
+        high > low ? high + (high - low) * 0.03 : low + 1;  // a flat 0..0 chart still gets an axis
     y->setRange(low, top);
     // Whole-number ticks at a step of 1, 2 or 5 times a power of ten, about eight of them.
     const double span = std::max(1.0, top - low);
@@ -100,7 +103,8 @@ void StatisticsChartView::refresh()
         scale->setTickInterval(10);
         scale->setLabelFormat(QStringLiteral("%.0f"));
         scale->setGridLineVisible(false);
-        scale->setTitleText(m_data.title().toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+        scale->setTitleText(
+            m_data.title().toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
         auto* carrier = new QLineSeries;
         c->addSeries(carrier);
         c->addAxis(scale, Qt::AlignBottom);

@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
@@ -22,21 +22,21 @@
 #include "draws/draw_maintenance.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
-#include "stats/statistics.h"
 #include "generation/number_pool.h"
-#include "ui/number_selection_dialog.h"
-#include "ui/parameter_page.h"
-#include "tips/tip_files.h"
-#include "tips/tip_operations.h"
-#include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "state/input_throttle.h"
 #include "state/startup.h"
+#include "stats/statistics.h"
+#include "tips/tip_files.h"
+#include "tips/tip_operations.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/dialog_windows.h"
+#include "ui/number_selection_dialog.h"
+#include "ui/parameter_page.h"
 #include "ui/side_pages.h"
+#include "ui/tip_list_view.h"
 #include "ui/tip_page.h"
 #include "ui/vertical_label.h"
 #include "ui/zoom.h"
@@ -186,12 +186,10 @@ void TForm1::buildPages()
     connect(m_tipPage->Label44, &VerticalLabel::clicked, this, &TForm1::Label43Click);
     connect(m_internetPage, &InternetPage::linkClicked, this, &TForm1::Label52Click);
 
-    connect(m_chartPage->DateTimePicker2, &QDateEdit::dateChanged, this, [this](const QDate& d) {
-        m_state.DateTimePicker2.setDate(dayCountFromDate(d));
-    });
-    connect(m_databasePage->DateTimePicker1, &QDateEdit::dateChanged, this, [this](const QDate& d) {
-        m_state.DateTimePicker1.setDate(dayCountFromDate(d));
-    });
+    connect(m_chartPage->DateTimePicker2, &QDateEdit::dateChanged, this,
+            [this](const QDate& d) { m_state.DateTimePicker2.setDate(dayCountFromDate(d)); });
+    connect(m_databasePage->DateTimePicker1, &QDateEdit::dateChanged, this,
+            [this](const QDate& d) { m_state.DateTimePicker1.setDate(dayCountFromDate(d)); });
     connect(m_internetPage->ProxyHostEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.ProxyHostEdit = text; });
     connect(m_internetPage->ProxyPortEdit, &QLineEdit::textChanged, this,
@@ -266,7 +264,8 @@ void TForm1::showState()
     m_internetPage->ProxyHostEdit->setText(m_state.ProxyHostEdit);
     m_internetPage->ProxyPortEdit->setText(m_state.ProxyPortEdit);
     QComboBox* portal = m_internetPage->Lottoportal;
-    if (portal->findText(m_state.Lottoportal) < 0 && !m_state.Lottoportal.isEmpty()) portal->addItem(m_state.Lottoportal);
+    if (portal->findText(m_state.Lottoportal) < 0 && !m_state.Lottoportal.isEmpty())
+        portal->addItem(m_state.Lottoportal);
     portal->setCurrentText(m_state.Lottoportal);
     m_internetPage->DrawServerEdit->setText(m_state.DrawServer);
     m_internetPage->ErgebnisdateiEdit->setText(m_state.Ergebnisdatei);

@@ -8,14 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
@@ -23,21 +23,21 @@
 #include "draws/draw_maintenance.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
-#include "stats/statistics.h"
 #include "generation/number_pool.h"
-#include "ui/number_selection_dialog.h"
-#include "ui/parameter_page.h"
-#include "tips/tip_files.h"
-#include "tips/tip_operations.h"
-#include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "state/input_throttle.h"
 #include "state/startup.h"
+#include "stats/statistics.h"
+#include "tips/tip_files.h"
+#include "tips/tip_operations.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/dialog_windows.h"
+#include "ui/number_selection_dialog.h"
+#include "ui/parameter_page.h"
 #include "ui/side_pages.h"
+#include "ui/tip_list_view.h"
 #include "ui/tip_page.h"
 #include "ui/vertical_label.h"
 #include "ui/zoom.h"
@@ -62,7 +62,8 @@ void TForm1::bindStatistics()
     connect(chart->SpeedButton29, &QPushButton::clicked, this, &TForm1::SpeedButton29Click);
     connect(chart->BitBtn20, &QToolButton::clicked, this, &TForm1::BitBtn20Click);
     connect(chart->BitBtn21, &QToolButton::clicked, this, &TForm1::BitBtn21Click);
-    connect(chart->UpDown21, &QSpinBox::valueChanged, this, [this](int n) { m_state.UpDown21 = n; });
+    connect(chart->UpDown21, &QSpinBox::valueChanged, this,
+            [this](int n) { m_state.UpDown21 = n; });
     connect(db->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(db->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(db->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
@@ -71,8 +72,10 @@ void TForm1::bindStatistics()
     auto* tipDistribution = m_tipPage->findChild<QPushButton*>(QStringLiteral("Button6"));
     tipDistribution->setEnabled(true);
     connect(tipDistribution, &QPushButton::clicked, this, &TForm1::Button6Click);
-    connect(&m_state, &MainState::chartPageRequested, this,
-            [this] { m_pages->setCurrentIndex(m_pages->indexOf(m_pages->findChild<QWidget*>(QStringLiteral("TabSheet5")))); });
+    connect(&m_state, &MainState::chartPageRequested, this, [this] {
+        m_pages->setCurrentIndex(
+            m_pages->indexOf(m_pages->findChild<QWidget*>(QStringLiteral("TabSheet5"))));
+    });
 }
 
 void TForm1::SpeedButton2Click()

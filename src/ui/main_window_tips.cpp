@@ -8,14 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
@@ -23,21 +23,21 @@
 #include "draws/draw_maintenance.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
-#include "stats/statistics.h"
 #include "generation/number_pool.h"
-#include "ui/number_selection_dialog.h"
-#include "ui/parameter_page.h"
-#include "tips/tip_files.h"
-#include "tips/tip_operations.h"
-#include "ui/tip_list_view.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "state/input_throttle.h"
 #include "state/startup.h"
+#include "stats/statistics.h"
+#include "tips/tip_files.h"
+#include "tips/tip_operations.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/dialog_windows.h"
+#include "ui/number_selection_dialog.h"
+#include "ui/parameter_page.h"
 #include "ui/side_pages.h"
+#include "ui/tip_list_view.h"
 #include "ui/tip_page.h"
 #include "ui/vertical_label.h"
 #include "ui/zoom.h"
@@ -142,7 +142,8 @@ void TForm1::bindGeneration()
 {
     connect(m_tipPage->BitBtn4, &QPushButton::clicked, this, &TForm1::BrechnungStart);
     m_tipPage->BitBtn4->setEnabled(true);
-    m_tipPage->BitBtn4->setToolTip(QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
+    m_tipPage->BitBtn4->setToolTip(
+        QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
     auto* lucky = m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton13"));
     lucky->setEnabled(true);
     connect(lucky, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
@@ -153,12 +154,14 @@ void TForm1::bindGeneration()
         auto* edit = m_tipPage->findChild<QToolButton*>(QStringLiteral("Tipp%1Edit").arg(r));
         edit->setEnabled(true);
         const QByteArray slot = "Tipp" + QByteArray::number(r) + "EditClick";
-        connect(edit, &QToolButton::clicked, this, [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
+        connect(edit, &QToolButton::clicked, this,
+                [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
     }
     connect(&m_state, &MainState::runChanged, this,
             [this] { m_tipPage->BitBtn4->setText(startButtonCaption(m_state)); });
     connect(m_parameterPage, &ParameterPage::chartRequested, this, [this](const char* handler) {
-        m_pages->setCurrentIndex(m_pages->indexOf(m_pages->findChild<QWidget*>(QStringLiteral("TabSheet5"))));
+        m_pages->setCurrentIndex(
+            m_pages->indexOf(m_pages->findChild<QWidget*>(QStringLiteral("TabSheet5"))));
         QMetaObject::invokeMethod(this, handler);
     });
 }
@@ -170,7 +173,9 @@ RunHooks TForm1::runHooks()
     hooks.eventsDue = [throttle] { return throttle->due(); };
     hooks.letEventsThrough = [throttle] { throttle->letInputThrough(); };
     hooks.showTipPage = [this] { m_pages->setCurrentIndex(0); };
-    hooks.selectNumbers = [this](NumberPool& pool) { return m_form6->selectPoolNumbers(pool, m_state.messages); };
+    hooks.selectNumbers = [this](NumberPool& pool) {
+        return m_form6->selectPoolNumbers(pool, m_state.messages);
+    };
     return hooks;
 }
 

@@ -93,8 +93,7 @@ TForm6::TForm6(QWidget* parent, RandomGenerator* random, Dialogs* dialogs, const
     BitBtn2 = makeButton(this, "BitBtn2", QStringLiteral("Abbrechen"));
     BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("OK"));
     BitBtn3 = makeButton(this, "BitBtn3", QStringLiteral("&Rechnen"));
-    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn4})
-        button->setAutoDefault(false);
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn4}) button->setAutoDefault(false);
     BitBtn1->setDefault(true);
     buttonRow->addWidget(BitBtn4);
     buttonRow->addStretch(1);

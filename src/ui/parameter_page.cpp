@@ -65,9 +65,14 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
 
     QWidget* statistic = page(pages, "TabSheet7", QStringLiteral("Statistisch"));
     auto* s = static_cast<QVBoxLayout*>(statistic->layout());
-    s->addWidget(text(statistic, "Label92", QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"), true));
-    s->addWidget(text(statistic, "Label93", QStringLiteral("Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden")));
-    s->addWidget(text(statistic, "Label94", QStringLiteral("Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)")));
+    s->addWidget(text(statistic, "Label92",
+                      QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"), true));
+    s->addWidget(text(statistic, "Label93",
+                      QStringLiteral("Unter \"Allgemein\" können Sie festlegen, dass nur diese "
+                                     "Zahlen für die Tippberechnung verwendet werden")));
+    s->addWidget(text(statistic, "Label94",
+                      QStringLiteral("Für die Tippberechnung werden die jeweils ersten x% "
+                                     "verwendet. (z.B. bis 30% vom Maximum)")));
     s->addWidget(line(
         statistic, {box(statistic, PreferFrequentNumbers), spin(statistic, FrequentNumbersPercent),
                     makeLabel(statistic, "Label95", QStringLiteral("%")),
@@ -91,20 +96,24 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
 
     QWidget* sheet = page(pages, "TabSheet8", QStringLiteral("Schein Optimierung"));
     auto* o = static_cast<QVBoxLayout*>(sheet->layout());
-    o->addWidget(text(sheet, "Label97", QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "), true));
+    o->addWidget(text(sheet, "Label97",
+                      QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "),
+                      true));
     o->addWidget(line(sheet, {box(sheet, UseMaxMatches), spin(sheet, MaxMatches)}));
     o->addWidget(line(sheet, {box(sheet, UseMinMatches), spin(sheet, MinMatches)}));
     o->addWidget(line(sheet, {box(sheet, MatchBoundsOnEveryRow)}));
     o->addWidget(line(sheet, {box(sheet, CountStarNumbers)}));
     o->addSpacing(8);
-    o->addWidget(text(sheet, "Label98", QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), true));
+    o->addWidget(text(
+        sheet, "Label98",
+        QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), true));
     o->addWidget(line(sheet, {box(sheet, LimitLastDraw), spin(sheet, MaxFromLastDraw)}));
     o->addWidget(
         line(sheet, {box(sheet, LimitSecondLastDraw), spin(sheet, MaxFromSecondLastDraw)}));
     o->addWidget(line(sheet, {box(sheet, LimitThirdLastDraw), spin(sheet, MaxFromThirdLastDraw)}));
-    o->addWidget(
-        line(sheet, {box(sheet, NeverDrawnBefore), spin(sheet, NeverDrawnHits),
-                     makeLabel(sheet, "Label99", QStringLiteral(" er aus der Datenbank entsprechen"))}));
+    o->addWidget(line(
+        sheet, {box(sheet, NeverDrawnBefore), spin(sheet, NeverDrawnHits),
+                makeLabel(sheet, "Label99", QStringLiteral(" er aus der Datenbank entsprechen"))}));
     o->addWidget(line(sheet, {box(sheet, NotInRecentDraws), spin(sheet, RecentDrawsHits),
                               makeLabel(sheet, "Label100", QStringLiteral(" er aus den letzten  ")),
                               spin(sheet, RecentDrawsSpan),
@@ -112,21 +121,27 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
 
     QWidget* maths = page(pages, "TabSheet9", QStringLiteral("Mathematisch"));
     auto* m = static_cast<QVBoxLayout*>(maths->layout());
-    m->addWidget(text(maths, "Label102", QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"), true));
-    m->addWidget(
-        line(maths, {makeLabel(maths, "Label103", QStringLiteral("Quersummen von")), spin(maths, MinSum),
-                     makeLabel(maths, "Label104", QStringLiteral("bis")), spin(maths, MaxSum),
-                     makeLabel(maths, "Label105", QStringLiteral("im Tipp zulassen"))}));
-    m->addWidget(chartLabel(maths, "Label88",
-                            QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "),
-                            "SpeedButton9Click"));
+    m->addWidget(text(maths, "Label102",
+                      QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"),
+                      true));
+    m->addWidget(line(
+        maths, {makeLabel(maths, "Label103", QStringLiteral("Quersummen von")), spin(maths, MinSum),
+                makeLabel(maths, "Label104", QStringLiteral("bis")), spin(maths, MaxSum),
+                makeLabel(maths, "Label105", QStringLiteral("im Tipp zulassen"))}));
+    m->addWidget(chartLabel(
+        maths, "Label88",
+        QStringLiteral(
+            "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "),
+        "SpeedButton9Click"));
     m->addWidget(line(maths, {box(maths, UseMinPrimes), spin(maths, MinPrimes)}));
     m->addWidget(line(maths, {box(maths, UseMinEven), spin(maths, MinEven)}));
     m->addWidget(line(maths, {box(maths, UseMinOdd), spin(maths, MinOdd)}));
     m->addWidget(line(maths, {box(maths, ForcePair)}));
-    m->addWidget(chartLabel(maths, "Label89",
-                            QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."),
-                            "Button2Click"));
+    m->addWidget(chartLabel(
+        maths, "Label89",
+        QStringLiteral(
+            "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."),
+        "Button2Click"));
     m->addWidget(line(maths, {box(maths, NoRunsOfThree)}));
     QLabel* triples = chartLabel(maths, "Label91", QStringLiteral("Dreier, "), "Button3Click");
     QLabel* quadruples =
@@ -152,7 +167,8 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
             items->addButton(item, i);
             groupLayout->addWidget(item);
         }
-        connect(items, &QButtonGroup::idClicked, this, [this, n](int item) { m_state.setRadioGroup(n, item); });
+        connect(items, &QButtonGroup::idClicked, this,
+                [this, n](int item) { m_state.setRadioGroup(n, item); });
         m_radioGroups.at(n - 1) = items;
         e->addWidget(group);
     }
@@ -168,9 +184,13 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
     g->addWidget(line(general, {box(general, FewerDayNumbers)}));
     g->addWidget(line(general, {box(general, ShowNumberSelection)}));
     g->addWidget(line(
-        general, {makeLabel(general, "Label107", QStringLiteral("Max. Berechnungsläufe")),
-                  spin(general, RunsThousands), makeLabel(general, "Label108", QStringLiteral("Tausend"))}));
-    g->addWidget(text(general, "Label109", QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. ")));
+        general,
+        {makeLabel(general, "Label107", QStringLiteral("Max. Berechnungsläufe")),
+         spin(general, RunsThousands), makeLabel(general, "Label108", QStringLiteral("Tausend"))}));
+    g->addWidget(
+        text(general, "Label109",
+             QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
+                            "Einstellungen nicht alle Reihen berechnet werden konnten. ")));
 
     showState();
 }
@@ -206,7 +226,8 @@ QWidget* ParameterPage::chartButton(QWidget* parent, const char* name, const cha
     return button;
 }
 
-QLabel* ParameterPage::chartLabel(QWidget* parent, const char* name, const QString& caption, const char* handler)
+QLabel* ParameterPage::chartLabel(QWidget* parent, const char* name, const QString& caption,
+                                  const char* handler)
 {
     auto* label = makeLabel(parent, name, caption, QStringLiteral("Im Diagramm ansehen"));
     label->setWordWrap(true);
@@ -246,7 +267,8 @@ void ParameterPage::showState()
         const QSignalBlocker block(box);
         box->setChecked(m_state.checkBox(number));
     }
-    for (int n = 1; n <= 2; ++n) m_radioGroups.at(n - 1)->button(m_state.radioGroup(n))->setChecked(true);
+    for (int n = 1; n <= 2; ++n)
+        m_radioGroups.at(n - 1)->button(m_state.radioGroup(n))->setChecked(true);
     for (auto& [number, spin] : m_spins) {
         const QSignalBlocker block(spin);
         spin->setRange(m_state.upDownMinimum(number), m_state.upDownMaximum(number));

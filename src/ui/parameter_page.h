@@ -22,7 +22,8 @@ class ParameterPage : public QWidget {
     Q_OBJECT
 public:
     ParameterPage(QWidget* parent, MainState& state);
-    QTabWidget* pages;  // "Statistisch", "Schein Optimierung", "Mathematisch", "Eurozahlen", "Allgemein"
+    QTabWidget*
+        pages;  // "Statistisch", "Schein Optimierung", "Mathematisch", "Eurozahlen", "Allgemein"
 
     QCheckBox* checkBox(int number) const;
     QSpinBox* upDown(int number) const;

@@ -97,8 +97,9 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     auto* draw = named(new QGroupBox(QStringLiteral("Ziehung"), this), "GroupBox1");
     auto* drawLayout = new QHBoxLayout(draw);
     DateTimePicker1 = makeDatePicker(draw, "DateTimePicker1", kEndDateHint);
-    SpeedButton5 = makeIconButton(draw, "SpeedButton5", QStyle::SP_DialogApplyButton, {},
-                                  QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
+    SpeedButton5 =
+        makeIconButton(draw, "SpeedButton5", QStyle::SP_DialogApplyButton, {},
+                       QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
     SpeedButton5->setEnabled(false);
     Label29 = makeLabel(draw, "Label29", QString());
     drawLayout->addWidget(DateTimePicker1);
@@ -144,7 +145,8 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     Button5 = makeButton(statistics, "Button5", QStringLiteral("Ausstehende"));
     Button8 = makeButton(statistics, "Button8", QStringLiteral("Sternzahl ausstehende"),
                          QStringLiteral("Welche Sternzahl ist am länsten überfällig"));
-    for (QPushButton* b : {Button2, Button3, Button4, Button5, Button8}) statisticsLayout->addWidget(b);
+    for (QPushButton* b : {Button2, Button3, Button4, Button5, Button8})
+        statisticsLayout->addWidget(b);
     statisticsLayout->addStretch();
     layout->addWidget(statistics);
     layout->addStretch();

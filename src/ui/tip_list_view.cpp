@@ -27,8 +27,8 @@ public:
         layout.setWrapMode(QTextOption::NoWrap);
         layout.setTabStopDistance(opt.fontMetrics.averageCharWidth() * 5.0);
         painter->save();
-        painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                             : QPalette::Text));
+        painter->setPen(opt.palette.color(
+            opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(QRectF(opt.rect.adjusted(4, 0, -2, 0)), text, layout);
         painter->restore();
     }

@@ -1,9 +1,9 @@
 #include "ui/tip_page.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QEvent>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -11,8 +11,8 @@
 #include "generation/parameters.h"
 #include "state/main_state.h"
 #include "tips/tip_sheet.h"
-#include "ui/tip_list_view.h"
 #include "ui/controls.h"
+#include "ui/tip_list_view.h"
 #include "ui/vertical_label.h"
 
 namespace kw {
@@ -58,9 +58,9 @@ TipPage::TipPage(QWidget* parent) : QWidget(parent)
 
     auto* centre = new QVBoxLayout;
     auto* views = new QHBoxLayout;
-    Standardansicht =
-        makeButton(this, "Standardansicht", QStringLiteral("Standard"),
-                   QStringLiteral("Hier können auch bis zu 12 Tipp berechnet und ausgewertet werden"));
+    Standardansicht = makeButton(
+        this, "Standardansicht", QStringLiteral("Standard"),
+        QStringLiteral("Hier können auch bis zu 12 Tipp berechnet und ausgewertet werden"));
     Listenansicht =
         makeButton(this, "Listenansicht", QStringLiteral("Listenansicht"),
                    QStringLiteral("Hier können auch größere Liste geladen und ausgewertet werden"));
@@ -139,7 +139,8 @@ QWidget* TipPage::buildSheet()
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
-    const QString lockHintShort = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    const QString lockHintShort =
+        QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     const QString lockHintLong =
         lockHintShort +
         QStringLiteral(" Sind nur bis zu 3 Zahlen eingegeben werden die restlichen berechnet.");
@@ -167,16 +168,18 @@ QWidget* TipPage::buildSheet()
             m_edits[star] = edit;
             grid->addWidget(edit, r, column++);
         }
-        auto* editButton =
-            makeIconButton(box, (QByteArray("Tipp") + QByteArray::number(r + 1) + "Edit").constData(),
-                           QStyle::SP_FileDialogContentsView, {},
-                           QStringLiteral("Tipp mit der Zahlenauswahl bearbeiten"));
+        auto* editButton = makeIconButton(
+            box, (QByteArray("Tipp") + QByteArray::number(r + 1) + "Edit").constData(),
+            QStyle::SP_FileDialogContentsView, {},
+            QStringLiteral("Tipp mit der Zahlenauswahl bearbeiten"));
         editButton->setEnabled(false);
         grid->addWidget(editButton, r, column++);
         auto* resultA = makeLabel(box, name("Label", row.resultA).constData(), QString());
         auto* resultB = makeLabel(box, name("Label", row.resultB).constData(), QString());
-        resultA->setMinimumWidth(QFontMetrics(resultA->font()).horizontalAdvance(QStringLiteral("00000")));
-        resultB->setMinimumWidth(QFontMetrics(resultB->font()).horizontalAdvance(QStringLiteral("000")));
+        resultA->setMinimumWidth(
+            QFontMetrics(resultA->font()).horizontalAdvance(QStringLiteral("00000")));
+        resultB->setMinimumWidth(
+            QFontMetrics(resultB->font()).horizontalAdvance(QStringLiteral("000")));
         m_hitLabels[r] = resultA;
         m_sumLabels[r] = resultB;
         grid->addWidget(resultA, r, column++);
@@ -214,8 +217,9 @@ QWidget* TipPage::buildActionRow()
     add(makeButton(row, "SpeedButton27", QStringLiteral("Schein drucken (Test)")));
     add(makeButton(row, "OnlineTipp", QStringLiteral("Klicklauf")), false);
     add(makeButton(row, "SpeedButton4", QStringLiteral("Tipps in DB suchen")));
-    add(makeButton(row, "Button6", QStringLiteral("Verteilung der Tipps"),
-                   QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden")));
+    add(makeButton(
+        row, "Button6", QStringLiteral("Verteilung der Tipps"),
+        QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden")));
     layout->addStretch();
     return row;
 }
@@ -233,8 +237,10 @@ QWidget* TipPage::buildBottomRow()
     upDownEdit(UpDown8, 80);
     layout->addWidget(UpDown8);
     layout->addStretch();
-    auto* lucky = makeButton(panel, "SpeedButton13", QStringLiteral("Glückszahl"),
-                             QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
+    auto* lucky = makeButton(
+        panel, "SpeedButton13", QStringLiteral("Glückszahl"),
+        QStringLiteral(
+            "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
     auto* cart = makeButton(panel, "Warenkorb", QStringLiteral("Warenkorb"));
     BitBtn4 = makeButton(panel, "BitBtn4", QStringLiteral("Tipps berechnen"));
     QFont bold = BitBtn4->font();

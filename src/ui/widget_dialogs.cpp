@@ -59,7 +59,8 @@ std::optional<QString> WidgetDialogs::inputText(const QString& title, const QStr
 
 QString WidgetDialogs::openFileName(const FileDialogRequest& request)
 {
-    return QFileDialog::getOpenFileName(m_parent, request.title, startPath(request), request.filter);
+    return QFileDialog::getOpenFileName(m_parent, request.title, startPath(request),
+                                        request.filter);
 }
 
 QString WidgetDialogs::saveFileName(const FileDialogRequest& request)

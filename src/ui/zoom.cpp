@@ -27,7 +27,8 @@ void scaleSpacing(QLayout* layout, double zoom)
 {
     if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
         if (!grid->property(kDesignSpacing).isValid())
-            grid->setProperty(kDesignSpacing, QSize(grid->horizontalSpacing(), grid->verticalSpacing()));
+            grid->setProperty(kDesignSpacing,
+                              QSize(grid->horizontalSpacing(), grid->verticalSpacing()));
         const QSize design = grid->property(kDesignSpacing).toSize();
         grid->setHorizontalSpacing(scaled(design.width(), zoom));
         grid->setVerticalSpacing(scaled(design.height(), zoom));
@@ -56,7 +57,8 @@ void scaleGeometry(QWidget* widget, double zoom)
         if (!button->property(kDesignIconSize).isValid())
             button->setProperty(kDesignIconSize, button->iconSize());
         const QSize size = button->property(kDesignIconSize).toSize();
-        button->setIconSize(QSize(qMax(4, scaled(size.width(), zoom)), qMax(4, scaled(size.height(), zoom))));
+        button->setIconSize(
+            QSize(qMax(4, scaled(size.width(), zoom)), qMax(4, scaled(size.height(), zoom))));
     }
 }
 

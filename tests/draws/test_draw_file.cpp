@@ -10,7 +10,6 @@
 #include "support/file_size_limit.h"
 #include "support/files.h"
 
-
 using namespace kw;
 using namespace kw::test;
 
@@ -21,13 +20,12 @@ DrawRecord draw(const QDate& date, std::initializer_list<int> numbers)
     return test::makeDraw(date, numbers);
 }
 
-
-
 void setAnHourAgo(const QString& path)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                             QFileDevice::FileModificationTime));
 }
 
 }  // namespace
@@ -191,13 +189,17 @@ private slots:
     {
         QTemporaryDir dir;
         const DrawFile file(dir.filePath(QStringLiteral("ZahlenKK.dat")));
-        QVERIFY(file.replace({draw(QDate(2024, 1, 1), {1, 2, 3, 4, 5}),
-                              draw(QDate(2024, 1, 2), {6, 7, 8, 9, 10}),
-                              draw(QDate(2024, 1, 3), {11, 12, 13, 14, 15})},
-                             nullptr));
+        QVERIFY(file.replace(
+            {draw(QDate(2024, 1, 1), {1, 2, 3, 4, 5}), draw(QDate(2024, 1, 2), {6, 7, 8, 9, 10}),
+             draw(QDate(2024, 1, 3), {11, 12, 13, 14, 15})},
+            nullptr));
         QList<int> firsts;
-        QVERIFY(file.scan([&](const DrawRecord& r) { firsts << r.slot(1); return firsts.size() < 2; },
-                          nullptr));
+        QVERIFY(file.scan(
+            [&](const DrawRecord& r) {
+                firsts << r.slot(1);
+                return firsts.size() < 2;
+            },
+            nullptr));
         QCOMPARE(firsts, QList<int>({1, 6}));
     }
 
@@ -212,7 +214,8 @@ private slots:
         QString error;
         QVERIFY2(file.replace(next, &error), qPrintable(error));
         QCOMPARE(fileBytes(path), next[0].toBytes() + next[1].toBytes());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZahlenKK.dat")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("ZahlenKK.dat")});
     }
 
     void appendCutsTrailingPartialRecord()
@@ -260,7 +263,8 @@ private slots:
         QVERIFY(file.replace({draw(QDate(2024, 1, 1), {1, 2, 3, 4, 5})}, nullptr));
         const QByteArray before = fileBytes(path);
         std::vector<DrawRecord> many;
-        for (int i = 0; i < 200; ++i) many.push_back(draw(QDate(2020, 1, 1).addDays(i), {1, 2, 3, 4, 5}));
+        for (int i = 0; i < 200; ++i)
+            many.push_back(draw(QDate(2020, 1, 1).addDays(i), {1, 2, 3, 4, 5}));
         QString error;
         bool ok;
         {

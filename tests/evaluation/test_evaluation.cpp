@@ -39,14 +39,18 @@ private slots:
         QTest::addColumn<int>("hits");
         QTest::addColumn<QString>("flags");  // Treffer 1..5
         QTest::newRow("three") << QStringList{"7", "30", "12", "20", "5"} << 3 << "11010";
-        QTest::newRow("a drawn number twice") << QStringList{"7", "7", "10", "11", "12"} << 2 << "11000";
-        QTest::newRow("pair probe with zeros") << QStringList{"7", "20", "0", "0", "0"} << 2 << "11000";
-        QTest::newRow("pair probe, one missing") << QStringList{"7", "21", "0", "0", "0"} << 1 << "10000";
+        QTest::newRow("a drawn number twice")
+            << QStringList{"7", "7", "10", "11", "12"} << 2 << "11000";
+        QTest::newRow("pair probe with zeros")
+            << QStringList{"7", "20", "0", "0", "0"} << 2 << "11000";
+        QTest::newRow("pair probe, one missing")
+            << QStringList{"7", "21", "0", "0", "0"} << 1 << "10000";
         // The first entry that is no integer ends the comparison at once: with the
         // bad third entry only the first drawn number is compared with entries 1, 2.
         QTest::newRow("bad third entry") << QStringList{"30", "7", "x", "20", "9"} << 1 << "01000";
         QTest::newRow("letter first") << QStringList{"a", "7", "8", "9", "20"} << 0 << "00000";
-        QTest::newRow("extra values ignored") << QStringList{"1", "2", "3", "4", "5", "7", "20"} << 0 << "00000";
+        QTest::newRow("extra values ignored")
+            << QStringList{"1", "2", "3", "4", "5", "7", "20"} << 0 << "00000";
     }
     void zettelcheck()
     {
@@ -77,7 +81,7 @@ private slots:
         QCOMPARE(s.sheet.result(1).sum, QStringLiteral("87"));  // kept
         for (int c = 1; c <= 7; ++c) QVERIFY(!s.sheet.isHit(TipSheet::editNumber(1, c)));
         QCOMPARE(s.Statistik[1][0], 1);
-        QCOMPARE(s.Statistik[0][0], 0);  // the empty rows are not counted either
+        QCOMPARE(s.Statistik[0][0], 0);    // the empty rows are not counted either
         QCOMPARE(sound.played.size(), 1);  // only the first run had a row with two hits
     }
 
@@ -105,7 +109,8 @@ private slots:
         QCOMPARE(Komplettcheck(s, sound), 2500);
         QCOMPARE(s.sheet.result(1).hits, QStringLiteral("25"));
         int counted = 0;
-        for (const auto& row : s.Statistik) for (int n : row) counted += n;
+        for (const auto& row : s.Statistik)
+            for (int n : row) counted += n;
         QCOMPARE(counted, 0);
         s.Gewinnzahlen = {"7\t7\t7\t7\t7"};
         QCOMPARE(Listengewinncheck(s, sound), 2500);
@@ -115,14 +120,21 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("five numbers") << "1\t2\t3\t4\t5" << QStringList{"1", "2", "3", "4", "5", "", ""};
-        QTest::newRow("three TABs collapse") << "1\t2\t3\t\t\t5\t6" << QStringList{"1", "2", "3", "5", "6", "", ""};
-        QTest::newRow("nine-field layout") << "1\t2\t3\t4\t5\t\t\t3\t7" << QStringList{"1", "2", "3", "4", "5", "3", "7"};
-        QTest::newRow("rest in field seven") << "1\t2\t3\t4\t5\t6\t7\t8\t9" << QStringList{"1", "2", "3", "4", "5", "6", "7\t8\t9"};
-        QTest::newRow("six TABs become two") << "1\t\t\t\t\t\t2" << QStringList{"1", "", "2", "", "", "", ""};
-        QTest::newRow("four TABs: one collapse, one left") << "1\t\t\t\t2" << QStringList{"1", "", "2", "", "", "", ""};
+        QTest::newRow("five numbers")
+            << "1\t2\t3\t4\t5" << QStringList{"1", "2", "3", "4", "5", "", ""};
+        QTest::newRow("three TABs collapse")
+            << "1\t2\t3\t\t\t5\t6" << QStringList{"1", "2", "3", "5", "6", "", ""};
+        QTest::newRow("nine-field layout")
+            << "1\t2\t3\t4\t5\t\t\t3\t7" << QStringList{"1", "2", "3", "4", "5", "3", "7"};
+        QTest::newRow("rest in field seven")
+            << "1\t2\t3\t4\t5\t6\t7\t8\t9" << QStringList{"1", "2", "3", "4", "5", "6", "7\t8\t9"};
+        QTest::newRow("six TABs become two")
+            << "1\t\t\t\t\t\t2" << QStringList{"1", "", "2", "", "", "", ""};
+        QTest::newRow("four TABs: one collapse, one left")
+            << "1\t\t\t\t2" << QStringList{"1", "", "2", "", "", "", ""};
         QTest::newRow("empty") << "" << QStringList{"", "", "", "", "", "", ""};
-        QTest::newRow("spaces are no separators") << "1 2 3 4 5" << QStringList{"1 2 3 4 5", "", "", "", "", "", ""};
+        QTest::newRow("spaces are no separators")
+            << "1 2 3 4 5" << QStringList{"1 2 3 4 5", "", "", "", "", "", ""};
     }
     void splitListLine()
     {
@@ -168,9 +180,10 @@ private slots:
         MainState s;
         RecordingSound sound;
         setDraw(s, {3, 11, 19, 27, 40});
-        s.Gewinnzahlen = {QString(100000, QLatin1Char('\t')), QString(200000, QLatin1Char('7')),
-                          "99999999999999999999\t3\t11\t19\t27", "-3\t+11\t 19\t27 \t40",
-                          QString(5000, QLatin1Char('3')) + "\t11", "3\t+11\t 19\t1\t2"};
+        s.Gewinnzahlen = {
+            QString(100000, QLatin1Char('\t')),       QString(200000, QLatin1Char('7')),
+            "99999999999999999999\t3\t11\t19\t27",    "-3\t+11\t 19\t27 \t40",
+            QString(5000, QLatin1Char('3')) + "\t11", "3\t+11\t 19\t1\t2"};
         QCOMPARE(Listengewinncheck(s, sound), 300);
         // A trailing blank makes "27 " no integer; leading blanks and signs are fine.
         QCOMPARE(s.Gewinne, QStringList({"0", "0", "0", "0", "0", "3"}));

@@ -34,9 +34,11 @@ struct GenFixture : StateFixture {
     // Every statistics option and removal off: the pool is the base set.
     void plainPool()
     {
-        for (int box : {1, 2, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 19, 23, 29, 30}) state.setCheckBox(box, false);
+        for (int box : {1, 2, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 19, 23, 29, 30})
+            state.setCheckBox(box, false);
     }
-    NumberPool pool(const DrawSlots& last = {}, const DrawSlots& second = {}, const DrawSlots& third = {})
+    NumberPool pool(const DrawSlots& last = {}, const DrawSlots& second = {},
+                    const DrawSlots& third = {})
     {
         NumberPool p;
         buildNumberPool(state, services, p, last, second, third);
@@ -110,7 +112,8 @@ std::vector<DrawRecord> drawsWithCounts(std::array<int, 43> counts, QDate day)
         for (int n = 1; n <= 42; ++n)
             if (counts[n] > 0) order.push_back(n);
         if (order.size() < 5) break;
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return counts[a] > counts[b]; });
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return counts[a] > counts[b]; });
         DrawRecord r = makeDraw(day, {});
         for (int i = 0; i < 5; ++i) {
             r.setSlot(i + 1, order[i]);
@@ -307,7 +310,8 @@ private slots:
         QTest::newRow("run of three") << QList<int>{4, 5, 6, 20, 33} << row1 << false;
         QTest::newRow("passes") << QList<int>{4, 5, 17, 21, 33} << row1 << true;
         QTest::newRow("second-last draw twice") << QList<int>{4, 5, 17, 20, 33} << row1 << false;
-        QTest::newRow("three with row 1") << QList<int>{4, 5, 17, 21, 33} << QList<int>{4, 5, 17, 30, 41} << false;
+        QTest::newRow("three with row 1")
+            << QList<int>{4, 5, 17, 21, 33} << QList<int>{4, 5, 17, 30, 41} << false;
         QTest::newRow("sum 50") << QList<int>{1, 2, 4, 6, 37} << row1 << true;
         QTest::newRow("sum 49") << QList<int>{1, 2, 4, 6, 36} << row1 << false;
     }
@@ -318,10 +322,17 @@ private slots:
         QFETCH(bool, accepted);
         MainState state;
         std::vector<DrawRecord> none;
-        std::vector<std::uint64_t> others{mask({row1[0], row1[1], row1[2], row1[3], row1[4]}), mask({7, 8, 25, 26, 40})};
-        RowTestContext c{state, others, slotsOf({9, 10, 11, 12, 13}), slotsOf({5, 20, 36, 37, 38}),
-                         slotsOf({14, 15, 16, 18, 19}), none, nullptr};
-        const CandidateRow r = row({candidate[0], candidate[1], candidate[2], candidate[3], candidate[4]});
+        std::vector<std::uint64_t> others{mask({row1[0], row1[1], row1[2], row1[3], row1[4]}),
+                                          mask({7, 8, 25, 26, 40})};
+        RowTestContext c{state,
+                         others,
+                         slotsOf({9, 10, 11, 12, 13}),
+                         slotsOf({5, 20, 36, 37, 38}),
+                         slotsOf({14, 15, 16, 18, 19}),
+                         none,
+                         nullptr};
+        const CandidateRow r =
+            row({candidate[0], candidate[1], candidate[2], candidate[3], candidate[4]});
         QCOMPARE(RowAcceptable(r, 3, c), accepted);
     }
 
@@ -341,7 +352,8 @@ private slots:
         state.setCheckBox(24, false);
         QVERIFY(!RowAcceptable(candidate, 3, c));  // every pair still bound
         state.setUpDownPosition(9, 1);
-        QVERIFY(!RowAcceptable(row({6, 9, 18, 21, 33}), 3, c));  // 0 hits with both: below the minimum
+        QVERIFY(
+            !RowAcceptable(row({6, 9, 18, 21, 33}), 3, c));  // 0 hits with both: below the minimum
     }
 
     // Changing a parameter keeps the ones tied to it in line: at most six even plus
@@ -414,8 +426,10 @@ private slots:
         std::vector<DrawRecord> none;
         std::vector<std::uint64_t> others;
         RowTestContext c{state, others, {}, {}, {}, none, nullptr};
-        QCOMPARE(RowAcceptable(row({candidate[0], candidate[1], candidate[2], candidate[3], candidate[4]}), 1, c),
-                 accepted);
+        QCOMPARE(
+            RowAcceptable(
+                row({candidate[0], candidate[1], candidate[2], candidate[3], candidate[4]}), 1, c),
+            accepted);
     }
 
     void lastDrawLimit()
@@ -488,11 +502,13 @@ private slots:
         QDate day(2018, 1, 1);
         for (int i = 0; i < 1500; ++i, day = day.addDays(1)) {
             DrawRecord r = makeDraw(day, {});
-            for (int s = 1; s <= 5; ++s) r.setSlot(s, random.random(40) == 0 ? random.random(60) : 1 + random.random(12));
+            for (int s = 1; s <= 5; ++s)
+                r.setSlot(s, random.random(40) == 0 ? random.random(60) : 1 + random.random(12));
             draws.push_back(r);
         }
         HistoryIndex index(draws);
-        const DayCount start = dayCountFromDate(QDate(2018, 3, 1)), end = dayCountFromDate(QDate(2021, 6, 1));
+        const DayCount start = dayCountFromDate(QDate(2018, 3, 1)),
+                       end = dayCountFromDate(QDate(2021, 6, 1));
         int refused = 0;
         for (int t = 0; t < 3000; ++t) {
             Candidate c;
@@ -518,7 +534,8 @@ private slots:
         for (int i = 0; i < 300; ++i) {
             std::uint64_t m = 0;
             const int count = i % 17 == 0 ? 3 : 5;  // some short list lines
-            while (std::popcount(m) < count) m |= std::uint64_t(1) << (1 + random.random(i % 5 == 0 ? 50 : 42));
+            while (std::popcount(m) < count)
+                m |= std::uint64_t(1) << (1 + random.random(i % 5 == 0 ? 50 : 42));
             rows.push_back(i % 23 == 0 ? 0 : m);
         }
         SubsetBitmap index;
@@ -561,10 +578,12 @@ private slots:
         GenFixture f;
         f.state.random.setSeed(0);
         const int proposal = RandomGenerator(f.state.random).random(99999);
-        f.dialogs.inputAnswers = {answer.isValid() ? std::optional<QString>(answer.toString()) : std::nullopt};
+        f.dialogs.inputAnswers = {answer.isValid() ? std::optional<QString>(answer.toString())
+                                                   : std::nullopt};
         askLuckyNumber(f.state, f.services);
         QCOMPARE(f.dialogs.shown.last().caption, QStringLiteral("Ihre Glückszahl (1-99999999)?"));
-        QCOMPARE(f.dialogs.shown.last().text, QStringLiteral("Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"));
+        QCOMPARE(f.dialogs.shown.last().text,
+                 QStringLiteral("Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"));
         const int seed = answer.isValid() ? answer.toString().toInt() : proposal;
         if (announced) {
             QCOMPARE(f.state.random.seed(), static_cast<quint32>(seed));

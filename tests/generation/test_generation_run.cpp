@@ -112,7 +112,8 @@ private slots:
         const auto settle = [](const QString& path) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
         };
         settle(a.drawFile());
         a.state.setUpDownPosition(8, 12);
@@ -122,8 +123,10 @@ private slots:
         std::vector<DrawRecord> changed;
         for (int r = 1; r <= 12; ++r) {
             QList<int> numbers;
-            for (const QString& cell : a.rowText(r).split(QLatin1Char(' '))) numbers << cell.toInt();
-            changed.push_back(makeDraw(QDate(2025, 6, r), {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]}));
+            for (const QString& cell : a.rowText(r).split(QLatin1Char(' ')))
+                numbers << cell.toInt();
+            changed.push_back(makeDraw(
+                QDate(2025, 6, r), {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]}));
         }
         const QStringList before = [&a] {
             QStringList rows;
@@ -194,7 +197,8 @@ private slots:
         QCOMPARE(f.attemptsSeen, 1000);
         QVERIFY(f.state.checkBox(8));  // restored
         QCOMPARE(f.filledRows(), 0);
-        QCOMPARE(f.state.statusText(1), QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
+        QCOMPARE(f.state.statusText(1),
+                 QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
     }
 
     void relaxationMarks()
@@ -211,7 +215,8 @@ private slots:
         std::map<int, std::array<int, 3>> seen;  // attempt -> UpDown4, UpDown5, UpDown6
         f.onAttempt = [&](int attempt) {
             if (attempt == 30000 || attempt == 30001 || attempt == 40001 || attempt == 45001)
-                seen[attempt] = {f.state.upDownPosition(4), f.state.upDownPosition(5), f.state.upDownPosition(6)};
+                seen[attempt] = {f.state.upDownPosition(4), f.state.upDownPosition(5),
+                                 f.state.upDownPosition(6)};
         };
         const RunResult result = f.run();
         QVERIFY(result.budgetUsedUp);
@@ -247,7 +252,13 @@ private slots:
     void listViewTopsUpTheList()
     {
         RunFixture f;
-        for (int i = 0; i < 95; ++i) f.state.Gewinnzahlen << QStringLiteral("%1\t%2\t%3\t%4\t%5").arg(1 + i % 38).arg(2 + i % 38).arg(3 + i % 38).arg(40).arg(42);
+        for (int i = 0; i < 95; ++i)
+            f.state.Gewinnzahlen << QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                                        .arg(1 + i % 38)
+                                        .arg(2 + i % 38)
+                                        .arg(3 + i % 38)
+                                        .arg(40)
+                                        .arg(42);
         f.state.listView = true;
         f.state.setUpDownMaximum(8, 6000);
         f.state.setUpDownPosition(8, 100);
@@ -298,7 +309,8 @@ private slots:
         f.state.setCheckBox(15, true);  // only preferred numbers, and none is preferred
         const RunResult result = f.run();
         QVERIFY(result.budgetUsedUp);
-        QCOMPARE(f.state.statusText(1), QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
+        QCOMPARE(f.state.statusText(1),
+                 QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
         QCOMPARE(f.filledRows(), 0);
     }
 

@@ -40,12 +40,9 @@ QList<int> checkedNumbers(const NumberSelection& s, int upTo = kSelectionBoxCoun
 QList<int> poolEntries(const NumberPool& pool)
 {
     QList<int> entries;
-    for (int i = 0; i <= pool.PoolEnd; ++i)
-        entries << pool.entry(i);
+    for (int i = 0; i <= pool.PoolEnd; ++i) entries << pool.entry(i);
     return entries;
 }
-
-
 
 // A user's left click: the press, then the toggle and its click handling.
 void leftClick(NumberSelection& s, int n)
@@ -57,15 +54,13 @@ void leftClick(NumberSelection& s, int n)
 // The sheet with row 2 (Edit7..Edit11) filled.
 void fillRow(TipSheet& sheet, int row, const QStringList& cells)
 {
-    for (int c = 0; c < cells.size(); ++c)
-        sheet.setCell(row, c + 1, cells[c]);
+    for (int c = 0; c < cells.size(); ++c) sheet.setCell(row, c + 1, cells[c]);
 }
 
 QStringList rowCells(const TipSheet& sheet, int row, int columns = 5)
 {
     QStringList cells;
-    for (int c = 1; c <= columns; ++c)
-        cells << sheet.cell(row, c);
+    for (int c = 1; c <= columns; ++c) cells << sheet.cell(row, c);
     return cells;
 }
 
@@ -75,8 +70,7 @@ ShowSelection userPicks(NumberSelection& s, QList<int> numbers,
 {
     return [&s, numbers, outcome] {
         s.clearBoxes(42);
-        for (int n : numbers)
-            s.box(n).checked = true;
+        for (int n : numbers) s.box(n).checked = true;
         return outcome;
     };
 }
@@ -190,8 +184,7 @@ private slots:
     {
         NumberPool pool;
         pool.reset();
-        for (int n : {5, 9, 5, 42, 5})
-            pool.append(n);
+        for (int n : {5, 9, 5, 42, 5}) pool.append(n);
         pool.PoolEnd = pool.length() - 1;
         NumberSelection s;
         s.MaxZahl = 20;
@@ -232,8 +225,7 @@ private slots:
         QFETCH(QList<int>, numbers);
         QFETCH(QStringList, weights);
         NumberSelection s;
-        for (int n = 1; n <= 42; ++n)
-            s.box(n).weight = QStringLiteral("9");  // unchecked: ignored
+        for (int n = 1; n <= 42; ++n) s.box(n).weight = QStringLiteral("9");  // unchecked: ignored
         for (int i = 0; i < numbers.size(); ++i) {
             s.box(numbers[i]).checked = true;
             s.box(numbers[i]).weight = weights[i];
@@ -241,8 +233,7 @@ private slots:
         s.box(43).checked = true;  // above the pool's numbers
         NumberPool pool;
         pool.reset();
-        for (int i = 0; i < 20; ++i)
-            pool.append(11);
+        for (int i = 0; i < 20; ++i) pool.append(11);
         pool.PoolEnd = 19;
         QString error;
         QVERIFY(s.rebuildPool(pool, &error));
@@ -258,8 +249,7 @@ private slots:
     {
         NumberPool pool;
         pool.reset();
-        for (int n : {3, 3, 3})
-            pool.append(n);
+        for (int n : {3, 3, 3}) pool.append(n);
         pool.PoolEnd = 2;
         NumberSelection s;
         s.loadPoolCounts(pool, MessageTable());
@@ -282,8 +272,7 @@ private slots:
         s.box(9).weight = QStringLiteral("xyz");  // unchecked: not read
         NumberPool pool;
         pool.reset();
-        for (int n : {1, 4, 4})
-            pool.append(n);
+        for (int n : {1, 4, 4}) pool.append(n);
         pool.PoolEnd = 2;
         QString error;
         QVERIFY(!s.rebuildPool(pool, &error));
@@ -332,8 +321,7 @@ private slots:
         QFETCH(int, outcome);
         NumberPool pool;
         pool.reset();
-        for (int n : {5, 5, 9})
-            pool.append(n);
+        for (int n : {5, 5, 9}) pool.append(n);
         pool.PoolEnd = 2;
         NumberSelection s;
         bool shown = false;
@@ -390,8 +378,7 @@ private slots:
         QString error;
         QVERIFY2(s.saveWeightList(path, &error), qPrintable(error));
         QByteArray expected;
-        for (int i = 0; i < 42; ++i)
-            expected += "\r\n";
+        for (int i = 0; i < 42; ++i) expected += "\r\n";
         QCOMPARE(fileBytes(path), expected);
 
         // Loading it back unchecks every box and sets every weight to "1".
@@ -402,8 +389,7 @@ private slots:
         }
         QVERIFY(loaded.loadWeightList(path, &error));
         QVERIFY(checkedNumbers(loaded, 42).isEmpty());
-        for (int n = 1; n <= 42; ++n)
-            QCOMPARE(loaded.box(n).weight, QStringLiteral("1"));
+        for (int n = 1; n <= 42; ++n) QCOMPARE(loaded.box(n).weight, QStringLiteral("1"));
     }
 
     // Only 7 (weight 3) and 12 (weight 1): six empty lines, "3", four empty lines,
@@ -452,8 +438,7 @@ private slots:
         QCOMPARE(s.box(1).weight, QStringLiteral("2"));
         QCOMPARE(s.box(3).weight, QStringLiteral("5"));
         QCOMPARE(s.box(10).weight, QStringLiteral("7"));
-        for (int n = 11; n <= 42; ++n)
-            QCOMPARE(s.box(n).weight, QStringLiteral("1"));
+        for (int n = 11; n <= 42; ++n) QCOMPARE(s.box(n).weight, QStringLiteral("1"));
     }
 
     // A loaded weight that is no integer is kept as text; "Rechnen" then reports it.
@@ -511,8 +496,7 @@ private slots:
         s.Zufall = QStringLiteral("Los");
         s.Stopp = QStringLiteral("Halt");
         s.box(44).checked = true;
-        for (int n : {1, 2, 3})
-            s.box(n).checked = true, s.box(n).colour = BoxColour::Yellow;
+        for (int n : {1, 2, 3}) s.box(n).checked = true, s.box(n).colour = BoxColour::Yellow;
         s.Tippreihe[7] = 9;
 
         s.BitBtn4Click();
@@ -532,8 +516,7 @@ private slots:
             s.Timer1Timer(random);
             QCOMPARE(s.BitBtn4Caption, QString::number(tick + 1) + QStringLiteral(" Halt"));
             QList<int> picked;
-            for (int i = 1; i <= 5; ++i)
-                picked << s.Tippreihe[static_cast<std::size_t>(i)];
+            for (int i = 1; i <= 5; ++i) picked << s.Tippreihe[static_cast<std::size_t>(i)];
             QCOMPARE(picked, pictures[tick]);
             QList<int> sorted = picked;
             std::sort(sorted.begin(), sorted.end());
@@ -571,8 +554,7 @@ private slots:
             for (int step = 0; step < 12; ++step) {
                 s.Timer1Timer(random);
                 if (step % 3 == 2) s.BitBtn4Click();
-                for (int i = 1; i <= 5; ++i)
-                    seen << s.Tippreihe[static_cast<std::size_t>(i)];
+                for (int i = 1; i <= 5; ++i) seen << s.Tippreihe[static_cast<std::size_t>(i)];
             }
             return seen;
         };
@@ -702,8 +684,7 @@ private slots:
         NumberSelection s;
         s.MaxTipp = 3;
         s.MaxZahl = 50;
-        for (int n = 1; n <= 42; ++n)
-            s.box(n).checked = n % 2 == 0;
+        for (int n = 1; n <= 42; ++n) s.box(n).checked = n % 2 == 0;
         s.box(45).colour = BoxColour::Yellow;
         const MessageTable messages = markedMessages();
         RandomGenerator random;
@@ -735,8 +716,7 @@ private slots:
         QVERIFY(!s.BitBtn4Visible);
         QCOMPARE(s.Zufall, QStringLiteral("Los"));
         QCOMPARE(s.Stopp, QStringLiteral("Halt"));
-        for (int n = 1; n <= 42; ++n)
-            QCOMPARE(s.box(n).colour, BoxColour::InfoBackground);
+        for (int n = 1; n <= 42; ++n) QCOMPARE(s.box(n).colour, BoxColour::InfoBackground);
         QCOMPARE(s.box(45).colour, BoxColour::Yellow);
         QCOMPARE(checkedNumbers(s, 42), marked);  // the check states are left as they were
     }

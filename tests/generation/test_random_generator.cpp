@@ -15,8 +15,7 @@ private slots:
         random.setSeed(0);
         const int ranges[] = {100, 100, 42, 42, 1000000, 2147483647};
         const int expected[] = {0, 3, 36, 8, 272921, 1442366880};
-        const quint32 seeds[] = {1u, 134775814u, 3698175007u, 870078620u, 1172187917u,
-                                 2884733762u};
+        const quint32 seeds[] = {1u, 134775814u, 3698175007u, 870078620u, 1172187917u, 2884733762u};
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(random.random(ranges[i]), expected[i]);
             QCOMPARE(random.seed(), seeds[i]);

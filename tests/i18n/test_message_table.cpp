@@ -13,19 +13,25 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("2") << 2 << QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!");
         QTest::newRow("3 keeps its trailing blank")
-            << 3 << QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem ");
-        QTest::newRow("4 keeps its leading blank") << 4 << QStringLiteral(" aus dem Internet neu aufbauen??");
+            << 3
+            << QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem ");
+        QTest::newRow("4 keeps its leading blank")
+            << 4 << QStringLiteral(" aus dem Internet neu aufbauen??");
         QTest::newRow("8") << 8 << QStringLiteral("Quersumme: ");
         QTest::newRow("12 two blanks") << 12 << QStringLiteral("Ein Treffer am  ");
         QTest::newRow("17") << 17 << QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein");
         QTest::newRow("20") << 20 << QStringLiteral("Stoppen");
-        QTest::newRow("29") << 29 << QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen");
+        QTest::newRow("29") << 29
+                            << QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen");
         QTest::newRow("30") << 30 << QStringLiteral("Tipps wurden neu berechnet");
         QTest::newRow("32") << 32 << QStringLiteral("Quendels Lotto-Tipp für ");
         QTest::newRow("46") << 46 << QStringLiteral("Fehler bei Eingabe der Zufallszahl");
         QTest::newRow("50") << 50 << QStringLiteral("Zahlen für Berechnung wählen");
-        QTest::newRow("55 no trailing blank") << 55 << QStringLiteral("Soll die Analyse der Datenbank jetzt ab dem");
-        QTest::newRow("64") << 64 << QStringLiteral("Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen");
+        QTest::newRow("55 no trailing blank")
+            << 55 << QStringLiteral("Soll die Analyse der Datenbank jetzt ab dem");
+        QTest::newRow("64") << 64
+                            << QStringLiteral(
+                                   "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen");
         QTest::newRow("68") << 68 << QStringLiteral("Liste löschen?");
     }
     void builtInEntries()
@@ -39,8 +45,9 @@ private slots:
     {
         const MessageTable table;
         const QString question = table.text(3) + QStringLiteral("01.03.2025") + table.text(4);
-        QCOMPARE(question, QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab "
-                                          "dem 01.03.2025 aus dem Internet neu aufbauen??"));
+        QCOMPARE(question,
+                 QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab "
+                                "dem 01.03.2025 aus dem Internet neu aufbauen??"));
     }
 
     void digitSumLabelHasTwoBlanks()
@@ -55,7 +62,8 @@ private slots:
     {
         const MessageTable table;
         QCOMPARE(table.size(), 76);
-        for (int i = 71; i <= 75; ++i) QVERIFY2(!table.text(i).isEmpty(), qPrintable(QString::number(i)));
+        for (int i = 71; i <= 75; ++i)
+            QVERIFY2(!table.text(i).isEmpty(), qPrintable(QString::number(i)));
         QVERIFY(table.text(72).endsWith(QLatin1Char('?')));
         QVERIFY(table.text(75).endsWith(QLatin1Char('?')));
     }

@@ -36,7 +36,8 @@ private slots:
         QVERIFY(store.openKey(kKey, false));
         QCOMPARE(store.readInteger(QStringLiteral("UpDown1")), std::optional<int>(-60));
         QCOMPARE(store.readBool(QStringLiteral("Chekcbox3")), std::optional<bool>(true));
-        QCOMPARE(store.readString(QStringLiteral("Edit1")), std::optional<QString>(QStringLiteral("Grüße, 7")));
+        QCOMPARE(store.readString(QStringLiteral("Edit1")),
+                 std::optional<QString>(QStringLiteral("Grüße, 7")));
         QCOMPARE(store.readDate(QStringLiteral("DateTimePicker2")), std::optional<double>(45296.0));
     }
 
@@ -124,7 +125,8 @@ private slots:
     {
         DesktopShell shell;
         QString error;
-        QVERIFY(!shell.startProgram(QStringLiteral("/no/such/Klicklauf.exe"), QStringLiteral("a b"), &error));
+        QVERIFY(!shell.startProgram(QStringLiteral("/no/such/Klicklauf.exe"), QStringLiteral("a b"),
+                                    &error));
         QVERIFY(error.contains(QStringLiteral("Klicklauf.exe")));
         QVERIFY(!shell.openUrl(QStringLiteral("  "), &error));
     }

@@ -164,8 +164,7 @@ private slots:
     {
         QTest::addColumn<int>("index");
         const auto& table = settingsTable();
-        for (int i = 0; i < int(table.size()); ++i)
-            QTest::newRow(qPrintable(table[i].name)) << i;
+        for (int i = 0; i < int(table.size()); ++i) QTest::newRow(qPrintable(table[i].name)) << i;
     }
     void wrongKindEndsOnlyItsGroup()
     {

@@ -66,9 +66,10 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("none stored: the published file") << false << "" << kDefaultResultsFile;
-        QTest::newRow("emptied by the user stays empty") << true << "" << "";
-        QTest::newRow("an address of one's own")
-            << true << " http://127.0.0.1:8080/draws.csv " << "http://127.0.0.1:8080/draws.csv";
+        QTest::newRow("emptied by the user stays empty") << true << ""
+                                                         << "";
+        QTest::newRow("an address of one's own") << true << " http://127.0.0.1:8080/draws.csv "
+                                                 << "http://127.0.0.1:8080/draws.csv";
     }
     void resultsFileAddress()
     {
@@ -94,11 +95,17 @@ private slots:
         QTest::addColumn<QString>("appData");
         QTest::addColumn<QString>("userData");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("APPDATA with separator") << "C:/Users/a/AppData/Roaming/" << "/x"
+        QTest::newRow("APPDATA with separator") << "C:/Users/a/AppData/Roaming/"
+                                                << "/x"
                                                 << "C:/Users/a/AppData/Roaming/KugelwartKK/";
-        QTest::newRow("APPDATA without separator") << "/tmp/app" << "/x" << "/tmp/app/KugelwartKK/";
-        QTest::newRow("APPDATA with backslash") << "C:\\Roaming\\" << "/x" << "C:\\Roaming\\KugelwartKK/";
-        QTest::newRow("no APPDATA: user data folder") << "" << "/home/a/.local/share"
+        QTest::newRow("APPDATA without separator") << "/tmp/app"
+                                                   << "/x"
+                                                   << "/tmp/app/KugelwartKK/";
+        QTest::newRow("APPDATA with backslash") << "C:\\Roaming\\"
+                                                << "/x"
+                                                << "C:\\Roaming\\KugelwartKK/";
+        QTest::newRow("no APPDATA: user data folder") << ""
+                                                      << "/home/a/.local/share"
                                                       << "/home/a/.local/share/KugelwartKK/";
     }
     void dataFolderPath()
@@ -124,7 +131,8 @@ private slots:
     void firstStartCreatesFolderAndCopiesSeed()
     {
         Fixture f;
-        const std::vector<DrawRecord> seed{draw(QDate(2026, 8, 20), 1), draw(QDate(2026, 8, 21), 6)};
+        const std::vector<DrawRecord> seed{draw(QDate(2026, 8, 20), 1),
+                                           draw(QDate(2026, 8, 21), 6)};
         QVERIFY(DrawFile(f.seedFile()).replace(seed, nullptr));
         QFile::resize(f.seedFile(), 64 + 5);  // a torn last record is not copied
         MainState state;
@@ -171,8 +179,8 @@ private slots:
         QTest::newRow("yesterday") << day - 1 << kFirstAnalysisDay;
         QTest::newRow("six days ago") << day - 6 << kFirstAnalysisDay;
         QTest::newRow("seven days ago") << day - 7 << day - 7;
-        QTest::newRow("two months ago") << dayCountFromDate(today.addMonths(-2))
-                                        << dayCountFromDate(today.addMonths(-2));
+        QTest::newRow("two months ago")
+            << dayCountFromDate(today.addMonths(-2)) << dayCountFromDate(today.addMonths(-2));
         QTest::newRow("the minimum") << kFirstAnalysisDay << kFirstAnalysisDay;
         QTest::newRow("in the future") << day + 30 << kFirstAnalysisDay;
     }
@@ -246,8 +254,12 @@ private slots:
         QTest::addColumn<QString>("host");
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("expectedPort");
-        QTest::newRow("no host") << "" << "8080" << "80";
-        QTest::newRow("host kept with port") << "proxy.local" << "8080" << "8080";
+        QTest::newRow("no host") << ""
+                                 << "8080"
+                                 << "80";
+        QTest::newRow("host kept with port") << "proxy.local"
+                                             << "8080"
+                                             << "8080";
     }
     void proxyPortDefaultsWhenNoHost()
     {
@@ -299,15 +311,24 @@ private slots:
         QTest::addColumn<QString>("wrong");
         QTest::addColumn<QStringList>("applied");
         QTest::addColumn<QStringList>("kept");
-        QTest::newRow("a check box") << "Chekcbox5" << QStringList{"Chekcbox3", "RadioGroup2", "UpDown1", "Edit1", "ProxyHostEdit"}
-                                     << QStringList{"Chekcbox6", "Sprache"};
-        QTest::newRow("the language") << "Sprache" << QStringList{"Chekcbox31", "UpDown20", "ProxyPortEdit"} << QStringList{};
-        QTest::newRow("an up-down") << "UpDown3" << QStringList{"UpDown2", "Chekcbox6", "ProxyHostEdit", "DateTimePicker2"}
-                                    << QStringList{"UpDown4", "Lottoportal", "Edit1"};
-        QTest::newRow("a tip cell") << "Edit7" << QStringList{"Edit1", "Lottoportal", "ProxyPortEdit"} << QStringList{"Edit8", "Edit104"};
-        QTest::newRow("the proxy host") << "ProxyHostEdit" << QStringList{"Edit104", "DateTimePicker2"} << QStringList{"ProxyPortEdit"};
-        QTest::newRow("a radio group") << "RadioGroup1" << QStringList{"RadioGroup2", "UpDown1", "Edit1", "ProxyHostEdit"}
-                                       << QStringList{};
+        QTest::newRow("a check box")
+            << "Chekcbox5"
+            << QStringList{"Chekcbox3", "RadioGroup2", "UpDown1", "Edit1", "ProxyHostEdit"}
+            << QStringList{"Chekcbox6", "Sprache"};
+        QTest::newRow("the language")
+            << "Sprache" << QStringList{"Chekcbox31", "UpDown20", "ProxyPortEdit"} << QStringList{};
+        QTest::newRow("an up-down")
+            << "UpDown3" << QStringList{"UpDown2", "Chekcbox6", "ProxyHostEdit", "DateTimePicker2"}
+            << QStringList{"UpDown4", "Lottoportal", "Edit1"};
+        QTest::newRow("a tip cell")
+            << "Edit7" << QStringList{"Edit1", "Lottoportal", "ProxyPortEdit"}
+            << QStringList{"Edit8", "Edit104"};
+        QTest::newRow("the proxy host")
+            << "ProxyHostEdit" << QStringList{"Edit104", "DateTimePicker2"}
+            << QStringList{"ProxyPortEdit"};
+        QTest::newRow("a radio group")
+            << "RadioGroup1" << QStringList{"RadioGroup2", "UpDown1", "Edit1", "ProxyHostEdit"}
+            << QStringList{};
     }
     void wrongKindEndsItsGroup()
     {
@@ -332,7 +353,8 @@ private slots:
         f.settings.writeString(QStringLiteral("Edit104"), QStringLiteral("3"));
         f.settings.writeString(QStringLiteral("ProxyHostEdit"), QStringLiteral("proxy.example"));
         f.settings.writeString(QStringLiteral("ProxyPortEdit"), QStringLiteral("8080"));
-        f.settings.writeDate(QStringLiteral("DateTimePicker2"), dayCountFromDate(QDate(2024, 5, 1)));
+        f.settings.writeDate(QStringLiteral("DateTimePicker2"),
+                             dayCountFromDate(QDate(2024, 5, 1)));
         // The wrong kind: a date where a number or a text belongs.
         f.settings.writeDate(wrong, 1.0);
         MainState state;
@@ -355,10 +377,12 @@ private slots:
             if (name == "Edit104") return state.sheet.cell(104) == "3";
             if (name == "ProxyHostEdit") return state.ProxyHostEdit == "proxy.example";
             if (name == "ProxyPortEdit") return state.ProxyPortEdit == "8080";
-            if (name == "DateTimePicker2") return state.DateTimePicker2.date() == dayCountFromDate(QDate(2024, 5, 1));
+            if (name == "DateTimePicker2")
+                return state.DateTimePicker2.date() == dayCountFromDate(QDate(2024, 5, 1));
             qFatal("no check for %s", qPrintable(name));
         };
-        for (const QString& name : applied) QVERIFY2(differs(name), qPrintable(name + " not applied"));
+        for (const QString& name : applied)
+            QVERIFY2(differs(name), qPrintable(name + " not applied"));
         for (const QString& name : kept) QVERIFY2(!differs(name), qPrintable(name + " applied"));
         QVERIFY(state.sortieren);
     }
@@ -395,8 +419,10 @@ private slots:
         QVERIFY(after.listView);
         QCOMPARE(after.upDownMaximum(8), kListViewRowMaximum);
         for (int n = 1; n <= kCheckBoxCount; ++n) QCOMPARE(after.checkBox(n), before.checkBox(n));
-        for (int n = 1; n <= kUpDownCount; ++n) QCOMPARE(after.upDownPosition(n), before.upDownPosition(n));
-        for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) QCOMPARE(after.sheet.cell(edit), before.sheet.cell(edit));
+        for (int n = 1; n <= kUpDownCount; ++n)
+            QCOMPARE(after.upDownPosition(n), before.upDownPosition(n));
+        for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit)
+            QCOMPARE(after.sheet.cell(edit), before.sheet.cell(edit));
         QCOMPARE(after.sheet.cell(12, 7), QStringLiteral("10"));
         QCOMPARE(after.Sprache, 3);
         QCOMPARE(after.radioGroup(1), 2);
@@ -405,8 +431,10 @@ private slots:
         QCOMPARE(after.ProxyPortEdit, QStringLiteral("3128"));
         QCOMPARE(after.DrawServer, QStringLiteral("http://127.0.0.1:8080"));
         QCOMPARE(after.DateTimePicker2.date(), dayCountFromDate(QDate(2022, 2, 2)));
-        QCOMPARE(f.settings.mainValue(QStringLiteral("Chekcbox1"))->kind, MemorySettingsStore::Kind::Integer);
-        QCOMPARE(f.settings.mainValue(QStringLiteral("DateTimePicker2"))->kind, MemorySettingsStore::Kind::Date);
+        QCOMPARE(f.settings.mainValue(QStringLiteral("Chekcbox1"))->kind,
+                 MemorySettingsStore::Kind::Integer);
+        QCOMPARE(f.settings.mainValue(QStringLiteral("DateTimePicker2"))->kind,
+                 MemorySettingsStore::Kind::Date);
         QVERIFY(!f.settings.mainValue(QStringLiteral("Chekcbox21")));
     }
 
@@ -417,7 +445,8 @@ private slots:
         f.settings.openKey(kSettingsKey, true);
         f.settings.writeInteger(QStringLiteral("UpDown1"), -7);
         f.settings.writeInteger(QStringLiteral("UpDown7"), 999999);
-        f.settings.writeInteger(QStringLiteral("UpDown6"), 7);  // above the maximum without CheckBox31
+        f.settings.writeInteger(QStringLiteral("UpDown6"),
+                                7);  // above the maximum without CheckBox31
         f.settings.writeInteger(QStringLiteral("Chekcbox31"), 0);
         f.settings.writeInteger(QStringLiteral("RadioGroup2"), 77);
         f.settings.writeString(QStringLiteral("Edit1"), QStringLiteral("43"));

@@ -58,8 +58,8 @@ private slots:
             for (int n = 1; n <= kNumberCount; ++n) QCOMPARE(walked[n], scanned[n]);
         }
         const NumberCounts due = overdueCounts(draws, window(1, 4, true), true);
-        QCOMPARE(due[2], 1);   // in the last draw
-        QCOMPARE(due[5], 2);   // one draw later
+        QCOMPARE(due[2], 1);  // in the last draw
+        QCOMPARE(due[5], 2);  // one draw later
         QCOMPARE(due[1], 3);
         QCOMPARE(due[11], 5);  // never: 1 + all four
     }

@@ -54,7 +54,8 @@ std::vector<DrawRecord> daily(QDate first, const std::vector<std::array<int, 5>>
 }
 
 // The run counts as the row-by-row comparison gives them.
-std::vector<int> literalRuns(MainState& state, const std::vector<DrawRecord>& draws, int g, int lastStart)
+std::vector<int> literalRuns(MainState& state, const std::vector<DrawRecord>& draws, int g,
+                             int lastStart)
 {
     std::vector<int> run(43, 0);
     for (const DrawRecord& r : draws) {
@@ -141,7 +142,7 @@ private slots:
         QCOMPARE(c.points()[0].y, 2.0);
         QCOMPARE(c.points()[0].x, 1.0);
         QCOMPARE(c.points()[0].colour, std::optional<ChartColour>(kDarkGreen));
-        QCOMPARE(c.points()[1].colour, std::optional<ChartColour>(kPrimeRed));  // 2
+        QCOMPARE(c.points()[1].colour, std::optional<ChartColour>(kPrimeRed));   // 2
         QCOMPARE(c.points()[40].colour, std::optional<ChartColour>(kPrimeRed));  // 41
         QVERIFY(!c.automatic());
         QCOMPARE(c.minimum(), 0.0);
@@ -202,13 +203,15 @@ private slots:
         numbers.back() = {5, 6, 7, 8, 9};
         StatsFixture f(daily(QDate(2025, 3, 1), numbers), QDate(2025, 3, 1), QDate(2025, 3, 31));
         overdueChart(f.state, f.services);
-        QCOMPARE(f.bar(5), 1.0);   // in the last draw
-        QCOMPARE(f.bar(31), 2.0);  // in the draw before
-        QCOMPARE(f.bar(42), 31.0); // never drawn in 30 draws
+        QCOMPARE(f.bar(5), 1.0);    // in the last draw
+        QCOMPARE(f.bar(31), 2.0);   // in the draw before
+        QCOMPARE(f.bar(42), 31.0);  // never drawn in 30 draws
         QCOMPARE(f.state.chart.maximum(), 31.0);
         QCOMPARE(f.state.chart.minimum(), 1.0);
-        QCOMPARE(f.state.chart.title(),
-                 QStringLiteral("Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"));
+        QCOMPARE(
+            f.state.chart.title(),
+            QStringLiteral(
+                "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"));
         QCOMPARE(f.state.ChartKind, 3);
     }
 
@@ -257,7 +260,8 @@ private slots:
         runChart(f.state, f.services, RunLength::Triples);
         QCOMPARE(f.state.chart.count(), 40);
         QCOMPARE(f.bar(7), 1.0);
-        QCOMPARE(f.state.chart.title(), QStringLiteral("Ziehungen : 1        Dreier gefunden :  1"));
+        QCOMPARE(f.state.chart.title(),
+                 QStringLiteral("Ziehungen : 1        Dreier gefunden :  1"));
         runChart(f.state, f.services, RunLength::Quadruples);
         QCOMPARE(f.state.chart.count(), 42);
         QCOMPARE(f.values(), std::vector<double>(42, 0.0));
@@ -276,7 +280,9 @@ private slots:
         QDate day(2019, 1, 1);
         for (int i = 0; i < 400; ++i, day = day.addDays(1)) {
             DrawRecord r = makeDraw(day, {});
-            for (int s = 1; s <= 5; ++s) r.setSlot(s, random.random(10) == 0 ? random.random(3) * 21 : 1 + random.random(42));
+            for (int s = 1; s <= 5; ++s)
+                r.setSlot(s,
+                          random.random(10) == 0 ? random.random(3) * 21 : 1 + random.random(42));
             draws.push_back(r);
         }
         StatsFixture f(draws, QDate(2018, 12, 31));
@@ -296,7 +302,8 @@ private slots:
 
     void pairsWithTotals()
     {
-        StatsFixture f({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}), makeDraw(QDate(2025, 3, 2), {1, 2, 6, 7, 8}),
+        StatsFixture f({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}),
+                        makeDraw(QDate(2025, 3, 2), {1, 2, 6, 7, 8}),
                         makeDraw(QDate(2025, 3, 3), {9, 10, 11, 12, 13})});
         f.state.UpDown21 = 1;
         pairsWithChart(f.state, f.services);
@@ -308,7 +315,8 @@ private slots:
         QCOMPARE(f.state.chart.maximum(), 2.0);
         // 20 ordered pairs per draw; 4 per draw holding the number.
         QCOMPARE(f.state.chart.title(),
-                 QStringLiteral("Max (2,1): 2   Min (9,1): 0   Paare gesamt:60  Max (1,2): 2  Min (1,9): 0  Paare mit 1: 8"));
+                 QStringLiteral("Max (2,1): 2   Min (9,1): 0   Paare gesamt:60  Max (1,2): 2  Min "
+                                "(1,9): 0  Paare mit 1: 8"));
         QCOMPARE(f.state.ChartKind, 6);
     }
 
@@ -338,7 +346,8 @@ private slots:
         extraNumberChart(plain.state, plain.services);
         QCOMPARE(plain.values(), std::vector<double>(10, 30.0));
         QCOMPARE(plain.state.chart.minimum(), 30.0);
-        QCOMPARE(plain.state.chart.title(), QStringLiteral("Welche Eurozahl wurde am längsten nicht gezogen?"));
+        QCOMPARE(plain.state.chart.title(),
+                 QStringLiteral("Welche Eurozahl wurde am längsten nicht gezogen?"));
         QCOMPARE(plain.state.ChartKind, 5);
 
         draws.back().setSlot(7, 3);
@@ -387,8 +396,9 @@ private slots:
 
     void frequencyHistory()
     {
-        StatsFixture f(daily(QDate(2025, 3, 1), {{1, 2, 3, 4, 5}, {1, 6, 7, 8, 9}, {1, 10, 11, 12, 13}}),
-                       QDate(2025, 3, 1), QDate(2025, 3, 3));
+        StatsFixture f(
+            daily(QDate(2025, 3, 1), {{1, 2, 3, 4, 5}, {1, 6, 7, 8, 9}, {1, 10, 11, 12, 13}}),
+            QDate(2025, 3, 1), QDate(2025, 3, 3));
         frequencyChart(f.state, f.services);
         startFrequencyHistory(f.state);
         QVERIFY(f.state.historyRunning);
@@ -418,7 +428,8 @@ private slots:
 
     void historyFromAStartAfterTheEndRunsOn()
     {
-        StatsFixture f({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5})}, QDate(2025, 3, 10), QDate(2025, 3, 5));
+        StatsFixture f({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5})}, QDate(2025, 3, 10),
+                       QDate(2025, 3, 5));
         frequencyChart(f.state, f.services);
         startFrequencyHistory(f.state);
         for (int i = 0; i < 50; ++i) QVERIFY(frequencyHistoryTick(f.state, f.services));

@@ -132,30 +132,26 @@ void DrawServer::answer(QTcpSocket* socket, const Answer& a)
     for (const auto& [name, value] : a.headers) head += name + ": " + value + "\r\n";
     head += "\r\n";
     switch (a.mode) {
-        case Answer::Mode::BreakOff:
-            socket->write(head + a.body.left(a.body.size() / 2));
-            socket->flush();
-            socket->disconnectFromHost();
-            return;
-        case Answer::Mode::Trickle: {
-            socket->write(head);
-            const qsizetype piece = (a.body.size() + 3) / 4;
-            for (int i = 0; i < 4; ++i) {
-                QPointer<QTcpSocket> alive(socket);
-                QTimer::singleShot(a.delay * (i + 1), this, [alive, a, piece, i] {
-                    if (!alive) return;
-                    alive->write(a.body.mid(i * piece, piece));
-                    if (i == 3) alive->disconnectFromHost();
-                });
-            }
-            return;
+    case Answer::Mode::BreakOff:
+        socket->write(head + a.body.left(a.body.size() / 2));
+        socket->flush();
+        socket->disconnectFromHost();
+        return;
+    case Answer::Mode::Trickle: {
+        socket->write(head);
+        const qsizetype piece = (a.body.size() + 3) / 4;
+        for (int i = 0; i < 4; ++i) {
+            QPointer<QTcpSocket> alive(socket);
+            QTimer::singleShot(a.delay * (i + 1), this, [alive, a, piece, i] {
+                if (!alive) return;
+                alive->write(a.body.mid(i * piece, piece));
+                if (i == 3) alive->disconnectFromHost();
+            });
         }
-        case Answer::Mode::HangUp:
-            socket->disconnectFromHost();
-            return;
-        default:
-            socket->write(head + a.body);
-            socket->disconnectFromHost();
+        return;
+    }
+    case Answer::Mode::HangUp: socket->disconnectFromHost(); return;
+    default: socket->write(head + a.body); socket->disconnectFromHost();
     }
 }
 

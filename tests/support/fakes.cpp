@@ -57,8 +57,7 @@ bool RecordingShell::openInEditor(const QString& path, QString* error)
     return succeed;
 }
 
-bool RecordingShell::startProgram(const QString& program, const QString& parameters,
-                                  QString* error)
+bool RecordingShell::startProgram(const QString& program, const QString& parameters, QString* error)
 {
     started << program + QLatin1Char(' ') + parameters;
     if (!succeed && error) *error = QStringLiteral("refused: ") + program;

@@ -3,8 +3,8 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 namespace kw::test {
 

@@ -34,8 +34,7 @@ public:
 std::unique_ptr<HttpCall> LoopbackHttpClient::get(const HttpRequest& request,
                                                   std::function<void(const HttpResponse&)> done)
 {
-    const QString host =
-        request.proxyHost.isEmpty() ? QUrl(request.url).host() : request.proxyHost;
+    const QString host = request.proxyHost.isEmpty() ? QUrl(request.url).host() : request.proxyHost;
     if (!host.isEmpty() && !onLoopback(host)) {
         refused << request.url;
         return std::make_unique<RefusedCall>(std::move(done));

@@ -31,7 +31,8 @@ struct ServicesFixture {
 
     Services services()
     {
-        return {dialogs, shell, sound, clock, settings, appData.path(), QString(), program.path(), &http};
+        return {dialogs,        shell,     sound,          clock, settings,
+                appData.path(), QString(), program.path(), &http};
     }
 };
 

@@ -15,7 +15,10 @@ namespace kw::test {
 
 struct StateFixture : ServicesFixture {
     // The DataFolder start-up makes in the temporary APPDATA, and its DrawFile.
-    QString dataFolder() const { return appData.filePath(QStringLiteral("KugelwartKK")) + QLatin1Char('/'); }
+    QString dataFolder() const
+    {
+        return appData.filePath(QStringLiteral("KugelwartKK")) + QLatin1Char('/');
+    }
     QString drawFile() const { return dataFolder() + QStringLiteral("ZahlenKK.dat"); }
 
     void writeDraws(const std::vector<DrawRecord>& draws)

@@ -1,6 +1,6 @@
+#include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
-#include <QAbstractBarSeries>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,7 +78,8 @@ private slots:
         QFETCH(bool, showsChartPage);
         WindowFixture f;
         f.clock.date = QDate(2025, 3, 25);
-        f.writeDraws({makeDraw(QDate(2025, 3, 5), {7, 8, 9, 20, 30}), makeDraw(QDate(2025, 3, 6), {7, 8, 9, 20, 30})});
+        f.writeDraws({makeDraw(QDate(2025, 3, 5), {7, 8, 9, 20, 30}),
+                      makeDraw(QDate(2025, 3, 6), {7, 8, 9, 20, 30})});
         auto w = f.shownWindow();
         w->pageControl()->setCurrentIndex(4);  // "Datenbank"
         auto* target = w->findChild<QAbstractButton*>(button);
@@ -88,7 +89,8 @@ private slots:
         QCOMPARE(w->pageControl()->currentWidget()->objectName(),
                  showsChartPage ? QStringLiteral("TabSheet5") : QStringLiteral("TabSheet4"));
         int bars = 0;
-        for (QBarSet* set : barSeries(w->chartPage()->Chart1)->barSets()) bars = std::max(bars, int(set->count()));
+        for (QBarSet* set : barSeries(w->chartPage()->Chart1)->barSets())
+            bars = std::max(bars, int(set->count()));
         QCOMPARE(bars, points);
     }
 
@@ -110,7 +112,8 @@ private slots:
     {
         WindowFixture f;
         f.clock.date = QDate(2025, 3, 4);
-        f.writeDraws({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}), makeDraw(QDate(2025, 3, 2), {1, 6, 7, 8, 9}),
+        f.writeDraws({makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}),
+                      makeDraw(QDate(2025, 3, 2), {1, 6, 7, 8, 9}),
                       makeDraw(QDate(2025, 3, 3), {1, 10, 11, 12, 13})});
         auto w = f.shownWindow();
         ChartPage* page = w->chartPage();
@@ -125,7 +128,8 @@ private slots:
         QVERIFY(!page->BitBtn20->isHidden());
         QVERIFY(page->BitBtn21->isHidden());
         QCOMPARE(w->state().chart.y(0), 3.0);
-        QCOMPARE(w->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date(), QDate(2025, 3, 3));
+        QCOMPARE(w->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date(),
+                 QDate(2025, 3, 3));
     }
 
     void pairsWithSpinBoxFollowsTheSteps()

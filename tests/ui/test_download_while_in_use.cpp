@@ -26,7 +26,8 @@ struct BusyFixture : DownloadFixture {
         for (int day = 4; day <= 8; ++day) {
             const QByteArray numbers = QByteArray::number(day) + ",20,30,35," +
                                        QByteArray::number(36 + day - 4) + ",1234567\r\n";
-            auto& answer = server.byDate[QStringLiteral("202401%1").arg(day, 2, 10, QLatin1Char('0'))];
+            auto& answer =
+                server.byDate[QStringLiteral("202401%1").arg(day, 2, 10, QLatin1Char('0'))];
             answer = DrawServer::ok("x," + numbers);
             answer.delay = 120;
         }
@@ -144,16 +145,17 @@ private slots:
         QObject::connect(w.get(), &TForm1::drawEntryDialogOpened, w.get(), [&](TForm3* d) {
             QTimer::singleShot(0, d, [&, d] {
                 w->KugelwartClick();
-                QVERIFY(DrawFile(f.drawFile()).append({makeDraw(QDate(2024, 1, 9), {9, 19, 29, 39, 41})},
-                                                      nullptr));
-                d->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->setDate(QDate(2024, 1, 5));
+                QVERIFY(DrawFile(f.drawFile())
+                            .append({makeDraw(QDate(2024, 1, 9), {9, 19, 29, 39, 41})}, nullptr));
+                d->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
+                    ->setDate(QDate(2024, 1, 5));
                 d->accept();
             });
         });
         child<QPushButton>(w.get(), "BitBtn8")->click();
         QVERIFY(f.server.requests.isEmpty());
-        QStringList expected{"1:1 2 3 4 5", "2:6 7 8 9 10", "3:11 12 13 14 15",
-                             "5:11 12 13 14 15", "9:9 19 29 39 41"};
+        QStringList expected{"1:1 2 3 4 5", "2:6 7 8 9 10", "3:11 12 13 14 15", "5:11 12 13 14 15",
+                             "9:9 19 29 39 41"};
         QCOMPARE(f.history(), expected);
     }
 
@@ -169,13 +171,13 @@ private slots:
         f.dialogs.yesNoAnswers << true;
         f.dialogs.whileAsking = [&](const QString&) {
             w->KugelwartClick();
-            QVERIFY(DrawFile(f.drawFile()).append({makeDraw(QDate(2024, 1, 9), {9, 19, 29, 39, 41})},
-                                                  nullptr));
+            QVERIFY(DrawFile(f.drawFile())
+                        .append({makeDraw(QDate(2024, 1, 9), {9, 19, 29, 39, 41})}, nullptr));
         };
         child<QPushButton>(w.get(), "BitBtn10")->click();
         QVERIFY(f.server.requests.isEmpty());
-        QStringList expected{"1:1 2 3 4 5", "2:6 7 8 9 11", "3:11 12 13 14 15",
-                             "9:9 19 29 39 41", "10:10 20 30 40 42"};
+        QStringList expected{"1:1 2 3 4 5", "2:6 7 8 9 11", "3:11 12 13 14 15", "9:9 19 29 39 41",
+                             "10:10 20 30 40 42"};
         QCOMPARE(f.history(), expected);
     }
 };

@@ -14,8 +14,8 @@
 #include <QToolButton>
 
 #include "draws/draw_download.h"
-#include "support/draw_server.h"
 #include "support/download_fixture.h"
+#include "support/draw_server.h"
 #include "ui/side_pages.h"
 #include "ui/tip_page.h"
 
@@ -282,7 +282,8 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::newRow("more than 4 KB")
             << kDay4.repeated(200)
-            << QStringLiteral("Antwort für den 04.01.2024 größer als 4096 Bytes, nichts gespeichert");
+            << QStringLiteral(
+                   "Antwort für den 04.01.2024 größer als 4096 Bytes, nichts gespeichert");
         QTest::newRow("eleven lines")
             << kDay4.repeated(11)
             << QStringLiteral("Antwort für den 04.01.2024 mit 11 Zeilen, nichts gespeichert");
@@ -314,14 +315,16 @@ private slots:
         f.server.byDate["20240104"] = DrawServer::ok(kDay4);
         f.server.byDate["20240104"].mode = DrawServer::Answer::Mode::Trickle;
         f.server.byDate["20240104"].delay = 400;
-        auto w = f.start(true, 3000, [](TForm1& window) { window.state().dayAnswerDeadline = 600; });
+        auto w =
+            f.start(true, 3000, [](TForm1& window) { window.state().dayAnswerDeadline = 600; });
         QVERIFY(f.waitDone());
         QCOMPARE(f.server.requestedDates(), QStringList{"20240104"});
         QCOMPARE(f.stored().size(), size_t(1));
-        QVERIFY2(panel(w.get(), 0).startsWith(
-                     QStringLiteral("Verbindung zum Ziehungsdaten-Server abgebrochen ") +
-                     f.server.address() + QStringLiteral(" (Operation timed out)")),
-                 qPrintable(panel(w.get(), 0)));
+        QVERIFY2(
+            panel(w.get(), 0)
+                .startsWith(QStringLiteral("Verbindung zum Ziehungsdaten-Server abgebrochen ") +
+                            f.server.address() + QStringLiteral(" (Operation timed out)")),
+            qPrintable(panel(w.get(), 0)));
         QVERIFY(atRest(w.get()));
     }
 

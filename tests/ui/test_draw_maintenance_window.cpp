@@ -18,7 +18,6 @@
 #include "tips/text_file.h"
 #include "ui/dialog_windows.h"
 
-
 using namespace kw;
 using namespace kw::test;
 
@@ -48,8 +47,6 @@ QString describe(const Draws& draws)
     }
     return parts.join(QStringLiteral(" | "));
 }
-
-
 
 struct Fixture : WindowFixture {
     std::unique_ptr<TForm1> w;
@@ -308,7 +305,8 @@ private slots:
             << "Mo 03.03.25";
         QTest::newRow("the only one: an empty file")
             << Draws{march(3, {6, 7, 8, 9, 10})} << QDate(2025, 3, 3)
-            << "Die Ziehung vom 03.03.2025 (6, 7, 8, 9, 10) löschen?" << ""
+            << "Die Ziehung vom 03.03.2025 (6, 7, 8, 9, 10) löschen?"
+            << ""
             << "Mo 03.03.25";
     }
     void deletion()
@@ -438,13 +436,13 @@ private slots:
         f.select(QDate(2025, 3, 1));
         const QString source = f.appData.filePath(QStringLiteral("draws.csv"));
         writeBytes(source,
-                  "date,n1,n2,n3,n4,n5\r\n"
-                  "2025-03-03,6,7,8,9,11\r\n"
-                  "\r\n"
-                  "2025-03-05,40,27,19,11,3\r\n"
-                  "2025-03-06,1,2,3,4,43\r\n"
-                  "2025-03-07,4,9,17,30,41\r\n"
-                  "2025-03-07,4,9,17,30,42\r\n");
+                   "date,n1,n2,n3,n4,n5\r\n"
+                   "2025-03-03,6,7,8,9,11\r\n"
+                   "\r\n"
+                   "2025-03-05,40,27,19,11,3\r\n"
+                   "2025-03-06,1,2,3,4,43\r\n"
+                   "2025-03-07,4,9,17,30,41\r\n"
+                   "2025-03-07,4,9,17,30,42\r\n");
         f.dialogs.fileAnswers << source;
         f.dialogs.yesNoAnswers << confirm;
         f.click("BitBtn10");

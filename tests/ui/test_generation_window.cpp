@@ -42,7 +42,8 @@ Companion runCompanion(const WindowFixture& f, const QStringList& arguments)
     Companion result;
     if (!cli.waitForFinished(30000)) return result;
     result.exitCode = cli.exitCode();
-    result.lines = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    result.lines =
+        QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     result.errors = cli.readAllStandardError();
     return result;
 }
@@ -72,12 +73,15 @@ private slots:
         QTRY_VERIFY(!w->tipPage()->Label35->text().isEmpty());
         w->tipPage()->UpDown8->setValue(12);
         f.dialogs.inputAnswers = {QStringLiteral("4711")};
-        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("SpeedButton13")), Qt::LeftButton);
-        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(), QStringLiteral("Glückszahl 4711 gesetzt"));
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("SpeedButton13")),
+                          Qt::LeftButton);
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(),
+                 QStringLiteral("Glückszahl 4711 gesetzt"));
         QTest::mouseClick(w->tipPage()->BitBtn4, Qt::LeftButton);
         const QStringList rows = sheetRows(*w);
         QCOMPARE(rows.size(), 12);
-        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(), QStringLiteral("Tipps wurden neu berechnet"));
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(),
+                 QStringLiteral("Tipps wurden neu berechnet"));
         QVERIFY(!w->state().listView);  // the button hides the list again
         QCOMPARE(w->state().Gewinnzahlen.size(), 12);
 
@@ -131,8 +135,10 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"generate", "--colour", "red"} << 2;
         QTest::newRow("bad parameter") << QStringList{"generate", "--set", "UpDown99=1"} << 2;
         QTest::newRow("bad date") << QStringList{"stats", "frequency", "--end", "31.12.2025"} << 2;
-        QTest::newRow("missing history") << QStringList{"stats", "overdue", "--data-folder", "/nonexistent/kw"} << 1;
-        QTest::newRow("bad list file") << QStringList{"generate", "--list", "/nonexistent/list.txt"} << 1;
+        QTest::newRow("missing history")
+            << QStringList{"stats", "overdue", "--data-folder", "/nonexistent/kw"} << 1;
+        QTest::newRow("bad list file")
+            << QStringList{"generate", "--list", "/nonexistent/list.txt"} << 1;
     }
     void companionReportsBadUse()
     {
@@ -177,7 +183,8 @@ private slots:
         });
         QTest::mouseClick(w->tipPage()->BitBtn4, Qt::LeftButton);
         QCOMPARE(w->tipPage()->BitBtn4->text(), QStringLiteral("Tipps berechnen"));
-        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(), QStringLiteral("Tipps wurden neu berechnet"));
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(),
+                 QStringLiteral("Tipps wurden neu berechnet"));
         QVERIFY2(sheetRows(*w).isEmpty(), qPrintable(sheetRows(*w).join(QLatin1Char('|'))));
         QVERIFY(!w->state().Berechnunglaeuft);
     }
@@ -244,16 +251,19 @@ private slots:
         TForm6* dialog = w->form6();
         bool counted = false;
         QTimer::singleShot(0, dialog, [&] {
-            counted = dialog->numberBox(42)->isChecked() && dialog->numberBox(42)->toolTip() == QStringLiteral("1");
+            counted = dialog->numberBox(42)->isChecked() &&
+                      dialog->numberBox(42)->toolTip() == QStringLiteral("1");
             for (int n = 1; n <= 42; ++n)
-                if (dialog->numberBox(n)->isChecked() != (n >= 30 && n <= 36)) dialog->numberBox(n)->click();
+                if (dialog->numberBox(n)->isChecked() != (n >= 30 && n <= 36))
+                    dialog->numberBox(n)->click();
             dialog->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
         });
         w->tipPage()->BitBtn4->click();
         QVERIFY(counted);
         const QStringList row = sheetRows(*w);
         QCOMPARE(row.size(), 1);
-        for (const QString& n : row.first().split(QLatin1Char(' '))) QVERIFY2(n.toInt() >= 30 && n.toInt() <= 36, qPrintable(row.first()));
+        for (const QString& n : row.first().split(QLatin1Char(' ')))
+            QVERIFY2(n.toInt() >= 30 && n.toInt() <= 36, qPrintable(row.first()));
     }
 
     void chartButtonsBesideTheOptions_data()

@@ -1,19 +1,19 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -41,9 +41,11 @@ private slots:
         auto w = f.window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Quendels Kugelwart  für Kleinkugel Polen"));
         QTabWidget* pages = w->pageControl();
-        const QStringList captions{"Tipp-Übersicht", "Zahlen der letzten Ziehung", "Parameter",
-                                   "Diagramm", "Datenbank", "Internet-Optionen"};
-        const QStringList names{"TabSheet1", "TabSheet2", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3"};
+        const QStringList captions{"Tipp-Übersicht", "Zahlen der letzten Ziehung",
+                                   "Parameter",      "Diagramm",
+                                   "Datenbank",      "Internet-Optionen"};
+        const QStringList names{"TabSheet1", "TabSheet2", "TabSheet6",
+                                "TabSheet5", "TabSheet4", "TabSheet3"};
         QCOMPARE(pages->count(), 6);
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(pages->tabText(i), captions[i]);
@@ -62,13 +64,27 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<bool>("visible");
-        QTest::newRow("download") << "Aktualisieren1" << "&Ziehungsdaten laden" << "Ctrl+A" << true;
-        QTest::newRow("generate") << "Berechnen1" << "&Berechnen" << "Ctrl+R" << true;
-        QTest::newRow("submit") << "Abgeben1" << "&Abgeben" << "Ctrl+G" << false;
-        QTest::newRow("close") << "Schlieen1" << "&Schließen" << "" << true;
-        QTest::newRow("template") << "Dateispeichern1" << "Datei &speichern" << "" << true;
-        QTest::newRow("Deutsch") << "Deutsch1" << "Deutsch" << "" << true;
-        QTest::newRow("Chinese") << "Chinese1" << "Chinese" << "" << true;
+        QTest::newRow("download") << "Aktualisieren1"
+                                  << "&Ziehungsdaten laden"
+                                  << "Ctrl+A" << true;
+        QTest::newRow("generate") << "Berechnen1"
+                                  << "&Berechnen"
+                                  << "Ctrl+R" << true;
+        QTest::newRow("submit") << "Abgeben1"
+                                << "&Abgeben"
+                                << "Ctrl+G" << false;
+        QTest::newRow("close") << "Schlieen1"
+                               << "&Schließen"
+                               << "" << true;
+        QTest::newRow("template") << "Dateispeichern1"
+                                  << "Datei &speichern"
+                                  << "" << true;
+        QTest::newRow("Deutsch") << "Deutsch1"
+                                 << "Deutsch"
+                                 << "" << true;
+        QTest::newRow("Chinese") << "Chinese1"
+                                 << "Chinese"
+                                 << "" << true;
     }
     void menu()
     {
@@ -95,13 +111,16 @@ private slots:
         QStringList order;
         for (QObject* o : w->children())
             if (auto* d = qobject_cast<QDialog*>(o)) order << d->objectName();
-        QCOMPARE(order, QStringList({"TForm3", "TForm5", "TForm6", "TForm8", "TForm9", "TQKSForm"}));
+        QCOMPARE(order,
+                 QStringList({"TForm3", "TForm5", "TForm6", "TForm8", "TForm9", "TQKSForm"}));
         QCOMPARE(w->form3()->windowTitle(), QStringLiteral("Zahlen der Ziehung eingeben"));
-        QCOMPARE(w->form5()->windowTitle(), QStringLiteral("Übergabe des Tippscheins direkt an Lottoland"));
+        QCOMPARE(w->form5()->windowTitle(),
+                 QStringLiteral("Übergabe des Tippscheins direkt an Lottoland"));
         QCOMPARE(w->form6()->windowTitle(), QStringLiteral("Welche Zahlen für die Berechnung"));
         QCOMPARE(w->form8()->windowTitle(), QStringLiteral("Positionierung des Scheindruckes"));
         QCOMPARE(w->form9()->windowTitle(), QStringLiteral("Auswertung und Gewinnberechnung"));
-        QCOMPARE(w->qksForm()->windowTitle(), QStringLiteral("Script für Zahlenübergabe auswählen!"));
+        QCOMPARE(w->qksForm()->windowTitle(),
+                 QStringLiteral("Script für Zahlenübergabe auswählen!"));
         for (QDialog* d : w->findChildren<QDialog*>()) QVERIFY(!d->isVisible());
     }
 
@@ -122,8 +141,7 @@ private slots:
         QVERIFY(child<QToolButton>(w.get(), "SpeedButton28")->isHidden());
         QVERIFY(child<QWidget>(w.get(), "Gewinnzahlen")->isHidden());
         // Buttons whose operations are not there yet are disabled, never dead.
-        for (const char* name : {"Warenkorb", "BitBtn7", "SpeedButton27",
-                                 "SpeedButton4"})
+        for (const char* name : {"Warenkorb", "BitBtn7", "SpeedButton27", "SpeedButton4"})
             QVERIFY2(!child<QWidget>(w.get(), name)->isEnabled(), name);
     }
 
@@ -142,7 +160,8 @@ private slots:
         QCOMPARE(panel1->text(), QStringLiteral("vorhergehende Ziehung anzeigen"));
         QCOMPARE(w->state().statusText(1), panel1->text());
         QApplication::sendEvent(child<QWidget>(w.get(), "Listenansicht"), &enter);
-        QCOMPARE(panel1->text(), QStringLiteral("Hier können auch größere Liste geladen und ausgewertet werden"));
+        QCOMPARE(panel1->text(),
+                 QStringLiteral("Hier können auch größere Liste geladen und ausgewertet werden"));
     }
 
     void widthOnlyResizeScalesNothing()
@@ -307,7 +326,8 @@ private slots:
             QTest::keyClicks(child<QLineEdit>(w.get(), "Edit1"), QStringLiteral("5"));
             QTest::keyClicks(child<QLineEdit>(w.get(), "Edit78"), QStringLiteral("41"));
             child<QGroupBox>(w.get(), "RadioGroup2")->findChildren<QRadioButton*>().at(2)->click();
-            child<QLineEdit>(w.get(), "DrawServerEdit")->setText(QStringLiteral("http://127.0.0.1:9"));
+            child<QLineEdit>(w.get(), "DrawServerEdit")
+                ->setText(QStringLiteral("http://127.0.0.1:9"));
             w->state().Sprache = 5;
             w->close();
         }
@@ -318,10 +338,14 @@ private slots:
         QCOMPARE(again->state().LaufMax(), 12000);
         QCOMPARE(child<QLineEdit>(again.get(), "Edit1")->text(), QStringLiteral("5"));
         QCOMPARE(child<QLineEdit>(again.get(), "Edit78")->text(), QStringLiteral("41"));
-        QVERIFY(child<QGroupBox>(again.get(), "RadioGroup2")->findChildren<QRadioButton*>().at(2)->isChecked());
+        QVERIFY(child<QGroupBox>(again.get(), "RadioGroup2")
+                    ->findChildren<QRadioButton*>()
+                    .at(2)
+                    ->isChecked());
         QVERIFY(again->state().listView);
         QCOMPARE(again->state().Sprache, 5);
-        QCOMPARE(child<QLineEdit>(again.get(), "DrawServerEdit")->text(), QStringLiteral("http://127.0.0.1:9"));
+        QCOMPARE(child<QLineEdit>(again.get(), "DrawServerEdit")->text(),
+                 QStringLiteral("http://127.0.0.1:9"));
     }
 
     // A stored size beyond reason still gives a window that fits the screen.
@@ -342,8 +366,10 @@ private slots:
         f.settings.writeInteger(QStringLiteral("width"), width);
         auto w = f.window();
         const QSize room = w->screen()->availableGeometry().size();
-        QVERIFY2(w->height() >= 240 && w->height() <= room.height(), qPrintable(QString::number(w->height())));
-        QVERIFY2(w->width() >= 320 && w->width() <= room.width(), qPrintable(QString::number(w->width())));
+        QVERIFY2(w->height() >= 240 && w->height() <= room.height(),
+                 qPrintable(QString::number(w->height())));
+        QVERIFY2(w->width() >= 320 && w->width() <= room.width(),
+                 qPrintable(QString::number(w->width())));
     }
 
     void closeWhileMaximisedKeepsSavedSize()
@@ -365,7 +391,8 @@ private slots:
         DrawRecord seed;
         seed.datum = dayCountFromDate(QDate(2026, 8, 22));
         for (int i = 1; i <= 5; ++i) seed.setSlot(i, 7 * i);
-        QVERIFY(DrawFile(f.program.filePath(QStringLiteral("ZahlenKK.dat"))).replace({seed}, nullptr));
+        QVERIFY(
+            DrawFile(f.program.filePath(QStringLiteral("ZahlenKK.dat"))).replace({seed}, nullptr));
         auto w = f.window();
         const QString data = f.appData.filePath(QStringLiteral("KugelwartKK/ZahlenKK.dat"));
         QCOMPARE(w->state().drawFilePath(), data);
@@ -412,8 +439,10 @@ private slots:
     {
         Fixture f;
         f.settings.openKey(kSettingsKey, true);
-        f.settings.writeString(QStringLiteral("Produktseite"), QStringLiteral("https://example.org/kk"));
-        f.settings.writeString(QStringLiteral("Links"), QStringLiteral("https://a.example|https://b.example"));
+        f.settings.writeString(QStringLiteral("Produktseite"),
+                               QStringLiteral("https://example.org/kk"));
+        f.settings.writeString(QStringLiteral("Links"),
+                               QStringLiteral("https://a.example|https://b.example"));
         auto w = f.window();
         w->Label43Click();
         QCOMPARE(f.shell.opened, QStringList{QStringLiteral("https://example.org/kk")});

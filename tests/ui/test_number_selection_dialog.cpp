@@ -48,7 +48,6 @@ QString status(int n, const QString& weight)
         .arg(weight);
 }
 
-
 struct DialogFixture {
     RandomGenerator random;
     ScriptedDialogs dialogs;
@@ -167,8 +166,7 @@ private slots:
         QCheckBox* box = f.box(17);
         QCOMPARE(box->isChecked(), checked);
         QCOMPARE(box->toolTip(), weight);
-        for (int button : buttons)
-            click(box, Qt::MouseButton(button));
+        for (int button : buttons) click(box, Qt::MouseButton(button));
         QTEST(box->isChecked(), "checkedAfter");
         QTEST(box->toolTip(), "tooltipAfter");
         QCOMPARE(f.dialog->selection().box(17).checked, box->isChecked());
@@ -294,8 +292,7 @@ private slots:
         TForm6* d = f.dialog.get();
         NumberPool pool;
         pool.reset();
-        for (int n : {5, 9, 5})
-            pool.append(n);
+        for (int n : {5, 9, 5}) pool.append(n);
         pool.PoolEnd = 2;
         bool acted = false;
         const bool goOn = [&] {
@@ -319,8 +316,7 @@ private slots:
         QVERIFY(acted);
         QVERIFY(goOn);
         QList<int> entries;
-        for (int i = 0; i <= pool.PoolEnd; ++i)
-            entries << pool.entry(i);
+        for (int i = 0; i <= pool.PoolEnd; ++i) entries << pool.entry(i);
         QCOMPARE(entries, QList<int>({5, 5, 5, 9, 9, 20, 20}));
         QVERIFY(f.dialogs.notices().isEmpty());
     }
@@ -362,8 +358,7 @@ private slots:
         TForm6* d = f.dialog.get();
         TipSheet sheet;
         const QStringList before{"10", "20", "30", "", "40"};
-        for (int c = 0; c < 5; ++c)
-            sheet.setCell(2, c + 1, before[c]);
+        for (int c = 0; c < 5; ++c) sheet.setCell(2, c + 1, before[c]);
         QList<int> picked;
         bool acted = false;
         QTimer::singleShot(0, d, [&] {
@@ -393,11 +388,9 @@ private slots:
         QVERIFY(acted);
         QCOMPARE(picked.size(), 5);
         QStringList cells;
-        for (int edit = 7; edit <= 11; ++edit)
-            cells << sheet.cell(edit);
+        for (int edit = 7; edit <= 11; ++edit) cells << sheet.cell(edit);
         QStringList expected;
-        for (int n : picked)
-            expected << QString::number(n);
+        for (int n : picked) expected << QString::number(n);
         QCOMPARE(cells, expected);
         const int star6 = sheet.cell(12).toInt();
         const int star7 = sheet.cell(94).toInt();
@@ -406,8 +399,7 @@ private slots:
         QCOMPARE(d->windowTitle(), QStringLiteral("Zahlen für Berechnung wählen"));
         QVERIFY(d->BitBtn4->isHidden());
         QVERIFY(!d->BitBtn3->isHidden());
-        for (int n = 1; n <= 42; ++n)
-            QCOMPARE(colour(f.box(n)), infoBackground());
+        for (int n = 1; n <= 42; ++n) QCOMPARE(colour(f.box(n)), infoBackground());
     }
 
     void saveAndLoad()
@@ -467,8 +459,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n");
         }
-        for (int n = 1; n <= 42; ++n)
-            d->selection().box(n).checked = true;
+        for (int n = 1; n <= 42; ++n) d->selection().box(n).checked = true;
         d->showSelection();
         f.dialogs.fileAnswers = {shortFile};
         QTest::mouseClick(d->SpeedButton2, Qt::LeftButton);
@@ -479,8 +470,7 @@ private slots:
         f.dialogs.fileAnswers = {empty};
         QTest::mouseClick(d->SpeedButton2, Qt::LeftButton);
         QVERIFY(f.checkedShown().isEmpty());
-        for (int n = 1; n <= 42; ++n)
-            QCOMPARE(f.box(n)->toolTip(), QStringLiteral("1"));
+        for (int n = 1; n <= 42; ++n) QCOMPARE(f.box(n)->toolTip(), QStringLiteral("1"));
     }
 
     void cancelledAndFailedFiles()

@@ -108,7 +108,8 @@ private slots:
         // The real history, written as the published results file is.
         QFile csv(qEnvironmentVariable("KUGELWART_SHARED_DATA") +
                   QStringLiteral("/minilotto-history.csv"));
-        if (!csv.open(QIODevice::ReadOnly)) QSKIP("the real draw history is not beside the checkout");
+        if (!csv.open(QIODevice::ReadOnly))
+            QSKIP("the real draw history is not beside the checkout");
         QByteArray file;
         int number = 4263;
         csv.readLine();  // its header
@@ -200,11 +201,16 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("not found") << "404" << "(404 Not Found)";
-        QTest::newRow("broken off") << "broken" << "(";
-        QTest::newRow("larger than any results file") << "large" << "(Answer larger than";
-        QTest::newRow("past its deadline") << "slow" << "(Operation timed out)";
-        QTest::newRow("nothing listens") << "refused" << "(";
+        QTest::newRow("not found") << "404"
+                                   << "(404 Not Found)";
+        QTest::newRow("broken off") << "broken"
+                                    << "(";
+        QTest::newRow("larger than any results file") << "large"
+                                                      << "(Answer larger than";
+        QTest::newRow("past its deadline") << "slow"
+                                           << "(Operation timed out)";
+        QTest::newRow("nothing listens") << "refused"
+                                         << "(";
     }
     void failureStoresNothing()
     {
@@ -238,11 +244,12 @@ private slots:
         });
         QVERIFY(f.waitDone());
         QCOMPARE(fileBytes(f.drawFile()), before);
-        const QString address = kind == "refused"
-                                    ? QStringLiteral("http://127.0.0.1:%1/x.csv").arg(closed.serverPort())
-                                    : f.address();
-        QVERIFY2(panel(w.get(), 0).startsWith(QStringLiteral("Ergebnisdatei nicht geladen: ") +
-                                              address + QLatin1Char(' ') + reason),
+        const QString address =
+            kind == "refused" ? QStringLiteral("http://127.0.0.1:%1/x.csv").arg(closed.serverPort())
+                              : f.address();
+        QVERIFY2(panel(w.get(), 0)
+                     .startsWith(QStringLiteral("Ergebnisdatei nicht geladen: ") + address +
+                                 QLatin1Char(' ') + reason),
                  qPrintable(panel(w.get(), 0)));
         QVERIFY(f.dialogs.notices().isEmpty());  // the history is not empty
         QVERIFY(atRest(w.get()));

@@ -17,8 +17,6 @@ using namespace kw::test;
 
 namespace {
 
-
-
 struct Fixture : WindowFixture {
     std::unique_ptr<TForm1> w;
 

@@ -39,7 +39,8 @@ void typeInto(QLineEdit* edit, const QString& keys)
 // Draws on 1, 3 and 5 March 2025.
 std::vector<DrawRecord> marchDraws()
 {
-    return {makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}), makeDraw(QDate(2025, 3, 3), {6, 7, 8, 9, 10}),
+    return {makeDraw(QDate(2025, 3, 1), {1, 2, 3, 4, 5}),
+            makeDraw(QDate(2025, 3, 3), {6, 7, 8, 9, 10}),
             makeDraw(QDate(2025, 3, 5), {3, 11, 19, 27, 40})};
 }
 
@@ -107,8 +108,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("3 March") << QDate(2025, 3, 3) << 1 << "Mo 03.03.25    6  7  8  9  10  ";
         QTest::newRow("2 March") << QDate(2025, 3, 2) << 1 << "Mo 03.03.25    6  7  8  9  10  ";
-        QTest::newRow("10 March") << QDate(2025, 3, 10) << 2 << "Mi 05.03.25    3  11  19  27  40  ";
-        QTest::newRow("before the first") << QDate(2025, 2, 1) << 0 << "Sa 01.03.25     1  2  3  4  5  ";
+        QTest::newRow("10 March") << QDate(2025, 3, 10) << 2
+                                  << "Mi 05.03.25    3  11  19  27  40  ";
+        QTest::newRow("before the first")
+            << QDate(2025, 2, 1) << 0 << "Sa 01.03.25     1  2  3  4  5  ";
     }
     void selectForDate()
     {
@@ -146,7 +149,8 @@ private slots:
         QTest::mouseClick(w->tipPage()->SpeedButton6, Qt::LeftButton);
         QCOMPARE(s.Position, 0);
         QCOMPARE(w->tipPage()->Label35->text(), QStringLiteral("Sa 01.03.25    1  2  3  4  5"));
-        QCOMPARE(w->tipPage()->resultLabel(1, false)->text(), QStringLiteral("2"));  // evaluated again
+        QCOMPARE(w->tipPage()->resultLabel(1, false)->text(),
+                 QStringLiteral("2"));  // evaluated again
         QTest::mouseClick(w->tipPage()->SpeedButton7, Qt::LeftButton);
         QTest::mouseClick(w->tipPage()->SpeedButton7, Qt::LeftButton);
         QCOMPARE(s.Position, 2);
@@ -180,7 +184,8 @@ private slots:
         f.writeDraws({makeDraw(QDate(2017, 12, 30), {4, 8, 15, 16, 23})});
         auto w = f.window();
         w->SpeedButton5Click();
-        QCOMPARE(w->tipPage()->Label35->text(), QStringLiteral("Sa 30.12.17     4  8  15  16  23  "));
+        QCOMPARE(w->tipPage()->Label35->text(),
+                 QStringLiteral("Sa 30.12.17     4  8  15  16  23  "));
         QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), QDate(2018, 1, 1));
     }
 
@@ -188,16 +193,26 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
-        QTest::newRow("0") << "0" << "";
-        QTest::newRow("42") << "42" << "42";
-        QTest::newRow("43 empties on the second key") << "43" << "";
-        QTest::newRow("4 3 then 1") << "431" << "1";
-        QTest::newRow("12") << "12" << "12";
-        QTest::newRow("leading zero") << "07" << "7";
-        QTest::newRow("letter") << "x" << "";
-        QTest::newRow("minus") << "-" << "";
-        QTest::newRow("blank") << " " << "";
-        QTest::newRow("huge") << "99999999999999999999" << "";
+        QTest::newRow("0") << "0"
+                           << "";
+        QTest::newRow("42") << "42"
+                            << "42";
+        QTest::newRow("43 empties on the second key") << "43"
+                                                      << "";
+        QTest::newRow("4 3 then 1") << "431"
+                                    << "1";
+        QTest::newRow("12") << "12"
+                            << "12";
+        QTest::newRow("leading zero") << "07"
+                                      << "7";
+        QTest::newRow("letter") << "x"
+                                << "";
+        QTest::newRow("minus") << "-"
+                               << "";
+        QTest::newRow("blank") << " "
+                               << "";
+        QTest::newRow("huge") << "99999999999999999999"
+                              << "";
     }
     void keystrokeValidation()
     {
@@ -216,14 +231,22 @@ private slots:
         QTest::addColumn<int>("edit");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("007") << 1 << "007" << "7";
-        QTest::newRow("43") << 1 << "43" << "";
-        QTest::newRow("star 10") << 6 << "10" << "10";
-        QTest::newRow("star 11") << 93 << "11" << "";
-        QTest::newRow("star 0") << 93 << "0" << "";
-        QTest::newRow("letters") << 79 << "zehn" << "";
-        QTest::newRow("beyond 32 bits") << 2 << "4294967303" << "";
-        QTest::newRow("plus sign") << 2 << "+7" << "7";
+        QTest::newRow("007") << 1 << "007"
+                             << "7";
+        QTest::newRow("43") << 1 << "43"
+                            << "";
+        QTest::newRow("star 10") << 6 << "10"
+                                 << "10";
+        QTest::newRow("star 11") << 93 << "11"
+                                 << "";
+        QTest::newRow("star 0") << 93 << "0"
+                                << "";
+        QTest::newRow("letters") << 79 << "zehn"
+                                 << "";
+        QTest::newRow("beyond 32 bits") << 2 << "4294967303"
+                                        << "";
+        QTest::newRow("plus sign") << 2 << "+7"
+                                   << "7";
     }
     void programWritesAreValidated()
     {
@@ -296,12 +319,14 @@ private slots:
         QCOMPARE(f.dialogs.shown[0].text, QStringLiteral("Sollen die Tipps übertragen werden"));
         QCOMPARE(f.dialogs.shown[0].caption, QStringLiteral("Übertragen?"));
         QCOMPARE(f.dialogs.shown[1].text, QStringLiteral("Soll die Liste vorher gelöscht werden?"));
-        QCOMPARE(w->tipPage()->Gewinnzahlen->lines(), QStringList({"3\t11\t19\t1\t2", "27\t40\t5\t6\t7"}));
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines(),
+                 QStringList({"3\t11\t19\t1\t2", "27\t40\t5\t6\t7"}));
         QCOMPARE(w->tipPage()->Gewinne->lines(), QStringList({"3", "2"}));
         QVERIFY(w->tipPage()->Gewinnzahlen->isVisible());
         QVERIFY(w->tipPage()->SpeedButton28->isVisible());
         QVERIFY(!w->tipPage()->sheet->isVisible());
-        QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(), QStringLiteral("2 Rows  3+0 max win"));
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(),
+                 QStringLiteral("2 Rows  3+0 max win"));
         QCOMPARE(w->tipPage()->UpDown8->maximum(), 6000);
 
         // No: nothing is appended, the list is shown and evaluated all the same.
@@ -314,8 +339,11 @@ private slots:
         w->ListenansichtClick();
         QCOMPARE(w->tipPage()->Gewinnzahlen->lines().size(), 2);
         // Selecting a line selects its result.
-        QTest::mouseClick(w->tipPage()->Gewinnzahlen->viewport(), Qt::LeftButton, {},
-                          w->tipPage()->Gewinnzahlen->visualRect(w->tipPage()->Gewinnzahlen->model()->index(1, 0)).center());
+        QTest::mouseClick(
+            w->tipPage()->Gewinnzahlen->viewport(), Qt::LeftButton, {},
+            w->tipPage()
+                ->Gewinnzahlen->visualRect(w->tipPage()->Gewinnzahlen->model()->index(1, 0))
+                .center());
         QCOMPARE(w->tipPage()->Gewinne->currentIndex().row(), 1);
         // In the list view, clearing empties both lists and keeps the sheet.
         w->SpeedButton11Click();
@@ -379,7 +407,8 @@ private slots:
         f.dialogs.yesNoAnswers = {takeOver};
         QTest::mouseClick(w->tipPage()->SpeedButton28, Qt::LeftButton);
         QCOMPARE(f.shell.edited, QStringList{f.dataFolder() + "gewinnzahlen.txt"});
-        QCOMPARE(written, QByteArray("1\t2\t3\t4\t5\r\nGr\xfc\xdf" "e\r\n"));
+        QCOMPARE(written, QByteArray("1\t2\t3\t4\t5\r\nGr\xfc\xdf"
+                                     "e\r\n"));
         QCOMPARE(f.dialogs.shown.last().text, s.messages.text(74));
         QCOMPARE(f.dialogs.shown.last().caption, s.messages.text(75));
         const QStringList expected = takeOver ? QStringList{"1\t2\t3\t4\t5", "Grüße", "6 7 8 9 10"}
@@ -394,12 +423,14 @@ private slots:
         f.settings.openKey(kSettingsKey, true);
         f.settings.writeInteger(QStringLiteral("Ansicht"), 1);
         QDir().mkpath(f.dataFolder());
-        QVERIFY(writeTextLines(f.dataFolder() + "gewinnzahlen.txt", {"1\t2\t3\t4\t5", "6\t7\t8\t9\t10"}, nullptr));
+        QVERIFY(writeTextLines(f.dataFolder() + "gewinnzahlen.txt",
+                               {"1\t2\t3\t4\t5", "6\t7\t8\t9\t10"}, nullptr));
         auto w = f.window();
         QVERIFY(w->state().listView);
         QCOMPARE(w->tipPage()->Gewinnzahlen->lines().size(), 2);
         QCOMPARE(w->tipPage()->Gewinne->lines(), QStringList({"0", "0"}));
-        QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(), QStringLiteral("2 Rows  0+0 max win"));
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel0")->text(),
+                 QStringLiteral("2 Rows  0+0 max win"));
     }
 
     // The list's row count outlives the program: the restored list view does not
@@ -437,8 +468,10 @@ private slots:
             w->close();
         }
         QCOMPARE(f.settings.mainValue("Ansicht")->data.toInt(), 1);
-        QCOMPARE(*readTextLines(f.dataFolder() + "gewinnzahlen.txt", nullptr), QStringList{"1\t2\t3\t4\t5"});
-        QCOMPARE(*readTextLines(f.dataFolder() + "gewinnzahlen.qlt", nullptr), QStringList{"1\t2\t3\t4\t5"});
+        QCOMPARE(*readTextLines(f.dataFolder() + "gewinnzahlen.txt", nullptr),
+                 QStringList{"1\t2\t3\t4\t5"});
+        QCOMPARE(*readTextLines(f.dataFolder() + "gewinnzahlen.qlt", nullptr),
+                 QStringList{"1\t2\t3\t4\t5"});
         {
             // An empty list leaves the files as they were; the next start shows the old list.
             auto w = f.window();
