@@ -127,6 +127,8 @@ std::vector<DrawRecord> drawsWithCounts(std::array<int, 43> counts, QDate day)
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Change)
+
 class TestGeneration : public QObject {
     Q_OBJECT
 private slots:
@@ -594,8 +596,6 @@ private slots:
         }
     }
 };
-
-Q_DECLARE_METATYPE(QList<Change>)
 
 QTEST_GUILESS_MAIN(TestGeneration)
 #include "test_generation.moc"
