@@ -3,6 +3,7 @@
 //
 //   kugelwart-cli generate [options]      one generated row per line, then the status
 //   kugelwart-cli stats KIND [N] [options] "x y" per bar, "min max", then the caption
+//   kugelwart-cli print [options]         the lines of the printout "Tipp.txt"
 #include <QCoreApplication>
 #include <QDate>
 #include <QStandardPaths>
@@ -19,6 +20,7 @@
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/system_clock.h"
+#include "printing/tip_printout.h"
 #include "state/main_state.h"
 #include "state/startup.h"
 #include "stats/statistics.h"
@@ -33,6 +35,7 @@ constexpr int kFailed = 1;
 const char* const kHelp =
     "usage: kugelwart-cli generate [options]\n"
     "       kugelwart-cli stats KIND [N] [options]\n"
+    "       kugelwart-cli print [--list FILE] [--date YYYY-MM-DD] [options]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
     "options:\n"
     "  --data-folder DIR   the folder holding ZahlenKK.dat (default: the program's DataFolder)\n"
@@ -41,7 +44,9 @@ const char* const kHelp =
     "  --start YYYY-MM-DD  start of the analysis window\n"
     "  --end YYYY-MM-DD    end of the analysis window; selects the last draw\n"
     "  --set NAME=VALUE    a parameter by its control name, e.g. UpDown1=60, CheckBox18=0\n"
-    "  --list FILE         run as the list view with the tip list in FILE\n";
+    "  --list FILE         run as the list view with the tip list in FILE\n"
+    "  --date YYYY-MM-DD   print: the tips for the draw after the one of that date\n"
+    "                      (the first on or after it, else the last)\n";
 
 // Messages go to standard error; questions are answered No, input is cancelled.
 class ConsoleDialogs : public kw::Dialogs {
@@ -155,14 +160,14 @@ int main(int argc, char** argv)
                 return fail(kUsage, QStringLiteral("pairs-with needs a number 1..50"));
             pairsWith = *n;
         }
-    } else if (command != QLatin1String("generate")) {
+    } else if (command != QLatin1String("generate") && command != QLatin1String("print")) {
         return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
     }
 
     QString dataFolder, listFile;
     std::optional<std::uint32_t> seed;
     std::optional<int> rows;
-    std::optional<kw::DayCount> start, end;
+    std::optional<kw::DayCount> start, end, drawDate;
     QStringList settings;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
@@ -185,8 +190,11 @@ int main(int argc, char** argv)
             (option == QLatin1String("--start") ? start : end) = date;
         } else if (option == QLatin1String("--set")) {
             settings << value;
-        } else if (option == QLatin1String("--list") && command == QLatin1String("generate")) {
+        } else if (option == QLatin1String("--list") && command != QLatin1String("stats")) {
             listFile = value;
+        } else if (option == QLatin1String("--date") && command == QLatin1String("print")) {
+            drawDate = parseDate(value);
+            if (!drawDate) return fail(kUsage, QStringLiteral("--date needs a date YYYY-MM-DD"));
         } else {
             return fail(kUsage, QStringLiteral("unknown option '%1'").arg(option));
         }
@@ -252,7 +260,6 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    kw::RunHooks hooks;  // no window: nothing to let through, no selection dialog
     if (!listFile.isEmpty()) {
         const auto lines = kw::readTextLines(listFile, &error);
         if (!lines) return fail(kFailed, error);
@@ -260,6 +267,20 @@ int main(int argc, char** argv)
         state.listView = true;
         state.setParameterMaximum(kw::Param::RowCount, kw::kMaxListRows);
     }
+
+    if (command == QLatin1String("print")) {
+        if (drawDate) {
+            if (!state.DateTimePicker1.setDate(*drawDate))
+                return fail(kUsage, QStringLiteral("--date before 2018-01-01"));
+            kw::selectDrawForDate(state, services);
+        }
+        const auto lines = kw::tipPrintoutLines(state, &error);
+        if (!lines) return fail(kFailed, error);
+        for (const QString& line : *lines) out << line << '\n';
+        return 0;
+    }
+
+    kw::RunHooks hooks;  // no window: nothing to let through, no selection dialog
     if (rows) {
         const int maximum = state.parameterMaximum(kw::Param::RowCount);
         state.setParameterMaximum(kw::Param::RowCount, std::max(maximum, *rows));

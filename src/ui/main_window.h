@@ -112,6 +112,8 @@ public slots:
     void SpeedButton15Click();
     void SpeedButton16Click();
     void GewinnzahlenDblClick();
+    // The printout of the shown tips.
+    void BitBtn7Click();
     // The generation.
     void BrechnungStart();
     void Berechnen1Click();

@@ -26,6 +26,7 @@
 #include "generation/number_pool.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "printing/tip_printout.h"
 #include "state/input_throttle.h"
 #include "state/startup.h"
 #include "stats/statistics.h"
@@ -58,6 +59,9 @@ void TForm1::bindTips()
     connect(page->SpeedButton28, &QToolButton::clicked, this, &TForm1::SpeedButton28Click);
     connect(page->Standardansicht, &QPushButton::clicked, this, &TForm1::StandardansichtClick);
     connect(page->Listenansicht, &QPushButton::clicked, this, &TForm1::ListenansichtClick);
+    auto* print = page->findChild<QPushButton*>(QStringLiteral("BitBtn7"));
+    print->setEnabled(true);
+    connect(print, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
     connect(page->UpDown8, &QSpinBox::valueChanged, this,
             [this](int value) { m_state.setUpDownPosition(8, value); });
 
@@ -136,6 +140,11 @@ void TForm1::SpeedButton16Click()
 void TForm1::GewinnzahlenDblClick()
 {
     saveTipsAndEdit(m_state, m_services);
+}
+
+void TForm1::BitBtn7Click()
+{
+    printTips(m_state, m_services);
 }
 
 void TForm1::bindGeneration()

@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -9,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "support/companion.h"
 #include "support/window_fixture.h"
 #include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
@@ -22,30 +22,6 @@ namespace {
 std::vector<DrawRecord> history()
 {
     return randomHistory(QDate(2025, 1, 1), QDate(2026, 8, 22), 3);
-}
-
-// Runs kugelwart-cli on the fixture's DataFolder with default settings.
-struct Companion {
-    int exitCode = -1;
-    QStringList lines;
-    QByteArray errors;
-};
-Companion runCompanion(const WindowFixture& f, const QStringList& arguments)
-{
-    QTemporaryDir config;
-    QProcess cli;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("APPDATA"), f.appData.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    cli.setProcessEnvironment(env);
-    cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"), arguments);
-    Companion result;
-    if (!cli.waitForFinished(30000)) return result;
-    result.exitCode = cli.exitCode();
-    result.lines =
-        QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    result.errors = cli.readAllStandardError();
-    return result;
 }
 
 QStringList sheetRows(TForm1& w)

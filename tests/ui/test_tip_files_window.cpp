@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/companion.h"
 #include "support/files.h"
 #include "support/window_fixture.h"
 #include "ui/tip_list_view.h"
@@ -269,6 +270,52 @@ private slots:
         f.dialogs.fileAnswers << path;
         f.w->GewinnzahlenDblClick();
         QCOMPARE(f.dialogs.notices(), QStringList{QStringLiteral("refused: ") + path});
+    }
+
+    // The printout of what the window shows: the typed rows, then the list.
+    void printButtonWritesAndOpensTheShownTips()
+    {
+        Fixture f;
+        auto* print = child<QPushButton>(f.w.get(), "BitBtn7");
+        QCOMPARE(print->toolTip(), QStringLiteral("Drucken SIe hier die berechneten Tipps aus"));
+        f.fillRow(4, {"40", "3", "25", "12", "17"});  // printed as the cells hold them
+        QTest::mouseClick(print, Qt::LeftButton);
+        const QString path = f.dataFolder() + QStringLiteral("Tipp.txt");
+        QCOMPARE(f.shell.opened, QStringList{path});
+        const QByteArray heading =
+            "Quendels Lotto-Tipp f\xfcr 04.03.2025\r\n" + QByteArray(46, '~') + "\r\n\r\n";
+        QCOMPARE(fileBytes(path), heading + " 4. Tipp: 40    3   25   12   17\r\n");
+
+        f.showList({"1\t2\t3\t4\t5", "6\t7\t8\t9\t10\t\t\t1\t2"});
+        QTest::mouseClick(print, Qt::LeftButton);
+        QCOMPARE(fileBytes(path), heading + "  1. Tipp:  1    2    3    4    5\r\n" +
+                                      "  2. Tipp:  6    7    8    9   10\r\n");
+    }
+
+    // The companion prints what the window writes, for the draw of a date.
+    void companionPrintsTheSameLines()
+    {
+        Fixture f;
+        const QStringList list{"1\t2\t3\t4\t5", "6\t7\t8\t9\t10\t\t\t1\t2"};
+        f.showList(list);
+        f.select(QDate(2025, 3, 5));
+        f.w->BitBtn7Click();
+        const QByteArray written = fileBytes(f.dataFolder() + QStringLiteral("Tipp.txt"));
+        QVERIFY(written.startsWith("Quendels Lotto-Tipp f\xfcr 06.03.2025\r\n"));
+
+        const QString listFile = f.dataFolder() + QStringLiteral("liste.txt");
+        writeBytes(listFile, list.join(QStringLiteral("\r\n")).toLatin1());
+        const Companion cli =
+            runCompanion(f, {"print", "--list", listFile, "--date", "2025-03-04"});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(cli.output).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+                 QString::fromLatin1(written));
+
+        writeBytes(listFile, "1\t2\t3\t4\r\n");
+        const Companion bad = runCompanion(f, {"print", "--list", listFile});
+        QCOMPARE(bad.exitCode, 1);
+        QVERIFY(bad.output.isEmpty());
+        QVERIFY2(bad.errors.contains("'' ist kein g"), bad.errors.constData());
     }
 
     void fileErrorsNameFileAndReason_data()
