@@ -60,11 +60,9 @@ std::array<PrizeClass, kPrizeClasses> prizeClasses(DayCount date)
         {QStringLiteral("3 + E + E"), 3, 2, QStringLiteral("1:5992"), QStringLiteral("50")},
         {QStringLiteral("4"), 4, 0, QStringLiteral("1:17.578"), QStringLiteral("100")},
         {QStringLiteral("4 + E"), 4, 1, QStringLiteral("1:21.972"), QStringLiteral("200")},
-        {QStringLiteral("4 + E + E"), 4, 2, QStringLiteral("1 : 263.668"),
-         QStringLiteral("5000")},
+        {QStringLiteral("4 + E + E"), 4, 2, QStringLiteral("1 : 263.668"), QStringLiteral("5000")},
         {QStringLiteral("5"), 5, 0, QStringLiteral("1 : 3.955.019"), QStringLiteral("50000")},
-        {QStringLiteral("5 + E"), 5, 1, QStringLiteral("1 : 4.943.773"),
-         QStringLiteral("250000")},
+        {QStringLiteral("5 + E"), 5, 1, QStringLiteral("1 : 4.943.773"), QStringLiteral("250000")},
         {QStringLiteral("5 + E + E"), 5, 2, QStringLiteral("1 : 59.325.280"),
          QStringLiteral("10000000")},
     }};
@@ -132,8 +130,8 @@ Winnings computeWinnings(const RowTexts& counts, const RowTexts& quotas, const Q
         else if (!count || *count != 0)
             totalKnown = false;
     }
-    shown.total = totalKnown && std::isfinite(total) ? decimalText(total, 9, 2, locale)
-                                                     : kNotANumber;
+    shown.total =
+        totalKnown && std::isfinite(total) ? decimalText(total, 9, 2, locale) : kNotANumber;
     return shown;
 }
 
@@ -228,9 +226,8 @@ void QuotaLoad::answered(const HttpResponse& response)
     emit captionChanged(table->caption);
     emit quotasLoaded(table->quotas);
     emit statusChanged(0, m_texts.withoutWarranty);
-    emit statusChanged(
-        1, withArgument(m_texts.loaded,
-                        dateFromDayCount(m_date).toString(QStringLiteral("dd.MM.yy"))));
+    emit statusChanged(1, withArgument(m_texts.loaded, dateFromDayCount(m_date).toString(
+                                                           QStringLiteral("dd.MM.yy"))));
     emit finished();
 }
 

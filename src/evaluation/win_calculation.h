@@ -29,10 +29,10 @@ inline const DayCount kExtraClassesSwapDay = 41922.0;
 // One row of the dialog, top to bottom.
 struct PrizeClass {
     QString label;
-    int hits;        // the Statistik cell counted in this class:
-    int extraClass;  // [hits][extraClass]
-    QString odds;    // the quota edit's hint
-    QString average; // the quota the average button writes
+    int hits;         // the Statistik cell counted in this class:
+    int extraClass;   // [hits][extraClass]
+    QString odds;     // the quota edit's hint
+    QString average;  // the quota the average button writes
 };
 
 // The twelve rows for a draw on date (its time of day is not looked at).

@@ -37,12 +37,15 @@ QByteArray answer(const QString& stake, const QStringList& topDown)
     return ("Sternkugel,20141010;" + stake + ";" + topDown.join(';') + ";\r\n").toUtf8();
 }
 
-const QStringList kTopDown{"unbesetzt",       "1.234.567,80 EUR", "55.000,00", "5.000,00",
-                           "210,50",          "99,90",            "48,00",     "20,00",
-                           "18,20",           "14,00",            "9,50",      "7,10"};
+const QStringList kTopDown{"unbesetzt", "1.234.567,80 EUR",
+                           "55.000,00", "5.000,00",
+                           "210,50",    "99,90",
+                           "48,00",     "20,00",
+                           "18,20",     "14,00",
+                           "9,50",      "7,10"};
 // The same as the dialog's rows show them, top row first.
-const QStringList kShown{"7,10",   "9,50",  "14,00",    "18,20",      "20,00", "48,00",
-                         "99,90",  "210,50", "5000,00", "55000,00",   "1234567,80", "0,00"};
+const QStringList kShown{"7,10",  "9,50",   "14,00",   "18,20",    "20,00",      "48,00",
+                         "99,90", "210,50", "5000,00", "55000,00", "1234567,80", "0,00"};
 
 }  // namespace
 
@@ -78,12 +81,12 @@ private slots:
         const auto classes = prizeClasses(day);
         QStringList shownLabels;
         for (const PrizeClass& c : classes) shownLabels << c.label;
-        QCOMPARE(shownLabels, QStringList({"2 + E", "1 + E + E", "3", labels[0], labels[1],
-                                           "3 + E + E", "4", "4 + E", "4 + E + E", "5", "5 + E",
-                                           "5 + E + E"}));
+        QCOMPARE(shownLabels,
+                 QStringList({"2 + E", "1 + E + E", "3", labels[0], labels[1], "3 + E + E", "4",
+                              "4 + E", "4 + E + E", "5", "5 + E", "5 + E + E"}));
         QCOMPARE(list(classCountTexts(statistik, day)),
-                 QStringList({"21", "12", "30", counts[0], counts[1], "32", "40", "41", "42",
-                              "50", "51", "52"}));
+                 QStringList({"21", "12", "30", counts[0], counts[1], "32", "40", "41", "42", "50",
+                              "51", "52"}));
         // Hints and averages stay with their rows.
         QCOMPARE(classes[3].odds, QStringLiteral("1:418"));
         QCOMPARE(classes[4].average, QStringLiteral("20"));
@@ -176,8 +179,7 @@ private slots:
         const Winnings w = computeWinnings(rows(counts), rows(quotas), locale);
         QCOMPARE(list(w.sums), sums);
         QCOMPARE(w.total, total);
-        for (int r = 0; r < kPrizeClasses; ++r)
-            QCOMPARE(w.quotaEnabled[r], counts[r].toInt() > 0);
+        for (int r = 0; r < kPrizeClasses; ++r) QCOMPARE(w.quotaEnabled[r], counts[r].toInt() > 0);
     }
 
     void readingDecimals()
@@ -204,9 +206,9 @@ private slots:
         for (QString& q : noComma) q.remove(',');
         QTest::newRow("no comma") << "Ziehung;1250;" + noComma.join(';') + ";"
                                   << "Spieleinsatz: 1250  EUR"
-                                  << QStringList{"710,00",    "950,00",    "1400,00",
-                                                 "1820,00",   "2000,00",   "4800,00",
-                                                 "9990,00",   "21050,00",  "500000,00",
+                                  << QStringList{"710,00",     "950,00",       "1400,00",
+                                                 "1820,00",    "2000,00",      "4800,00",
+                                                 "9990,00",    "21050,00",     "500000,00",
                                                  "5500000,00", "123456780,00", "0,00"};
         QStringList unreadable = kTopDown;
         unreadable[1] = "n.v.";
@@ -220,7 +222,8 @@ private slots:
         // The last quota without its ";" is read all the same; fields that are not
         // there are no numbers.
         QTest::newRow("short answer")
-            << "1,x;2;unbesetzt;100,5" << "Spieleinsatz: 2  EUR"
+            << "1,x;2;unbesetzt;100,5"
+            << "Spieleinsatz: 2  EUR"
             << QStringList{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "100,50", "0,00"};
     }
     void quotaAnswer()
@@ -244,8 +247,8 @@ private slots:
     {
         // The server writes German numbers: a decimal point setting reads the thousands
         // separators away and is left with a comma it cannot read.
-        const auto table = parseQuotaBody(QString::fromUtf8(answer("2", kTopDown)), QuotaTexts(),
-                                          kEnglish);
+        const auto table =
+            parseQuotaBody(QString::fromUtf8(answer("2", kTopDown)), QuotaTexts(), kEnglish);
         QVERIFY(table);
         QCOMPARE(table->quotas[11], QStringLiteral("0.00"));
         QCOMPARE(table->quotas[10], QStringLiteral("-"));
@@ -280,8 +283,8 @@ private slots:
         QTest::newRow("success")
             << 200 << good
             << QStringList{"0:Loading", QStringLiteral("0:Received %1 bytes").arg(good.size()),
-                           "1:Keine Gewähr für die Richtigkeit der Zahlen!",
-                           "0:Angabe ohne Gewähr", "1:Quote für den 04.01.24 geladen"}
+                           "1:Keine Gewähr für die Richtigkeit der Zahlen!", "0:Angabe ohne Gewähr",
+                           "1:Quote für den 04.01.24 geladen"}
             << true;
         QTest::newRow("not found")
             << 404 << QByteArray("Not Found")
@@ -311,8 +314,9 @@ private slots:
         LoopbackHttpClient http;
         QuotaLoad load;
         QStringList shown;
-        connect(&load, &QuotaLoad::statusChanged, this,
-                [&](int panel, const QString& text) { shown << QString("%1:%2").arg(panel).arg(text); });
+        connect(&load, &QuotaLoad::statusChanged, this, [&](int panel, const QString& text) {
+            shown << QString("%1:%2").arg(panel).arg(text);
+        });
         QSignalSpy quotas(&load, &QuotaLoad::quotasLoaded);
         QSignalSpy caption(&load, &QuotaLoad::captionChanged);
         QSignalSpy finished(&load, &QuotaLoad::finished);
@@ -344,8 +348,9 @@ private slots:
         LoopbackHttpClient http;
         QuotaLoad load;
         QStringList shown;
-        connect(&load, &QuotaLoad::statusChanged, this,
-                [&](int panel, const QString& text) { shown << QString("%1:%2").arg(panel).arg(text); });
+        connect(&load, &QuotaLoad::statusChanged, this, [&](int panel, const QString& text) {
+            shown << QString("%1:%2").arg(panel).arg(text);
+        });
         QSignalSpy quotas(&load, &QuotaLoad::quotasLoaded);
         QSignalSpy finished(&load, &QuotaLoad::finished);
         load.start(&http, state, dayCountFromDate(QDate(2024, 1, 4)), QuotaTexts(), kGerman);
@@ -362,10 +367,11 @@ private slots:
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("proxyHost");
         QTest::addColumn<QString>("status");
-        QTest::newRow("no quota server") << "  " << "" << kNoQuotaServer;
-        QTest::newRow("proxy port no number")
-            << "127.0.0.1:1" << "127.0.0.1"
-            << "Proxy-Port: 'abc' ist kein gültiger Integerwert";
+        QTest::newRow("no quota server") << "  "
+                                         << "" << kNoQuotaServer;
+        QTest::newRow("proxy port no number") << "127.0.0.1:1"
+                                              << "127.0.0.1"
+                                              << "Proxy-Port: 'abc' ist kein gültiger Integerwert";
     }
     void nothingToAsk()
     {
@@ -379,8 +385,9 @@ private slots:
         LoopbackHttpClient http;
         QuotaLoad load;
         QStringList shown;
-        connect(&load, &QuotaLoad::statusChanged, this,
-                [&](int panel, const QString& text) { shown << QString("%1:%2").arg(panel).arg(text); });
+        connect(&load, &QuotaLoad::statusChanged, this, [&](int panel, const QString& text) {
+            shown << QString("%1:%2").arg(panel).arg(text);
+        });
         QSignalSpy finished(&load, &QuotaLoad::finished);
         load.start(&http, state, dayCountFromDate(QDate(2024, 1, 4)), QuotaTexts(), kGerman);
         QCOMPARE(finished.size(), 1);  // at once
