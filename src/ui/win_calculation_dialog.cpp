@@ -108,9 +108,9 @@ TForm9::TForm9(QWidget* parent, const MainState& state, HttpClient* http)
     SpeedButton1 = makeIconButton(this, "SpeedButton1", QStyle::SP_FileDialogListView,
                                   QStringLiteral("Durchschnitt"),
                                   QStringLiteral("durchschnittlische Quote eintragen"));
-    SpeedButton2 = makeIconButton(this, "SpeedButton2", QStyle::SP_BrowserReload,
-                                  QStringLiteral("Quoten laden"),
-                                  QStringLiteral("Quoten für den Ziehungstag aus dem Internet laden"));
+    SpeedButton2 = makeIconButton(
+        this, "SpeedButton2", QStyle::SP_BrowserReload, QStringLiteral("Quoten laden"),
+        QStringLiteral("Quoten für den Ziehungstag aus dem Internet laden"));
     BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("&Schließen"));
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(SpeedButton2);
@@ -138,8 +138,7 @@ TForm9::TForm9(QWidget* parent, const MainState& state, HttpClient* http)
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm9::SpeedButton2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_load, &QuotaLoad::statusChanged, this, [this](int panel, const QString& text) {
-        if (panel >= 0 && panel < static_cast<int>(m_panels.size()))
-            m_panels[panel]->setText(text);
+        if (panel >= 0 && panel < static_cast<int>(m_panels.size())) m_panels[panel]->setText(text);
     });
     connect(m_load, &QuotaLoad::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_load, &QuotaLoad::quotasLoaded, this, [this](const RowTexts& quotas) {

@@ -37,8 +37,8 @@ public:
     QuotaLoad* quotaLoad() const { return m_load; }
 
     QFrame* Panel1;
-    QLabel* Label2;   // holds the text of a loaded quota; not shown
-    QLabel* Label20;  // the total
+    QLabel* Label2;             // holds the text of a loaded quota; not shown
+    QLabel* Label20;            // the total
     QToolButton* SpeedButton1;  // the average quotas
     QToolButton* SpeedButton2;  // load the quotas
     QPushButton* BitBtn1;       // close

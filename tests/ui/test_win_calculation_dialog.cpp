@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -12,8 +13,10 @@
 #include <functional>
 
 #include "draws/draw_download.h"
+#include "platform/ini_settings_store.h"
 #include "support/draw_server.h"
 #include "support/window_fixture.h"
+#include "tips/text_file.h"
 #include "ui/dialog_windows.h"
 #include "ui/side_pages.h"
 #include "ui/zoom.h"
@@ -28,7 +31,7 @@ const QByteArray kQuotaPath = "/zahlen/lotto_neu.asp";
 const QByteArray kAnswer =
     "Sternkugel,20240104;2,50;unbesetzt;1.234.567,80 EUR;55.000,00;5.000,00;210,50;99,90;"
     "48,00;20,00;18,20;14,00;9,50;7,10;\r\n";
-const QStringList kLoaded{"7,10",   "9,50",    "14,00",    "18,20",      "20,00", "48,00",
+const QStringList kLoaded{"7,10",  "9,50",   "14,00",   "18,20",    "20,00",      "48,00",
                           "99,90", "210,50", "5000,00", "55000,00", "1234567,80", "0,00"};
 
 struct Fixture : WindowFixture {
@@ -36,10 +39,7 @@ struct Fixture : WindowFixture {
     std::unique_ptr<TForm1> w = window();
     TForm9* d = w->form9();
 
-    Fixture()
-    {
-        w->state().DateTimePicker1.setDate(dayCountFromDate(QDate(2024, 1, 4)));
-    }
+    Fixture() { w->state().DateTimePicker1.setDate(dayCountFromDate(QDate(2024, 1, 4))); }
     // The quota server on "Internet-Optionen", answering the quota path with answer.
     void serveQuotas(const DrawServer::Answer& answer)
     {
@@ -51,14 +51,13 @@ struct Fixture : WindowFixture {
     // never stays open past 15 s, so a failing test cannot hang.
     void open(const std::function<void(TForm9*)>& act)
     {
-        auto connection = QObject::connect(w.get(), &TForm1::winCalculationOpened, w.get(),
-                                           [act](TForm9* dialog) {
-                                               QTimer::singleShot(0, dialog,
-                                                                  [act, dialog] { act(dialog); });
-                                               QTimer::singleShot(15000, dialog, [dialog] {
-                                                   if (dialog->isVisible()) dialog->reject();
-                                               });
-                                           });
+        auto connection = QObject::connect(
+            w.get(), &TForm1::winCalculationOpened, w.get(), [act](TForm9* dialog) {
+                QTimer::singleShot(0, dialog, [act, dialog] { act(dialog); });
+                QTimer::singleShot(15000, dialog, [dialog] {
+                    if (dialog->isVisible()) dialog->reject();
+                });
+            });
         w->auswertungClick();
         QObject::disconnect(connection);
     }
@@ -76,6 +75,29 @@ struct Fixture : WindowFixture {
     }
     QString panel(int i) const { return d->statusPanel(i)->text(); }
 };
+
+// kugelwart-cli on a fixture's DataFolder, with the sheet rows given saved in its settings.
+QStringList runCompanion(const WindowFixture& f, const QStringList& arguments,
+                         const QList<QStringList>& sheet, int* exitCode)
+{
+    QTemporaryDir config;
+    IniSettingsStore settings(config.filePath(QStringLiteral("Quendel/Kleinkugel.ini")));
+    settings.openKey(kSettingsKey, true);
+    for (int r = 0; r < sheet.size(); ++r)
+        for (int c = 0; c < sheet[r].size(); ++c)
+            settings.writeString(QStringLiteral("Edit%1").arg(TipSheet::editNumber(r + 1, c + 1)),
+                                 sheet[r][c]);
+    settings.closeKey();
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("APPDATA"), f.appData.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    cli.setProcessEnvironment(env);
+    cli.start(qEnvironmentVariable("KUGELWART_BIN") + QStringLiteral("/kugelwart-cli"), arguments);
+    *exitCode = cli.waitForFinished(30000) ? cli.exitCode() : -1;
+    return QString::fromUtf8(cli.readAllStandardOutput())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 
 }  // namespace
 
@@ -99,9 +121,12 @@ private slots:
                                "1:5992",        "1:17.578",      "1:21.972",      "1 : 263.668",
                                "1 : 3.955.019", "1 : 4.943.773", "1 : 59.325.280"};
         for (int r = 1; r <= 12; ++r) {
-            QCOMPARE(f.d->countEdit(r), child<QLineEdit>(f.d, qPrintable(QString("Edit%1").arg(counts[r - 1]))));
-            QCOMPARE(f.d->quotaEdit(r), child<QLineEdit>(f.d, qPrintable(QString("Edit%1").arg(quotas[r - 1]))));
-            QCOMPARE(f.d->sumLabel(r), child<QLabel>(f.d, qPrintable(QString("Label%1").arg(sums[r - 1]))));
+            QCOMPARE(f.d->countEdit(r),
+                     child<QLineEdit>(f.d, qPrintable(QString("Edit%1").arg(counts[r - 1]))));
+            QCOMPARE(f.d->quotaEdit(r),
+                     child<QLineEdit>(f.d, qPrintable(QString("Edit%1").arg(quotas[r - 1]))));
+            QCOMPARE(f.d->sumLabel(r),
+                     child<QLabel>(f.d, qPrintable(QString("Label%1").arg(sums[r - 1]))));
         }
         QStringList hints;
         for (int r = 1; r <= 12; ++r)
@@ -113,12 +138,14 @@ private slots:
                  QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!"));
         QCOMPARE(f.d->countEdit(2)->toolTip(), QStringLiteral("konnte Quote nicht laden"));
         QCOMPARE(f.d->countEdit(5)->toolTip(), QStringLiteral("konnte Quote nicht laden"));
-        QCOMPARE(f.d->countEdit(3)->toolTip(), QStringLiteral("Spieleinsatz: noch nicht verfügbar!"));
+        QCOMPARE(f.d->countEdit(3)->toolTip(),
+                 QStringLiteral("Spieleinsatz: noch nicht verfügbar!"));
         QCOMPARE(f.d->countEdit(4)->toolTip(), QStringLiteral("Spieleinsatz: %s  EUR"));
         QCOMPARE(f.d->Panel1->toolTip(), QStringLiteral("Angabe ohne Gewähr"));
         QCOMPARE(f.d->Label2->toolTip(), QStringLiteral("Quote für den %s geladen"));
         QCOMPARE(child<QLabel>(f.d, "Label20"), f.d->Label20);
-        QCOMPARE(f.d->SpeedButton1->toolTip(), QStringLiteral("durchschnittlische Quote eintragen"));
+        QCOMPARE(f.d->SpeedButton1->toolTip(),
+                 QStringLiteral("durchschnittlische Quote eintragen"));
         QCOMPARE(child<QStatusBar>(f.d, "StatusBar1")->findChildren<QLabel*>().size(), 2);
         QVERIFY(f.d->isModal());
         // Scaled at its creation to the height it is laid out for.
@@ -203,8 +230,8 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<QStringList>("counts");
-        QTest::newRow("9 October 2014") << QDate(2014, 10, 9) << QStringList{"2 + S + S", "3 + S"}
-                                        << QStringList{"4", "7"};
+        QTest::newRow("9 October 2014")
+            << QDate(2014, 10, 9) << QStringList{"2 + S + S", "3 + S"} << QStringList{"4", "7"};
         QTest::newRow("10 October 2014")
             << QDate(2014, 10, 10) << QStringList{"3 + E", "2 + E + E"} << QStringList{"7", "4"};
     }
@@ -277,10 +304,10 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("panel0");
-        QTest::newRow("not found") << 404 << QByteArray("Not Found")
-                                   << QStringLiteral("Failed : 404 Not Found");
-        QTest::newRow("no semicolon") << 200 << QByteArray("Quoten folgen, 2,50 EUR")
-                                      << QStringLiteral("Received 23 bytes");
+        QTest::newRow("not found")
+            << 404 << QByteArray("Not Found") << QStringLiteral("Failed : 404 Not Found");
+        QTest::newRow("no semicolon")
+            << 200 << QByteArray("Quoten folgen, 2,50 EUR") << QStringLiteral("Received 23 bytes");
     }
     void failedLoadKeepsTheQuotas()
     {
@@ -331,6 +358,72 @@ private slots:
             });
         });
         QCOMPARE(quotas, kLoaded);
+    }
+
+    // The companion's evaluate: the saved sheet against the draw of the date, as the
+    // window shows it.
+    void companionEvaluatesTheSheet_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList empty(9, "- - - - -\t\t");
+        QTest::newRow("the draw after the date")
+            << "2024-01-03"
+            << QStringList{"3* 5 12 27* 40*\t3\t87", "1 2 3* 4 5\t1\t15", "7 9 - - -\t\t"} + empty +
+                   QStringList{"1 0 1", "3 0 1"};
+        QTest::newRow("after the last draw: the last")
+            << "2024-01-09"
+            << QStringList{"3 5 12 27 40\t0\t87", "1 2 3 4 5\t0\t15", "7 9 - - -\t\t"} + empty +
+                   QStringList{"0 0 2"};
+    }
+    void companionEvaluatesTheSheet()
+    {
+        QFETCH(QString, date);
+        QFETCH(QStringList, lines);
+        WindowFixture f;
+        f.writeDraws({makeDraw(QDate(2024, 1, 2), {1, 2, 30, 31, 32}),
+                      makeDraw(QDate(2024, 1, 4), {3, 11, 19, 27, 40}),
+                      makeDraw(QDate(2024, 1, 8), {6, 7, 8, 9, 10})});
+        int exitCode = -1;
+        const QStringList printed = runCompanion(
+            f, {"evaluate", "--date", date},
+            {{"40", "3", "12", "27", "5"}, {"1", "2", "3", "4", "5"}, {"7", "9"}}, &exitCode);
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(printed, lines);
+    }
+
+    void companionAndWindowAgreeOnAList()
+    {
+        WindowFixture f;
+        f.writeDraws({makeDraw(QDate(2024, 1, 2), {1, 2, 30, 31, 32}),
+                      makeDraw(QDate(2024, 1, 4), {3, 11, 19, 27, 40})});
+        const QStringList list{"3\t11\t19\t1\t2", "1\t2\t3\t\t\t4\t5", "30\t31\t32\t33\t34",
+                               "x\t3\t11\t19\t27", "3\t11\t19\t27\t40\t\t\t1\t2"};
+        const QString file = f.appData.filePath(QStringLiteral("liste.txt"));
+        QVERIFY(writeTextLines(file, list, nullptr));
+        int exitCode = -1;
+        const QStringList printed =
+            runCompanion(f, {"evaluate", "--date", "2024-01-04", "--list", file}, {}, &exitCode);
+        QCOMPARE(exitCode, 0);
+
+        auto w = f.window();
+        MainState& s = w->state();
+        f.dialogs.yesNoAnswers = {false};
+        w->ListenansichtClick();
+        s.Gewinnzahlen = list;
+        s.DateTimePicker1.setDate(dayCountFromDate(QDate(2024, 1, 4)));
+        for (auto& row : s.Statistik) row.fill(0);
+        w->SpeedButton5Click();
+        QStringList shown;
+        for (int i = 0; i < list.size(); ++i)
+            shown << QStringList(list[i].split('\t', Qt::SkipEmptyParts).mid(0, 5)).join(' ') +
+                         '\t' + s.Gewinne.value(i);
+        for (int h = 0; h < 7; ++h)
+            if (s.Statistik[h][0] != 0) shown << QString("%1 0 %2").arg(h).arg(s.Statistik[h][0]);
+        QCOMPARE(printed, shown);
+        QCOMPARE(printed, QStringList({"3 11 19 1 2\t3", "1 2 3 4 5\t1", "30 31 32 33 34\t0",
+                                       "x 3 11 19 27\t0", "3 11 19 27 40\t5", "0 0 2", "1 0 1",
+                                       "3 0 1", "5 0 1"}));
     }
 
     void closingTheMainWindowDuringALoad()
