@@ -154,6 +154,27 @@ private slots:
         QVERIFY(zoomOf(f.d) != 1.0);
     }
 
+    // The quota server is set on "Internet-Optionen" and kept in the settings.
+    void quotaServerField()
+    {
+        WindowFixture f;
+        f.settings.openKey(kSettingsKey, true);
+        f.settings.writeString(kQuotaServerValue, QStringLiteral(" http://quoten.example:81 "));
+        f.settings.closeKey();
+        auto w = f.window();
+        auto* page = w->findChild<InternetPage*>();
+        QCOMPARE(page->QuotaServerEdit->text(), QStringLiteral("http://quoten.example:81"));
+        QCOMPARE(qobject_cast<QLabel*>(child<QLabel>(w.get(), "Label110"))->buddy(),
+                 page->QuotaServerEdit);
+        QCOMPARE(child<QLabel>(w.get(), "Label110")->text(), QStringLiteral("Quoten-Server:"));
+        page->QuotaServerEdit->setText(QStringLiteral("127.0.0.1:1"));
+        QCOMPARE(w->state().QuotaServer, QStringLiteral("127.0.0.1:1"));
+        w->FormClose();
+        f.settings.openKey(kSettingsKey, false);
+        QCOMPARE(f.settings.readString(kQuotaServerValue), std::optional<QString>("127.0.0.1:1"));
+        f.settings.closeKey();
+    }
+
     // The example of a German setting: two rows of class "3" and one of class "4".
     void typedQuotasGiveTheWinnings()
     {
