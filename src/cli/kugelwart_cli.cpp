@@ -4,6 +4,7 @@
 //   kugelwart-cli generate [options]      one generated row per line, then the status
 //   kugelwart-cli stats KIND [N] [options] "x y" per bar, "min max", then the caption
 //   kugelwart-cli print [options]         the lines of the printout "Tipp.txt"
+//   kugelwart-cli evaluate [options]      one result line per row, then "h c count"
 #include <QCoreApplication>
 #include <QDate>
 #include <QStandardPaths>
@@ -36,7 +37,12 @@ const char* const kHelp =
     "usage: kugelwart-cli generate [options]\n"
     "       kugelwart-cli stats KIND [N] [options]\n"
     "       kugelwart-cli print [--list FILE] [--date YYYY-MM-DD] [options]\n"
+    "       kugelwart-cli evaluate [--date YYYY-MM-DD] [--list FILE] [options]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
+    "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
+    "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
+    "  TAB, the sum; per list line the numbers, TAB, the hits; then \"h c count\" for every\n"
+    "  hit class counted\n"
     "options:\n"
     "  --data-folder DIR   the folder holding ZahlenKK.dat (default: the program's DataFolder)\n"
     "  --seed N            seed of the random generator (default: from the clock)\n"
@@ -45,8 +51,8 @@ const char* const kHelp =
     "  --end YYYY-MM-DD    end of the analysis window; selects the last draw\n"
     "  --set NAME=VALUE    a parameter by its control name, e.g. UpDown1=60, CheckBox18=0\n"
     "  --list FILE         run as the list view with the tip list in FILE\n"
-    "  --date YYYY-MM-DD   print: the tips for the draw after the one of that date\n"
-    "                      (the first on or after it, else the last)\n";
+    "  --date YYYY-MM-DD   print, evaluate: the draw on or after that date, else the last\n"
+    "                      (default: the draw for today, or for --end)\n";
 
 // Messages go to standard error; questions are answered No, input is cancelled.
 class ConsoleDialogs : public kw::Dialogs {
@@ -136,6 +142,38 @@ void printRow(QTextStream& out, const QStringList& numbers)
     out << numbers.join(QLatin1Char(' ')) << '\n';
 }
 
+// What the window shows of the last evaluation: each sheet row's cells (hits marked),
+// hit count and sum, or each list line's numbers and result; then the class counts.
+void printEvaluation(QTextStream& out, const kw::MainState& state)
+{
+    if (state.listView) {
+        QString collapsed;
+        for (qsizetype i = 0; i < state.Gewinnzahlen.size(); ++i) {
+            const kw::RowEntries fields = kw::splitListLine(state.Gewinnzahlen[i], collapsed);
+            QStringList numbers;
+            for (int f = 0; f < 5; ++f) numbers << fields[f].toString();
+            out << numbers.join(QLatin1Char(' ')) << '\t' << state.Gewinne.value(i) << '\n';
+        }
+    } else {
+        const kw::TipSheet& sheet = state.sheet;
+        for (int r = 1; r <= kw::kTipRowCount; ++r) {
+            QStringList cells;
+            for (int c = 1; c <= 5; ++c) {
+                const QString cell = sheet.cell(r, c);
+                cells << (cell.isEmpty() ? QStringLiteral("-") : cell) +
+                             (sheet.isHit(kw::TipSheet::editNumber(r, c)) ? QStringLiteral("*")
+                                                                          : QString());
+            }
+            out << cells.join(QLatin1Char(' ')) << '\t' << sheet.result(r).hits << '\t'
+                << sheet.result(r).sum << '\n';
+        }
+    }
+    for (int h = 0; h < static_cast<int>(state.Statistik.size()); ++h)
+        for (int c = 0; c < 3; ++c)
+            if (state.Statistik[h][c] != 0)
+                out << h << ' ' << c << ' ' << state.Statistik[h][c] << '\n';
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -160,7 +198,8 @@ int main(int argc, char** argv)
                 return fail(kUsage, QStringLiteral("pairs-with needs a number 1..50"));
             pairsWith = *n;
         }
-    } else if (command != QLatin1String("generate") && command != QLatin1String("print")) {
+    } else if (command != QLatin1String("generate") && command != QLatin1String("print") &&
+               command != QLatin1String("evaluate")) {
         return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
     }
 
@@ -192,7 +231,8 @@ int main(int argc, char** argv)
             settings << value;
         } else if (option == QLatin1String("--list") && command != QLatin1String("stats")) {
             listFile = value;
-        } else if (option == QLatin1String("--date") && command == QLatin1String("print")) {
+        } else if (option == QLatin1String("--date") &&
+                   (command == QLatin1String("print") || command == QLatin1String("evaluate"))) {
             drawDate = parseDate(value);
             if (!drawDate) return fail(kUsage, QStringLiteral("--date needs a date YYYY-MM-DD"));
         } else {
@@ -278,6 +318,18 @@ int main(int argc, char** argv)
         if (!lines) return fail(kFailed, error);
         for (const QString& line : *lines) out << line << '\n';
         return 0;
+    }
+
+    if (command == QLatin1String("evaluate")) {
+        if (drawDate && !state.DateTimePicker1.setDate(*drawDate))
+            return fail(kUsage, QStringLiteral("--date before 2018-01-01"));
+        // The counts are those of this evaluation alone (the list's evaluation leaves
+        // the counts of 0 and 6 hits as it finds them).
+        for (auto& row : state.Statistik) row.fill(0);
+        const int notices = dialogs.notices;
+        kw::selectDrawForDate(state, services);  // selecting the draw evaluates the tips
+        printEvaluation(out, state);
+        return dialogs.notices > notices ? kFailed : 0;
     }
 
     kw::RunHooks hooks;  // no window: nothing to let through, no selection dialog

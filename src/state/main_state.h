@@ -94,6 +94,7 @@ public:
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
     QString DrawServer;     // the draw-data server's address; empty: none set
+    QString QuotaServer;    // the quota server's address; empty: none set
     QString Ergebnisdatei;  // the address of a complete results file; empty: none set
     QString Lottoportal = QStringLiteral("Lottoland");
 

@@ -157,6 +157,7 @@ std::vector<SettingsValue> buildTable()
                          read.analysisStartRead = s.DateTimePicker2.setDate(v.toDouble());
                      }});
     table.push_back(address(kDrawServerValue, QString(), &MainState::DrawServer));
+    table.push_back(address(kQuotaServerValue, QString(), &MainState::QuotaServer));
     table.push_back(address(kResultsFileValue, kDefaultResultsFile, &MainState::Ergebnisdatei));
     table.push_back(readOnly(
         QStringLiteral("Produktseite"),

@@ -43,6 +43,8 @@ struct StartSettings {
 inline const QString kSettingsKey = QStringLiteral("\\SOFTWARE\\Quendel\\Kleinkugel");
 // The address of the draw-data server, e.g. "http://host:port".
 inline const QString kDrawServerValue = QStringLiteral("Ziehungsdatenserver");
+// The address of the quota server the win calculation asks for a draw's quotas.
+inline const QString kQuotaServerValue = QStringLiteral("Quotenserver");
 // The address of a complete results file, fetched when no draw-data server is set.
 inline const QString kResultsFileValue = QStringLiteral("Ergebnisdatei");
 

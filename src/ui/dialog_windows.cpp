@@ -148,11 +148,6 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent)
     setUp(this, "TForm8", QStringLiteral("Positionierung des Scheindruckes"));
 }
 
-TForm9::TForm9(QWidget* parent) : QDialog(parent)
-{
-    setUp(this, "TForm9", QStringLiteral("Auswertung und Gewinnberechnung"));
-}
-
 TQKSForm::TQKSForm(QWidget* parent) : QDialog(parent)
 {
     setUp(this, "TQKSForm", QStringLiteral("Script für Zahlenübergabe auswählen!"));

@@ -6,6 +6,7 @@
 
 #include "draws/draw_record.h"
 #include "ui/number_selection_dialog.h"  // TForm6
+#include "ui/win_calculation_dialog.h"   // TForm9
 
 class QDateEdit;
 class QSpinBox;
@@ -54,13 +55,6 @@ class TForm8 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm8(QWidget* parent);
-};
-
-// Evaluation and win calculation.
-class TForm9 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm9(QWidget* parent);
 };
 
 // Choice of the click script.

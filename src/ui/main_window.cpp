@@ -95,6 +95,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     bindDownload();
     FormCreate();
     createDialogs();
+    bindWinCalculation();
 }
 
 TForm1::~TForm1()
@@ -198,6 +199,8 @@ void TForm1::buildPages()
             [this](const QString& text) { m_state.Lottoportal = text; });
     connect(m_internetPage->DrawServerEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.DrawServer = text; });
+    connect(m_internetPage->QuotaServerEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.QuotaServer = text; });
     connect(m_internetPage->ErgebnisdateiEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.Ergebnisdatei = text; });
 }
@@ -225,7 +228,7 @@ void TForm1::createDialogs()
     m_form6 = new TForm6(this);
     m_form6->attach(m_state.random, m_services.dialogs, m_services.clock);
     m_form8 = new TForm8(this);
-    m_form9 = new TForm9(this);
+    m_form9 = new TForm9(this, m_state, m_services.http);
     m_qksForm = new TQKSForm(this);
 }
 
@@ -268,6 +271,7 @@ void TForm1::showState()
         portal->addItem(m_state.Lottoportal);
     portal->setCurrentText(m_state.Lottoportal);
     m_internetPage->DrawServerEdit->setText(m_state.DrawServer);
+    m_internetPage->QuotaServerEdit->setText(m_state.QuotaServer);
     m_internetPage->ErgebnisdateiEdit->setText(m_state.Ergebnisdatei);
     showDownload();
 }
@@ -346,6 +350,9 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // The win calculation may be open (closing from outside while it is modal):
+    // it goes first, with a quota load under way.
+    if (m_form9 && m_form9->isVisible()) m_form9->reject();
     if (m_state.run.running(Task::Generation)) {
         // The run is still on the stack: stop it first, close when it has ended.
         m_state.run.requestStop(Task::Generation);

@@ -133,10 +133,14 @@ public slots:
     void Tipp10EditClick() { TippEdit(10); }
     void Tipp11EditClick() { TippEdit(11); }
     void Tipp12EditClick() { TippEdit(12); }
+    // The win calculation.
+    void auswertungClick();
 
 signals:
     // A fresh entry dialog, preset, about to run modally (a test fills and ends it).
     void drawEntryDialogOpened(TForm3* dialog);
+    // The win calculation, prepared, about to run modally (a test acts in it and ends it).
+    void winCalculationOpened(TForm9* dialog);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -157,6 +161,7 @@ private:
     void bindGeneration();
     void bindMaintenance();
     void bindDownload();
+    void bindWinCalculation();
     void showDownload();
     RunHooks runHooks();
     void closeIfAsked();

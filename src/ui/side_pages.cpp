@@ -169,6 +169,12 @@ InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(
     DrawServerEdit->setPlaceholderText(QStringLiteral("http://host:port"));
     addRow(serverForm, makeLabel(servers, "Label77", QStringLiteral("Ziehungsdaten-Server:")),
            DrawServerEdit);
+    QuotaServerEdit = named(new QLineEdit(servers), "QuotaServerEdit");
+    QuotaServerEdit->setPlaceholderText(QStringLiteral("http://host:port"));
+    QuotaServerEdit->setToolTip(QStringLiteral(
+        "Adresse des Servers, von dem die Gewinnberechnung die Quoten einer Ziehung l\u00E4dt"));
+    addRow(serverForm, makeLabel(servers, "Label110", QStringLiteral("Quoten-Server:")),
+           QuotaServerEdit);
     ErgebnisdateiEdit = named(new QLineEdit(servers), "ErgebnisdateiEdit");
     ErgebnisdateiEdit->setToolTip(
         QStringLiteral("Adresse einer vollst\u00E4ndigen Ergebnisdatei; sie wird geladen, wenn "

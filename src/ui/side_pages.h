@@ -65,6 +65,7 @@ public:
     QLineEdit* ProxyHostEdit;
     QLineEdit* ProxyPortEdit;
     QLineEdit* DrawServerEdit;     // "Ziehungsdaten-Server"
+    QLineEdit* QuotaServerEdit;    // "Quoten-Server"
     QLineEdit* ErgebnisdateiEdit;  // "Ergebnisdatei (Adresse)"
     QComboBox* Lottoportal;
     QList<QLabel*> linkLabels;

@@ -205,9 +205,9 @@ QWidget* TipPage::buildActionRow()
                        QStringLiteral("Speichern des Tipps")));
     add(makeIconButton(row, "SpeedButton16", QStyle::SP_DialogOpenButton, {},
                        QStringLiteral("Tipp laden aus Datei")));
-    add(makeButton(row, "auswertung", QStringLiteral("Auswertung"),
-                   QStringLiteral("Auswertung und Ermittlung der Gewinnsumme")),
-        false);
+    // Made here, in its place among the controls; shown beside "Verteilung der Tipps".
+    auto* winCalculation = makeButton(row, "auswertung", QStringLiteral("Gewinnberechnung"),
+                                      QStringLiteral("Auswertung und Ermittlung der Gewinnsumme"));
     SpeedButton28 = makeIconButton(row, "SpeedButton28", QStyle::SP_FileDialogDetailedView, {},
                                    QStringLiteral("Tippliste bearbeiten"));
     SpeedButton28->hide();
@@ -220,6 +220,7 @@ QWidget* TipPage::buildActionRow()
     add(makeButton(
         row, "Button6", QStringLiteral("Verteilung der Tipps"),
         QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden")));
+    layout->addWidget(winCalculation);
     layout->addStretch();
     return row;
 }

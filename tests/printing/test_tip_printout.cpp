@@ -49,10 +49,10 @@ private slots:
         f.fillRow(5, {"1", "2", "33", "41", "42"});
         // Row 12 is the last label that fills both places.
         f.fillRow(12, {"7", "8", "9", "10", "11"});
-        QCOMPARE(f.lines(),
-                 QStringList({kHeading + "01.01.2025", kTildes, QString(),
-                              " 2. Tipp:  3   12   17   25   40", " 5. Tipp:  1    2   33   41   42",
-                              "12. Tipp:  7    8    9   10   11"}));
+        QCOMPARE(f.lines(), QStringList({kHeading + "01.01.2025", kTildes, QString(),
+                                         " 2. Tipp:  3   12   17   25   40",
+                                         " 5. Tipp:  1    2   33   41   42",
+                                         "12. Tipp:  7    8    9   10   11"}));
     }
 
     void emptyTipsStillGiveTheHeading_data()
@@ -75,7 +75,12 @@ private slots:
         Fixture f;
         QStringList list;
         for (int i = 1; i <= 120; ++i)
-            list << QStringLiteral("%1\t%2\t%3\t%4\t%5").arg(i % 38 + 1).arg(2).arg(3).arg(4).arg(42);
+            list << QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                        .arg(i % 38 + 1)
+                        .arg(2)
+                        .arg(3)
+                        .arg(4)
+                        .arg(42);
         f.showList(list);
         const QStringList lines = f.lines();
         QCOMPARE(lines.size(), 3 + 120);

@@ -1,9 +1,10 @@
 #pragma once
 // Runs the command-line companion kugelwart-cli on a fixture's DataFolder with
-// default settings, as a user would from a shell.
+// default settings (and the sheet rows given, saved), as a user would from a shell.
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "platform/ini_settings_store.h"
 #include "support/state_fixture.h"
 
 namespace kw::test {
@@ -15,9 +16,19 @@ struct Companion {
     QByteArray errors;
 };
 
-inline Companion runCompanion(const StateFixture& f, const QStringList& arguments)
+inline Companion runCompanion(const StateFixture& f, const QStringList& arguments,
+                              const QList<QStringList>& sheet = {})
 {
     QTemporaryDir config;
+    if (!sheet.isEmpty()) {
+        IniSettingsStore settings(config.filePath(QStringLiteral("Quendel/Kleinkugel.ini")));
+        settings.openKey(kSettingsKey, true);
+        for (int r = 0; r < sheet.size(); ++r)
+            for (int c = 0; c < sheet[r].size(); ++c)
+                settings.writeString(
+                    QStringLiteral("Edit%1").arg(TipSheet::editNumber(r + 1, c + 1)), sheet[r][c]);
+        settings.closeKey();
+    }
     QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("APPDATA"), f.appData.path());

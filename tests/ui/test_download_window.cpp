@@ -11,11 +11,13 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "draws/draw_download.h"
 #include "support/download_fixture.h"
 #include "support/draw_server.h"
+#include "ui/dialog_windows.h"
 #include "ui/side_pages.h"
 #include "ui/tip_page.h"
 
@@ -634,12 +636,20 @@ private slots:
         QTest::addColumn<QString>("tip");
         QTest::addColumn<int>("gewinn");
         QTest::addColumn<int>("calls");
-        QTest::newRow("list, new draw, two hits") << true << true << "3\t11\t1\t2\t5" << 200 << 1;
+        QTest::addColumn<QStringList>("counts");  // the dialog's count edits, top row first
+        const QStringList none(12, "0");
+        QStringList three = none;
+        three[2] = "1";  // class "3"
+        QTest::newRow("list, new draw, two hits")
+            << true << true << "3\t11\t1\t2\t5" << 200 << 1 << none;
         QTest::newRow("list, new draw, three hits")
-            << true << true << "3\t11\t20\t2\t5" << 300 << 1;
-        QTest::newRow("list, new draw, one hit") << true << true << "3\t1\t2\t5\t6" << 100 << 0;
-        QTest::newRow("list, no new draw") << true << false << "3\t11\t1\t2\t5" << 200 << 0;
-        QTest::newRow("sheet, new draw") << false << true << "3\t11\t1\t2\t5" << 200 << 0;
+            << true << true << "3\t11\t20\t2\t5" << 300 << 1 << three;
+        QTest::newRow("list, new draw, one hit")
+            << true << true << "3\t1\t2\t5\t6" << 100 << 0 << QStringList();
+        QTest::newRow("list, no new draw")
+            << true << false << "3\t11\t1\t2\t5" << 200 << 0 << QStringList();
+        QTest::newRow("sheet, new draw")
+            << false << true << "3\t11\t1\t2\t5" << 200 << 0 << QStringList();
     }
     void winCalculationAfterNewDraws()
     {
@@ -648,6 +658,7 @@ private slots:
         QFETCH(QString, tip);
         QFETCH(int, gewinn);
         QFETCH(int, calls);
+        QFETCH(QStringList, counts);
         DownloadFixture f;
         f.clock.date = QDate(2024, 1, 3);
         f.writeDraws({makeDraw(QDate(2024, 1, 3), {3, 11, 20, 27, 40})});
@@ -655,6 +666,16 @@ private slots:
         auto w = f.start();
         QVERIFY(f.waitDone());
         QSignalSpy winCalculation(&w->state(), &MainState::winCalculationRequested);
+        // The dialog that opens: what it shows, then it is closed.
+        QList<QStringList> opened;
+        QObject::connect(w.get(), &TForm1::winCalculationOpened, w.get(), [&opened](TForm9* d) {
+            QTimer::singleShot(0, d, [&opened, d] {
+                QStringList shown;
+                for (int r = 1; r <= 12; ++r) shown << d->countEdit(r)->text();
+                opened << shown;
+                d->reject();
+            });
+        });
         MainState& s = w->state();
         if (list) {
             f.dialogs.yesNoAnswers = {false};
@@ -671,6 +692,15 @@ private slots:
         QCOMPARE(f.server.requests.size(), newDraw ? 1 : 0);
         QCOMPARE(s.Gewinn, gewinn);
         QCOMPARE(winCalculation.size(), calls);
+        // The dialog opens from the event loop, once the download has ended.
+        if (calls > 0) QTRY_COMPARE(opened.size(), calls);
+        QTest::qWait(50);
+        QCOMPARE(opened.size(), calls);
+        if (calls > 0) {
+            QCOMPARE(opened[0], counts);
+            QCOMPARE(w->form9()->classLabel(4)->text(), QStringLiteral("3 + E"));
+            QVERIFY(!w->form9()->isVisible());
+        }
     }
 
     void answerDuringAGenerationRunWaitsForItsEnd()

@@ -3,6 +3,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -137,7 +138,16 @@ private slots:
         QCOMPARE(child<QPushButton>(w.get(), "BitBtn4")->text(), QStringLiteral("Tipps berechnen"));
         QCOMPARE(child<QLineEdit>(w.get(), "Edit80")->text(), QStringLiteral("5"));
         QVERIFY(child<QPushButton>(w.get(), "OnlineTipp")->isHidden());
-        QVERIFY(child<QPushButton>(w.get(), "auswertung")->isHidden());
+        auto* winCalculation = child<QPushButton>(w.get(), "auswertung");
+        QVERIFY(!winCalculation->isHidden());
+        QVERIFY(winCalculation->isEnabled());
+        QCOMPARE(winCalculation->text(), QStringLiteral("Gewinnberechnung"));
+        QCOMPARE(winCalculation->toolTip(),
+                 QStringLiteral("Auswertung und Ermittlung der Gewinnsumme"));
+        // Beside "Verteilung der Tipps".
+        auto* row = winCalculation->parentWidget()->layout();
+        QCOMPARE(row->indexOf(winCalculation),
+                 row->indexOf(child<QPushButton>(w.get(), "Button6")) + 1);
         QVERIFY(child<QToolButton>(w.get(), "SpeedButton28")->isHidden());
         QVERIFY(child<QWidget>(w.get(), "Gewinnzahlen")->isHidden());
         // Buttons whose operations are not there yet are disabled, never dead.
@@ -195,6 +205,7 @@ private slots:
         const int editWidthBefore = edit->sizeHint().width();
         const double dialogBefore = dialogButton->font().pointSizeF();
         const double menuBefore = w->menuBar()->font().pointSizeF();
+        const double form9Before = zoomOf(w->form9());  // scaled to its design height
         const int h = w->height();
         w->resize(w->width(), 2 * h);
         QTRY_COMPARE(w->height(), 2 * h);
@@ -204,7 +215,7 @@ private slots:
         QVERIFY(edit->sizeHint().width() > 1.6 * editWidthBefore);
         QCOMPARE(dialogButton->font().pointSizeF(), 2 * dialogBefore);
         QCOMPARE(zoomOf(w->form5()), 2.0);
-        QCOMPARE(zoomOf(w->form9()), 2.0);
+        QCOMPARE(zoomOf(w->form9()), 2 * form9Before);
         QCOMPARE(zoomOf(w->form3()), 1.0);  // only the page area and three dialogs scale
         QCOMPARE(w->menuBar()->font().pointSizeF(), menuBefore);
         w->resize(w->width(), h);
