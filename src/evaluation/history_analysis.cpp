@@ -118,9 +118,9 @@ using ClassSums = std::array<std::array<long long, 3>, kReportedHits + 1>;
 QStringList parameterReport(const MainState& state, const ClassSums& sums, int weeks)
 {
     const MessageTable& m = state.messages;
-    QStringList lines{m.text(43), QString(),
-                      m.text(44) + QStringLiteral("\t1x ") + m.text(33) + QStringLiteral("\t2x ") +
-                          m.text(33)};
+    QStringList lines{
+        m.text(43), QString(),
+        m.text(44) + QStringLiteral("\t1x ") + m.text(33) + QStringLiteral("\t2x ") + m.text(33)};
     for (int h = 0; h <= kReportedHits; ++h) {
         lines << QString::number(h) + QStringLiteral("x\t=> ") + QString::number(sums[h][0]) +
                      QStringLiteral("\t\t=> ") + QString::number(sums[h][1]) +
@@ -136,8 +136,7 @@ QStringList parameterReport(const MainState& state, const ClassSums& sums, int w
 
 using HitCounts = std::array<long long, 7>;
 
-QStringList databaseReport(const MainState& state, const HitCounts& earlier,
-                           const HitCounts& next)
+QStringList databaseReport(const MainState& state, const HitCounts& earlier, const HitCounts& next)
 {
     const MessageTable& m = state.messages;
     QStringList lines{m.text(63)};
@@ -156,8 +155,7 @@ QStringList databaseReport(const MainState& state, const HitCounts& earlier,
 bool historyOperationRunning(const MainState& state, HistoryOperation operation)
 {
     switch (operation) {
-    case HistoryOperation::TipSearch:
-        return state.run.running(Task::Search);
+    case HistoryOperation::TipSearch: return state.run.running(Task::Search);
     case HistoryOperation::ParameterAnalysis:
         return state.run.running(Task::Analysis) && !state.databaseAnalysis;
     case HistoryOperation::DatabaseAnalysis:
@@ -174,8 +172,8 @@ bool historyOperationRunning(const MainState& state)
 QString historyButtonCaption(const MainState& state, HistoryOperation operation,
                              const QString& atRest)
 {
-    const bool stoppable = historyOperationRunning(state, operation) &&
-                           !state.run.stopRequested(taskOf(operation));
+    const bool stoppable =
+        historyOperationRunning(state, operation) && !state.run.stopRequested(taskOf(operation));
     return stoppable ? state.messages.text(20) : atRest;
 }
 
@@ -191,14 +189,13 @@ QString notAnIntegerText(const QString& text)
     return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
 }
 
-std::optional<QStringList> analyseParameters(MainState& state, Services& services,
-                                             RunHooks& hooks)
+std::optional<QStringList> analyseParameters(MainState& state, Services& services, RunHooks& hooks)
 {
     if (!mayStart(state, HistoryOperation::ParameterAnalysis)) return std::nullopt;
     const MessageTable& m = state.messages;
     if (!services.dialogs.askYesNo(m.text(40) + QLatin1Char(' ') +
-                                       shortDate(state.DateTimePicker1.date()) +
-                                       QLatin1Char(' ') + m.text(41),
+                                       shortDate(state.DateTimePicker1.date()) + QLatin1Char(' ') +
+                                       m.text(41),
                                    m.text(42)))
         return std::nullopt;
     RunningOperation operation(state, HistoryOperation::ParameterAnalysis);
@@ -220,8 +217,8 @@ std::optional<QStringList> analyseParameters(MainState& state, Services& service
     }
     const auto seed = static_cast<std::uint32_t>(*lucky);
     state.random.setSeed(seed);
-    state.setStatusText(1, m.text(37) + QLatin1Char(' ') + QString::number(*lucky) +
-                               QLatin1Char(' ') + m.text(38));
+    state.setStatusText(
+        1, m.text(37) + QLatin1Char(' ') + QString::number(*lucky) + QLatin1Char(' ') + m.text(38));
 
     ClassSums sums{};
     int weeks = 0;
@@ -268,14 +265,13 @@ std::optional<QStringList> analyseParameters(MainState& state, Services& service
     return parameterReport(state, sums, weeks);
 }
 
-std::optional<QStringList> analyseDatabase(MainState& state, Services& services,
-                                           RunHooks& hooks)
+std::optional<QStringList> analyseDatabase(MainState& state, Services& services, RunHooks& hooks)
 {
     if (!mayStart(state, HistoryOperation::DatabaseAnalysis)) return std::nullopt;
     const MessageTable& m = state.messages;
     if (!services.dialogs.askYesNo(m.text(55) + QLatin1Char(' ') +
-                                       shortDate(state.DateTimePicker1.date()) +
-                                       QLatin1Char(' ') + m.text(56),
+                                       shortDate(state.DateTimePicker1.date()) + QLatin1Char(' ') +
+                                       m.text(56),
                                    m.text(57)))
         return std::nullopt;
     RunningOperation operation(state, HistoryOperation::DatabaseAnalysis);

@@ -36,8 +36,7 @@ bool historyButtonEnabled(const MainState& state, HistoryOperation operation);
 // against the draw a week later. In the list view each week's tips replace the
 // list. Returns the report; none when the user said No, the lucky number was no
 // whole number (entry 46), the history is empty or the analysis was stopped.
-std::optional<QStringList> analyseParameters(MainState& state, Services& services,
-                                             RunHooks& hooks);
+std::optional<QStringList> analyseParameters(MainState& state, Services& services, RunHooks& hooks);
 
 // BitBtn19Click. Asks whether to start from the date of DateTimePicker1 and for the
 // threshold, then for each draw from that date on until the newest: row 1 holds
@@ -45,8 +44,7 @@ std::optional<QStringList> analyseParameters(MainState& state, Services& service
 // the next draw (B). A comparison with at least the threshold's hits asks whether
 // to go on. Returns the report; none when the user said No, the threshold was no
 // whole number, the history is empty or the analysis was stopped.
-std::optional<QStringList> analyseDatabase(MainState& state, Services& services,
-                                           RunHooks& hooks);
+std::optional<QStringList> analyseDatabase(MainState& state, Services& services, RunHooks& hooks);
 
 // Writes the report to DataFolder + "Test.txt" and opens it with the user's viewer.
 void showAnalysisReport(const MainState& state, Services& services, const QStringList& lines);

@@ -70,7 +70,8 @@ void searchTips(MainState& state, Services& services, RunHooks& hooks)
     for (const DrawRecord& record : *records) {
         if (!window.contains(record)) continue;
         showSearchedDraw(state, record);
-        state.setStatusText(0, dateFromDayCount(record.datum).toString(QStringLiteral("dd.MM.yyyy")));
+        state.setStatusText(0,
+                            dateFromDayCount(record.datum).toString(QStringLiteral("dd.MM.yyyy")));
         for (int r = 1; r <= kTipRowCount && goingOn(); ++r) {
             std::array<QString, 7> cells;
             for (int c = 1; c <= 7; ++c) cells[c - 1] = sheet.cell(r, c);

@@ -74,7 +74,8 @@ std::vector<DrawRecord> smallHistory()
 long long reportedRows(const QStringList& report)
 {
     long long rows = 0;
-    for (int line = 3; line <= 8; ++line) rows += report[line].split(QStringLiteral("=> ")).at(1).trimmed().toLongLong();
+    for (int line = 3; line <= 8; ++line)
+        rows += report[line].split(QStringLiteral("=> ")).at(1).trimmed().toLongLong();
     return rows;
 }
 
@@ -163,8 +164,7 @@ private slots:
         bool marked = false;
         f.dialogs.whileAsking = [&](const QString&) {
             marked = f.state.sheet.cell(3, 1) == QLatin1String("1") &&
-                     f.state.sheet.isHit(TipSheet::editNumber(3, 5)) &&
-                     f.sound.played.size() == 1;
+                     f.state.sheet.isHit(TipSheet::editNumber(3, 5)) && f.sound.played.size() == 1;
         };
         f.search();
         QCOMPARE(f.dialogs.inputDefaults, QStringList{"7"});
@@ -354,9 +354,10 @@ private slots:
         QTest::addColumn<QString>("threshold");
         QTest::addColumn<QStringList>("finds");
         QTest::newRow("none reaches 5") << "5" << QStringList{};
-        QTest::newRow("3 and more") << "3"
-                                    << QStringList{"Ein Treffer gefunden am :  01.03.2025. Weiter?",
-                                                   "Ein Treffer gefunden am :  02.03.2025. Weiter?"};
+        QTest::newRow("3 and more")
+            << "3"
+            << QStringList{"Ein Treffer gefunden am :  01.03.2025. Weiter?",
+                           "Ein Treffer gefunden am :  02.03.2025. Weiter?"};
     }
     void databaseCounts()
     {
@@ -375,11 +376,20 @@ private slots:
         QVERIFY(report);
         // d3 shares 3 with d1 and d2, d4 2 with d1..d3; B: d2-d3 3, d3-d4 2, d4-d5 1.
         const QStringList expected{"Treffer von Ziehungen in der Datenbank",
-                                   "0x    =>0", "1x    =>0", "2x    =>3", "3x    =>2",
-                                   "4x    =>0", "5x    =>0", " ",
+                                   "0x    =>0",
+                                   "1x    =>0",
+                                   "2x    =>3",
+                                   "3x    =>2",
+                                   "4x    =>0",
+                                   "5x    =>0",
+                                   " ",
                                    "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen",
-                                   "0x    =>0", "1x    =>1", "2x    =>1", "3x    =>1",
-                                   "4x    =>0", "5x    =>0"};
+                                   "0x    =>0",
+                                   "1x    =>1",
+                                   "2x    =>1",
+                                   "3x    =>1",
+                                   "4x    =>0",
+                                   "5x    =>0"};
         QCOMPARE(*report, expected);
         QCOMPARE(tipPageShown, 1);
         QCOMPARE(f.dialogs.shown.first().text,
@@ -410,7 +420,8 @@ private slots:
         f.dialogs.yesNoAnswers = {true};
         const auto report = f.database();
         QVERIFY(report);
-        QCOMPARE(report->mid(9, 4), (QStringList{"0x    =>0", "1x    =>1", "2x    =>1", "3x    =>1"}));
+        QCOMPARE(report->mid(9, 4),
+                 (QStringList{"0x    =>0", "1x    =>1", "2x    =>1", "3x    =>1"}));
         QCOMPARE(f.state.Gewinnzahlen, QStringList{"20\t21\t22\t23\t24"});
     }
 
@@ -422,7 +433,8 @@ private slots:
         const auto report = f.database();
         QVERIFY(report);
         for (const QString& line : *report)
-            if (line.contains(QLatin1String("=>"))) QVERIFY2(line.endsWith("=>0"), qPrintable(line));
+            if (line.contains(QLatin1String("=>")))
+                QVERIFY2(line.endsWith("=>0"), qPrintable(line));
     }
 
     void databaseEndsWithoutReport_data()
@@ -436,7 +448,8 @@ private slots:
         QTest::newRow("No at a find")
             << false << "3" << QList<bool>{true, false} << QStringList{} << 3;
         QTest::newRow("threshold no integer")
-            << false << "3,5" << QList<bool>{true} << QStringList{"'3,5' ist kein gültiger Integerwert"} << 3;
+            << false << "3,5" << QList<bool>{true}
+            << QStringList{"'3,5' ist kein gültiger Integerwert"} << 3;
         QTest::newRow("empty history") << true << "5" << QList<bool>{true} << QStringList{} << 1;
     }
     void databaseEndsWithoutReport()
