@@ -77,8 +77,9 @@ private slots:
         Fixture f(longHistory());
         QPushButton* search = f.button("SpeedButton4");
         QCOMPARE(search->text(), QStringLiteral("Tipps in DB suchen"));
-        QCOMPARE(search->toolTip(),
-                 QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
+        QCOMPARE(
+            search->toolTip(),
+            QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
         QVERIFY(f.button("BitBtn9")->text().startsWith("Historische Analyse der Parameter"));
         QVERIFY(
             f.button("BitBtn19")->text().startsWith("Historische Analyse beginnend mit dem oben"));
@@ -112,7 +113,8 @@ private slots:
         f.button("SpeedButton4")->click();
         QCOMPARE(caption, kStop);
         QCOMPARE(meanwhile, QStringList{"SpeedButton4"});
-        QVERIFY2(shown.endsWith(QStringLiteral("  1  2  3  7  8   E1: 0 E2: 0")), qPrintable(shown));
+        QVERIFY2(shown.endsWith(QStringLiteral("  1  2  3  7  8   E1: 0 E2: 0")),
+                 qPrintable(shown));
         QCOMPARE(f.status(0), QStringLiteral("02.03.2025"));
         QCOMPARE(f.button("SpeedButton4")->text(), QStringLiteral("Tipps in DB suchen"));
         QCOMPARE(f.enabledMeanwhile().size(), 9);
@@ -137,9 +139,8 @@ private slots:
         QVERIFY(!f.w->state().listView);
 
         QFile::remove(f.reportPath());
-        Companion cli =
-            runCompanion(f, {"analyse", "parameters", "--seed", "4711", "--rows", "5", "--start",
-                             "2026-02-01", "--end", "2026-08-08"});
+        Companion cli = runCompanion(f, {"analyse", "parameters", "--seed", "4711", "--rows", "5",
+                                         "--start", "2026-02-01", "--end", "2026-08-08"});
         QCOMPARE(cli.exitCode, 0);
         QCOMPARE(cli.output.replace('\n', "\r\n"), bytes);
         QVERIFY(!QFile::exists(f.reportPath()));
@@ -163,16 +164,17 @@ private slots:
         QCOMPARE(f.w->pageControl()->currentIndex(), 0);
         QCOMPARE(f.shell.opened, QStringList{f.reportPath()});
         const QByteArray bytes = f.report();
-        QVERIFY(bytes.contains("\r\nWie oft gab es bei der n\xe4" "chsten Ziehung"));
+        QVERIFY(
+            bytes.contains("\r\nWie oft gab es bei der n\xe4"
+                           "chsten Ziehung"));
         QVERIFY(bytes.contains("\r\n \r\n"));
         const auto lines = readTextLines(f.reportPath(), nullptr);
         QVERIFY(lines);
         QCOMPARE(lines->at(4), QStringLiteral("3x    =>2"));
 
         QFile::remove(f.reportPath());
-        const Companion cli = runCompanion(
-            f, {"analyse", "database", "--threshold", "3", "--start", "2025-03-01", "--end",
-                "2025-03-02"});
+        const Companion cli = runCompanion(f, {"analyse", "database", "--threshold", "3", "--start",
+                                               "2025-03-01", "--end", "2025-03-02"});
         QCOMPARE(cli.exitCode, 0);
         QCOMPARE(QString::fromUtf8(cli.output).split('\n', Qt::SkipEmptyParts).size(), 15);
         QCOMPARE(QString::fromUtf8(cli.output), lines->join('\n') + '\n');
