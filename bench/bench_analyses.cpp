@@ -32,8 +32,8 @@ struct Bench {
     QTemporaryDir dir;
     kw::bench::QuietServices quiet;
     AnsweringDialogs dialogs;
-    kw::Services services{dialogs, quiet.shell, quiet.sound, quiet.clock, quiet.settings,
-                          {},      {},          {}};
+    kw::Services services{dialogs,        quiet.shell, quiet.sound, quiet.clock,
+                          quiet.settings, {},          {},          {}};
     kw::MainState state;
 
     explicit Bench(const std::vector<kw::DrawRecord>& draws)
@@ -50,8 +50,7 @@ struct Bench {
     }
     // Milliseconds of one analysis from the date on, and its report.
     template <typename Analysis>
-    double run(const QDate& from, const QStringList& inputs, Analysis analysis,
-               QStringList* report)
+    double run(const QDate& from, const QStringList& inputs, Analysis analysis, QStringList* report)
     {
         state.DateTimePicker1.setDate(kw::dayCountFromDate(from));
         dialogs.inputs = inputs;
@@ -88,12 +87,14 @@ int main(int argc, char** argv)
         QStringList report;
         const double ms = b.run(from, {QStringLiteral("4711")}, kw::analyseParameters, &report);
         const int weeks = report.isEmpty() ? 0
-                                           : report.last().section(QLatin1Char(':'), 1, 1)
+                                           : report.last()
+                                                 .section(QLatin1Char(':'), 1, 1)
                                                  .trimmed()
                                                  .section(QLatin1Char(' '), 0, 0)
                                                  .toInt();
-        std::printf("parameter analysis from %s (12 rows a week): %.0f ms, %d weeks, %.1f ms/week\n",
-                    qPrintable(from.toString(Qt::ISODate)), ms, weeks, weeks ? ms / weeks : 0.0);
+        std::printf(
+            "parameter analysis from %s (12 rows a week): %.0f ms, %d weeks, %.1f ms/week\n",
+            qPrintable(from.toString(Qt::ISODate)), ms, weeks, weeks ? ms / weeks : 0.0);
         if (!years) printReport(report);
     }
 
