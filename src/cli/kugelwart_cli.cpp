@@ -5,6 +5,8 @@
 //   kugelwart-cli stats KIND [N] [options] "x y" per bar, "min max", then the caption
 //   kugelwart-cli print [options]         the lines of the printout "Tipp.txt"
 //   kugelwart-cli evaluate [options]      one result line per row, then "h c count"
+//   kugelwart-cli analyse parameters|database [options]
+//                                         the lines of the analysis report "Test.txt"
 #include <QCoreApplication>
 #include <QDate>
 #include <QStandardPaths>
@@ -13,6 +15,7 @@
 
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
+#include "evaluation/history_analysis.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/generation_run.h"
 #include "platform/dialogs.h"
@@ -38,6 +41,8 @@ const char* const kHelp =
     "       kugelwart-cli stats KIND [N] [options]\n"
     "       kugelwart-cli print [--list FILE] [--date YYYY-MM-DD] [options]\n"
     "       kugelwart-cli evaluate [--date YYYY-MM-DD] [--list FILE] [options]\n"
+    "       kugelwart-cli analyse parameters [options]\n"
+    "       kugelwart-cli analyse database [--threshold T] [options]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
     "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
     "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
@@ -52,15 +57,20 @@ const char* const kHelp =
     "  --set NAME=VALUE    a parameter by its control name, e.g. UpDown1=60, CheckBox18=0\n"
     "  --list FILE         run as the list view with the tip list in FILE\n"
     "  --date YYYY-MM-DD   print, evaluate: the draw on or after that date, else the last\n"
-    "                      (default: the draw for today, or for --end)\n";
+    "                      (default: the draw for today, or for --end)\n"
+    "  --threshold T       analyse database: the hits that count as a find (default 5)\n"
+    "analyse runs the historic analysis from the --end date on, the parameters' with\n"
+    "--seed as the lucky number; every question is answered Yes. It prints the report\n"
+    "that the window writes to Test.txt.\n";
 
-// Messages go to standard error; questions are answered No, input is cancelled.
+// Messages go to standard error; questions are answered No (or Yes when told so),
+// input is cancelled (or answered as told).
 class ConsoleDialogs : public kw::Dialogs {
 public:
     bool askYesNo(const QString& text, const QString&) override
     {
-        std::fprintf(stderr, "%s (Nein)\n", qPrintable(text));
-        return false;
+        std::fprintf(stderr, "%s (%s)\n", qPrintable(text), answerYes ? "Ja" : "Nein");
+        return answerYes;
     }
     void notify(const QString& text, const QString&) override
     {
@@ -69,12 +79,14 @@ public:
     }
     std::optional<QString> inputText(const QString&, const QString&, const QString&) override
     {
-        return {};
+        return input;
     }
     QString openFileName(const kw::FileDialogRequest&) override { return {}; }
     QString saveFileName(const kw::FileDialogRequest&) override { return {}; }
     void setBusy(bool) override {}
     int notices = 0;
+    bool answerYes = false;
+    std::optional<QString> input;
 };
 
 class NoShell : public kw::Shell {
@@ -198,6 +210,10 @@ int main(int argc, char** argv)
                 return fail(kUsage, QStringLiteral("pairs-with needs a number 1..50"));
             pairsWith = *n;
         }
+    } else if (command == QLatin1String("analyse")) {
+        kind = args.isEmpty() ? QString() : args.takeFirst();
+        if (kind != QLatin1String("parameters") && kind != QLatin1String("database"))
+            return fail(kUsage, QStringLiteral("analyse needs parameters or database"));
     } else if (command != QLatin1String("generate") && command != QLatin1String("print") &&
                command != QLatin1String("evaluate")) {
         return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
@@ -207,6 +223,7 @@ int main(int argc, char** argv)
     std::optional<std::uint32_t> seed;
     std::optional<int> rows;
     std::optional<kw::DayCount> start, end, drawDate;
+    std::optional<QString> threshold;
     QStringList settings;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
@@ -231,6 +248,10 @@ int main(int argc, char** argv)
             settings << value;
         } else if (option == QLatin1String("--list") && command != QLatin1String("stats")) {
             listFile = value;
+        } else if (option == QLatin1String("--threshold") && kind == QLatin1String("database")) {
+            if (!kw::parseInteger(value))
+                return fail(kUsage, QStringLiteral("--threshold needs a whole number"));
+            threshold = value;
         } else if (option == QLatin1String("--date") &&
                    (command == QLatin1String("print") || command == QLatin1String("evaluate"))) {
             drawDate = parseDate(value);
@@ -338,8 +359,22 @@ int main(int argc, char** argv)
         state.setParameterMaximum(kw::Param::RowCount, std::max(maximum, *rows));
         state.setParameter(kw::Param::RowCount, *rows);
     }
-    const qsizetype before = state.Gewinnzahlen.size();
     const int notices = dialogs.notices;
+    if (command == QLatin1String("analyse")) {
+        dialogs.answerYes = true;
+        std::optional<QStringList> report;
+        if (kind == QLatin1String("parameters")) {
+            // The lucky number's question offers the seed, which the answer keeps.
+            report = kw::analyseParameters(state, services, hooks);
+        } else {
+            dialogs.input = threshold.value_or(QStringLiteral("5"));
+            report = kw::analyseDatabase(state, services, hooks);
+        }
+        if (!report) return fail(kFailed, QStringLiteral("no report"));
+        for (const QString& line : *report) out << line << '\n';
+        return dialogs.notices > notices ? kFailed : 0;
+    }
+    const qsizetype before = state.Gewinnzahlen.size();
     kw::BrechnungStart(state, services, hooks);
     if (listFile.isEmpty()) {
         for (int r = 1; r <= kw::kTipRowCount; ++r) {

@@ -121,7 +121,9 @@ bool DrawDownload::running() const
 
 bool DrawDownload::generating() const
 {
-    return m_state.run.running(Task::Generation);
+    // The tip search and the analyses walk the history and the CurrentDraw as well.
+    return m_state.run.running(Task::Generation) || m_state.run.running(Task::Analysis) ||
+           m_state.run.running(Task::Search);
 }
 
 void DrawDownload::start()

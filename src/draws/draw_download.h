@@ -65,8 +65,8 @@ public:
     // Cancels a request under way; what is stored stays.
     ~DrawDownload() override;
 
-    // KugelwartClick. Does nothing while a download, a generation run or a change of
-    // the DrawFile by hand is under way.
+    // KugelwartClick. Does nothing while a download, a generation run, the tip
+    // search, an analysis or a change of the DrawFile by hand is under way.
     void start();
     // BitBtn2Click: after a Yes, deletes the DrawFile and downloads it anew.
     void rebuild();
@@ -87,9 +87,10 @@ private:
     void takeDay(const HttpResponse& response);
     void takeResultsFile(const HttpResponse& response);
     bool storeLines(const QStringList& lines, const QString& body);
+    // A generation run, the tip search or an analysis.
     bool generating() const;
-    // Runs the step now, or once a generation run has ended: the run must not see
-    // the CurrentDraw or the tips change under it.
+    // Runs the step now, or once such a run has ended: the run must not see the
+    // CurrentDraw or the tips change under it.
     void whenNoRun(std::function<void()> step);
     void fail(const QString& status);
     void finish();

@@ -92,7 +92,9 @@ private:
 
 bool maintenancePossible(const MainState& state)
 {
-    return !state.run.running(Task::Download) && !state.drawMaintenanceOpen;
+    // The tip search and the analyses read the history as it was when they began.
+    return !state.run.running(Task::Download) && !state.run.running(Task::Analysis) &&
+           !state.run.running(Task::Search) && !state.drawMaintenanceOpen;
 }
 
 std::optional<int> smallNumber(const QString& text)

@@ -76,9 +76,9 @@ struct DrawText {
 };
 DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest = 0);
 
-// Entry, deletion and import do nothing while a download runs: it appends to the
-// DrawFile meanwhile. Each rereads the DrawFile right before rewriting it, after
-// any dialog or question.
+// Entry, deletion and import do nothing while a download runs (it appends to the
+// DrawFile meanwhile), nor while the tip search or an analysis walks the history. Each rereads the
+// DrawFile right before rewriting it, after any dialog or question.
 
 // BitBtn8Click: edit is the entry dialog, started with the proposal; it returns
 // the dialog's date and eight positions, or nothing when it was aborted.

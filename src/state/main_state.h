@@ -107,6 +107,8 @@ public:
 
     // What runs now (a generation, a download, ...) and whether a stop was asked for.
     RunState run;
+    // Which analysis Task::Analysis is: the database's (BitBtn19), else the parameters' (BitBtn9).
+    bool databaseAnalysis = false;
     int downloadTimeout = 5000;        // ms to connect, and of silence while the answer comes
     int dayAnswerDeadline = 30000;     // ms one day's request may take in all
     int resultsFileDeadline = 300000;  // ms the results file may take in all

@@ -20,6 +20,7 @@
 #include "draws/day_count.h"
 #include "draws/draw_download.h"
 #include "draws/draw_maintenance.h"
+#include "evaluation/history_analysis.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "generation/number_pool.h"
@@ -93,6 +94,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     bindGeneration();
     bindMaintenance();
     bindDownload();
+    bindAnalyses();
     FormCreate();
     createDialogs();
     bindWinCalculation();
@@ -353,9 +355,11 @@ void TForm1::closeEvent(QCloseEvent* event)
     // The win calculation may be open (closing from outside while it is modal):
     // it goes first, with a quota load under way.
     if (m_form9 && m_form9->isVisible()) m_form9->reject();
-    if (m_state.run.running(Task::Generation)) {
+    if (m_state.run.running(Task::Generation) || historyOperationRunning(m_state)) {
         // The run is still on the stack: stop it first, close when it has ended.
-        m_state.run.requestStop(Task::Generation);
+        for (Task task : {Task::Generation, Task::Analysis, Task::Search})
+            m_state.run.requestStop(task);
+        m_state.notifyRunChanged();
         m_closeAfterRun = true;
         event->ignore();
         return;

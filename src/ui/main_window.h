@@ -119,6 +119,10 @@ public slots:
     void Berechnen1Click();
     void Label28Click();
     void SpeedButton13Click();
+    // The tip search and the historic analyses.
+    void SpeedButton4Click();
+    void BitBtn9Click();
+    void BitBtn19Click();
     // Editing a sheet row with the number selection.
     void TippEdit(int row);
     void Tipp1EditClick() { TippEdit(1); }
@@ -163,6 +167,8 @@ private:
     void bindDownload();
     void bindWinCalculation();
     void showDownload();
+    void bindAnalyses();
+    void showAnalyses();
     RunHooks runHooks();
     void closeIfAsked();
     void openAddress(const QString& address);

@@ -22,6 +22,7 @@
 #include "draws/day_count.h"
 #include "draws/draw_download.h"
 #include "draws/draw_maintenance.h"
+#include "evaluation/history_analysis.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "generation/number_pool.h"
@@ -83,11 +84,13 @@ void TForm1::bindDownload()
     auto* menu = findChild<QAction*>(QStringLiteral("Aktualisieren1"));
     connect(menu, &QAction::triggered, this, &TForm1::Aktualisieren1Click);
     connect(&m_state, &MainState::downloadChanged, this, &TForm1::showDownload);
+    connect(&m_state, &MainState::runChanged, this, &TForm1::showDownload);
 }
 
 void TForm1::showDownload()
 {
-    const bool idle = !m_state.run.running(Task::Download);
+    // The tip search and the analyses read the history as it was when they began.
+    const bool idle = !m_state.run.running(Task::Download) && !historyOperationRunning(m_state);
     m_databasePage->BitBtn1->setEnabled(idle);
     m_tipPage->SpeedButton10->setEnabled(idle);
     m_databasePage->BitBtn2->setEnabled(idle);

@@ -21,6 +21,7 @@
 #include "draws/day_count.h"
 #include "draws/draw_download.h"
 #include "draws/draw_maintenance.h"
+#include "evaluation/history_analysis.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "generation/number_pool.h"
@@ -190,6 +191,7 @@ RunHooks TForm1::runHooks()
 
 void TForm1::BrechnungStart()
 {
+    if (historyOperationRunning(m_state)) return;  // its own runs are the analysis' business
     RunHooks hooks = runHooks();
     kw::BrechnungStart(m_state, m_services, hooks);
     closeIfAsked();
@@ -197,7 +199,8 @@ void TForm1::BrechnungStart()
 
 void TForm1::closeIfAsked()
 {
-    if (m_closeAfterRun && !m_state.run.running(Task::Generation)) {
+    if (m_closeAfterRun && !m_state.run.running(Task::Generation) &&
+        !historyOperationRunning(m_state)) {
         m_closeAfterRun = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     }
@@ -210,6 +213,7 @@ void TForm1::Berechnen1Click()
 
 void TForm1::Label28Click()
 {
+    if (historyOperationRunning(m_state)) return;
     RunHooks hooks = runHooks();
     generationRun(m_state, m_services, hooks);
     closeIfAsked();

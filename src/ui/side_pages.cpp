@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -149,6 +150,28 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
         statisticsLayout->addWidget(b);
     statisticsLayout->addStretch();
     layout->addWidget(statistics);
+
+    // The two looks back over the history, from the date above on, each beside what it answers.
+    auto* analyses = new QGroupBox(this);
+    auto* analysesLayout = new QGridLayout(analyses);
+    BitBtn9 = makeButton(analyses, "BitBtn9", QStringLiteral("Historische Analyse der Parameter"));
+    analysesLayout->addWidget(
+        makeLabel(analyses, "Label86",
+                  QStringLiteral("Anhand der eingestellten Parameter werden Tipps berechnet und "
+                                 "ausgewertet")),
+        0, 0);
+    analysesLayout->addWidget(BitBtn9, 0, 1);
+    BitBtn19 = makeButton(analyses, "BitBtn19",
+                          QStringLiteral("Historische Analyse beginnend mit dem oben gewählten "
+                                         "Datum"));
+    analysesLayout->addWidget(
+        makeLabel(analyses, "Label87",
+                  QStringLiteral("War eine Ziehung schonmal ein 4er oder 5er?")),
+        1, 0);
+    analysesLayout->addWidget(BitBtn19, 1, 1);
+    analysesLayout->setColumnStretch(2, 1);
+    for (QPushButton* b : {BitBtn9, BitBtn19}) b->setEnabled(false);
+    layout->addWidget(analyses);
     layout->addStretch();
 }
 

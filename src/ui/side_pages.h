@@ -56,6 +56,8 @@ public:
     QPushButton* Button4;       // "Vierer suchen"
     QPushButton* Button5;       // "Ausstehende"
     QPushButton* Button8;       // "Sternzahl ausstehende"
+    QPushButton* BitBtn9;       // the historic analysis of the parameters
+    QPushButton* BitBtn19;      // the historic analysis of the database
 };
 
 class InternetPage : public QWidget {

@@ -18,7 +18,7 @@ std::optional<QString> ScriptedDialogs::inputText(const QString& title, const QS
                                                   const QString& defaultText)
 {
     shown.append({QStringLiteral("input"), prompt, title, {}});
-    Q_UNUSED(defaultText);
+    inputDefaults << defaultText;
     return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.takeFirst();
 }
 

@@ -30,6 +30,7 @@ public:
         FileDialogRequest file;
     };
     QList<Shown> shown;
+    QStringList inputDefaults;  // what each input box proposed
     int busyDepth = 0;
     int busyShown = 0;  // how often the hourglass was switched on
 

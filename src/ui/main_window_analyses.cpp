@@ -1,0 +1,78 @@
+// The main window's looks back over the history: the tip search and the two
+// historic analyses, each stopped by a second click on its button.
+#include <QAction>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "evaluation/history_analysis.h"
+#include "evaluation/tip_search.h"
+#include "ui/main_window.h"
+#include "ui/side_pages.h"
+#include "ui/tip_page.h"
+
+namespace kw {
+
+namespace {
+
+const QString kSearchCaption = QStringLiteral("Tipps in DB suchen");
+const QString kParameterCaption = QStringLiteral("Historische Analyse der Parameter");
+const QString kDatabaseCaption =
+    QStringLiteral("Historische Analyse beginnend mit dem oben gewählten Datum");
+
+}  // namespace
+
+void TForm1::bindAnalyses()
+{
+    auto* search = m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton4"));
+    search->setToolTip(
+        QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
+    connect(search, &QPushButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(m_databasePage->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
+    connect(m_databasePage->BitBtn19, &QPushButton::clicked, this, &TForm1::BitBtn19Click);
+    connect(&m_state, &MainState::runChanged, this, &TForm1::showAnalyses);
+    connect(&m_state, &MainState::downloadChanged, this, &TForm1::showAnalyses);
+    showAnalyses();
+}
+
+void TForm1::showAnalyses()
+{
+    const std::pair<QPushButton*, std::pair<HistoryOperation, const QString*>> buttons[] = {
+        {m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton4")),
+         {HistoryOperation::TipSearch, &kSearchCaption}},
+        {m_databasePage->BitBtn9, {HistoryOperation::ParameterAnalysis, &kParameterCaption}},
+        {m_databasePage->BitBtn19, {HistoryOperation::DatabaseAnalysis, &kDatabaseCaption}},
+    };
+    for (const auto& [button, operation] : buttons) {
+        button->setText(historyButtonCaption(m_state, operation.first, *operation.second));
+        button->setEnabled(historyButtonEnabled(m_state, operation.first));
+    }
+    // The user's own generation waits until the history has been walked.
+    const bool idle = !historyOperationRunning(m_state);
+    m_tipPage->BitBtn4->setEnabled(idle);
+    findChild<QAction*>(QStringLiteral("Berechnen1"))->setEnabled(idle);
+}
+
+void TForm1::SpeedButton4Click()
+{
+    RunHooks hooks = runHooks();
+    searchTips(m_state, m_services, hooks);
+    closeIfAsked();
+}
+
+void TForm1::BitBtn9Click()
+{
+    RunHooks hooks = runHooks();
+    if (const auto report = analyseParameters(m_state, m_services, hooks))
+        showAnalysisReport(m_state, m_services, *report);
+    closeIfAsked();
+}
+
+void TForm1::BitBtn19Click()
+{
+    RunHooks hooks = runHooks();
+    if (const auto report = analyseDatabase(m_state, m_services, hooks))
+        showAnalysisReport(m_state, m_services, *report);
+    closeIfAsked();
+}
+
+}  // namespace kw
