@@ -390,6 +390,9 @@ private slots:
             << filled().replace("PaperWidth=\"105\"", "PaperWidth=\"0\"")
             << QStringList{"Page1", "PaperWidth=\"0\"", "Zeile 7"};
         QTest::newRow("picture not hex") << filled("0A5G") << QStringList{"BackPicture.PropData"};
+        QTest::newRow("a long picture not hex")
+            << filled(QByteArray(100000, 'Z'))
+            << QStringList{"PropData=\"ZZZZZZZZZZZZZZZZZZZZ...\""};
         QTest::newRow("picture of odd length")
             << filled("0A5") << QStringList{"BackPicture.PropData", "Hexadezimalfolge"};
     }
@@ -409,6 +412,7 @@ private slots:
         for (const QString& part : expected) {
             QVERIFY2(error.contains(part), qPrintable(error + QStringLiteral(" lacks ") + part));
         }
+        QVERIFY(error.size() < path.size() + 160);  // short enough for a message box
         QCOMPARE(report.pages().front().texts.size(), size_t(70));  // unchanged
     }
 

@@ -72,7 +72,9 @@ public:
     void fail(const QString& key, const QString& reason)
     {
         if (m_xml.hasError()) return;
-        m_xml.raiseError(QStringLiteral("%1: %2=\"%3\" %4").arg(m_name, key, text(key), reason));
+        QString value = text(key);
+        if (value.size() > 24) value = value.left(20) + QStringLiteral("...");
+        m_xml.raiseError(QStringLiteral("%1: %2=\"%3\" %4").arg(m_name, key, value, reason));
     }
 
 private:
