@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev libgl-dev
   qt6-translations-l10n
   qt6-qpa-plugins fonts-dejavu-core
+  poppler-utils
 )
 case "${1:-}" in
   --gui-tools) packages+=(xvfb xauth x11-apps imagemagick) ;;
