@@ -39,12 +39,7 @@ struct Bench {
     explicit Bench(const std::vector<kw::DrawRecord>& draws)
     {
         state.Home = dir.path() + QLatin1Char('/');
-        kw::DrawFile(state.drawFilePath()).replace(draws, nullptr);
-        // A user's history was last written long before an analysis.
-        QFile file(state.drawFilePath());
-        if (file.open(QIODevice::ReadWrite))
-            file.setFileTime(QDateTime::currentDateTime().addDays(-1),
-                             QFileDevice::FileModificationTime);
+        kw::bench::writeHistory(state.Home, draws);
         state.DateTimePicker2.setDate(draws.front().datum);
         state.sortieren = true;
     }

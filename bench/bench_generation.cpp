@@ -25,12 +25,7 @@ struct Bench {
     explicit Bench(const std::vector<kw::DrawRecord>& draws)
     {
         state.Home = dir.path() + QLatin1Char('/');
-        kw::DrawFile(state.drawFilePath()).replace(draws, nullptr);
-        // A user's history was last written long before a run.
-        QFile file(state.drawFilePath());
-        if (file.open(QIODevice::ReadWrite))
-            file.setFileTime(QDateTime::currentDateTime().addDays(-1),
-                             QFileDevice::FileModificationTime);
+        kw::bench::writeHistory(state.Home, draws);
         state.DateTimePicker1.setDate(draws.back().datum);
         state.sortieren = true;
     }

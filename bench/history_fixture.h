@@ -2,6 +2,7 @@
 // The real draw history for benchmarks: ../shared/data/minilotto-history.csv
 // beside the checkout (or KUGELWART_SHARED_DATA), written as a draw file.
 #include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 #include <cstdio>
@@ -38,6 +39,18 @@ inline std::optional<std::vector<DrawRecord>> loadHistory()
         draws.push_back(r);
     }
     return draws;
+}
+
+// Writes the draws as the DrawFile of folder (with trailing separator), dated as a
+// user's history last written long before the operation measured.
+inline void writeHistory(const QString& folder, const std::vector<DrawRecord>& draws)
+{
+    const QString path = folder + QStringLiteral("ZahlenKK.dat");
+    DrawFile(path).replace(draws, nullptr);
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite))
+        file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                         QFileDevice::FileModificationTime);
 }
 
 }  // namespace kw::bench
