@@ -50,6 +50,9 @@ void TForm1::showAnalyses()
     const bool idle = !historyOperationRunning(m_state);
     m_tipPage->BitBtn4->setEnabled(idle);
     findChild<QAction*>(QStringLiteral("Berechnen1"))->setEnabled(idle);
+    // The win calculation's modal dialog would hold a run until closed.
+    m_tipPage->findChild<QPushButton*>(QStringLiteral("auswertung"))
+        ->setEnabled(idle && !m_state.run.running(Task::Generation));
 }
 
 void TForm1::SpeedButton4Click()

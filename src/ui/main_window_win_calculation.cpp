@@ -11,7 +11,6 @@ namespace kw {
 void TForm1::bindWinCalculation()
 {
     auto* button = m_tipPage->findChild<QPushButton*>(QStringLiteral("auswertung"));
-    button->setEnabled(true);
     connect(button, &QPushButton::clicked, this, &TForm1::auswertungClick);
     // From the event loop: the download has ended and said its last status first.
     connect(&m_state, &MainState::winCalculationRequested, this, &TForm1::auswertungClick,

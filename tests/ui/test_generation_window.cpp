@@ -153,11 +153,17 @@ private slots:
         p->upDown(7)->setValue(2000);
         QCOMPARE(w->state().upDownPosition(1), 239);
         QCOMPARE(w->state().upDownPosition(2), 21);
-        QTimer::singleShot(30, w.get(), [&w] {
+        auto* winCalculation = child<QPushButton>(w.get(), "auswertung");
+        bool winCalculationMeanwhile = true;
+        QTimer::singleShot(30, w.get(), [&] {
             QCOMPARE(w->tipPage()->BitBtn4->text(), QStringLiteral("Stoppen"));
+            // Its dialog would hold the run until closed: it waits for the run's end.
+            winCalculationMeanwhile = winCalculation->isEnabled();
             w->tipPage()->BitBtn4->click();
         });
         QTest::mouseClick(w->tipPage()->BitBtn4, Qt::LeftButton);
+        QVERIFY(!winCalculationMeanwhile);
+        QVERIFY(winCalculation->isEnabled());
         QCOMPARE(w->tipPage()->BitBtn4->text(), QStringLiteral("Tipps berechnen"));
         QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(),
                  QStringLiteral("Tipps wurden neu berechnet"));
