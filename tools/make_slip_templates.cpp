@@ -21,10 +21,10 @@ constexpr double kPaperWidth = 105;  // millimetres
 constexpr double kPaperHeight = 198;
 constexpr double kFirstLeft = 22;  // the field of number 1 of the first block
 constexpr double kFirstTop = 112;
-constexpr double kFieldWidth = 17;  // from one field to the next across
+constexpr double kFieldWidth = 17;   // from one field to the next across
 constexpr double kFieldHeight = 16;  // and down
-constexpr double kBlockLeft = 188;  // from one block to the next across
-constexpr double kBlockTop = 122;   // and down
+constexpr double kBlockLeft = 188;   // from one block to the next across
+constexpr double kBlockTop = 122;    // and down
 constexpr int kPerRow = 10;
 constexpr int kRows = 5;
 constexpr int kBlockColumns = 2;
@@ -32,8 +32,8 @@ constexpr int kBlockRows = 5;
 constexpr int kHighest = 42;
 constexpr double kDotsPerInch = 200;
 
-const QColor kInk(200, 40, 50);        // the slip's printing
-const QColor kPaper(255, 249, 238);    // the slip's paper
+const QColor kInk(200, 40, 50);      // the slip's printing
+const QColor kPaper(255, 249, 238);  // the slip's paper
 const QColor kFieldTint(255, 236, 228);
 
 QPointF fieldAt(int tip, int column, int row)
@@ -82,8 +82,7 @@ QImage drawSlip()
          QStringLiteral("Demonstrationsschein \u2013 kein gültiger Spielschein"), font(9));
     p.setPen(kInk);
     text(QRectF(12, 52, width - 24, 14), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Je Tipp genau 5 Zahlen ankreuzen. Bitte nur im Feld kreuzen."),
-         font(9));
+         QStringLiteral("Je Tipp genau 5 Zahlen ankreuzen. Bitte nur im Feld kreuzen."), font(9));
     p.setPen(QPen(kInk, 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(12, 70, 120, 16));
@@ -128,8 +127,7 @@ QImage drawSlip()
     text(QRectF(12, foot, width - 24, 14), Qt::AlignLeft | Qt::AlignVCenter,
          QStringLiteral("Gezeichnet von Kugelwart zum Ausprobieren des Scheindrucks."), font(8));
     text(QRectF(12, foot + 14, width - 24, 14), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Spielteilnahme ab 18 Jahren. Glücksspiel kann süchtig machen."),
-         font(8));
+         QStringLiteral("Spielteilnahme ab 18 Jahren. Glücksspiel kann süchtig machen."), font(8));
     p.end();
     return image;
 }

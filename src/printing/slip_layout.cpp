@@ -1,5 +1,6 @@
 #include "printing/slip_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/dialogs.h"
@@ -38,6 +39,17 @@ SlipPoint fieldPosition(const SlipGeometry& geometry, int number, int blockColum
                 ((number - 1) % perRow) * geometry.fieldWidth,
             geometry.firstTop + (blockRow - 1) * geometry.blockTop +
                 ((number - 1) / perRow) * geometry.fieldHeight};
+}
+
+GridCell numberGridCell(int number, int rows, int columns, bool horizontal, bool fromBottom)
+{
+    const int index = number - 1;
+    rows = std::max(1, rows);
+    columns = std::max(1, columns);
+    GridCell cell = horizontal ? GridCell{index / columns, index % columns}
+                               : GridCell{index % rows, index / rows};
+    if (fromBottom) cell.row = rows - 1 - cell.row;
+    return cell;
 }
 
 QString numberObjectName(int n, int position)

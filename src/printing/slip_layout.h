@@ -12,7 +12,7 @@ namespace kw {
 class Dialogs;
 
 inline constexpr int kSlipNumbersPerTip = 5;
-inline constexpr int kSlipTipPositions = 10;  // tip positions of a template (TippanzahlMax)
+inline constexpr int kSlipTipPositions = 10;   // tip positions of a template (TippanzahlMax)
 inline constexpr int kSlipHighestNumber = 42;  // MaxZahl
 
 // Distances in the template's unit, 1/96 inch.
@@ -36,6 +36,15 @@ struct SlipPoint {
 // The field of number (1..) in the block of column blockColumn and row blockRow
 // (from 1): numbers run row by row from the block's top-left field.
 SlipPoint fieldPosition(const SlipGeometry& geometry, int number, int blockColumn, int blockRow);
+
+// The on-screen grids of the positioning dialog, a visual aid only: the cell (from 0)
+// of number (1..) in a grid of rows x columns, filled row by row when horizontal,
+// else column by column, starting at the top or at the bottom.
+struct GridCell {
+    int row = 0;
+    int column = 0;
+};
+GridCell numberGridCell(int number, int rows, int columns, bool horizontal, bool fromBottom);
 
 // "Zahl<n>_<position>" and "Stern<n>_<position>".
 QString numberObjectName(int n, int position);

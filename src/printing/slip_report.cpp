@@ -50,6 +50,14 @@ const ReportPage* SlipReport::shownPage() const
     return m_report.pages().empty() ? nullptr : &m_report.pages().front();
 }
 
+const ReportPage* SlipReport::preparedPage() const
+{
+    const std::vector<ReportPage>& pages = m_report.preparedPages();
+    for (const ReportPage& page : pages)
+        if (page.name.compare(kPageName, Qt::CaseInsensitive) == 0) return &page;
+    return pages.empty() ? nullptr : &pages.front();
+}
+
 QString SlipReport::load(const QString& templateName, const QString& picture,
                          const QString& programFolder)
 {

@@ -23,13 +23,14 @@ public:
     const QString& templatePath() const { return m_templatePath; }
     // The page the preview shows and the paper values belong to; nullptr without one.
     const ReportPage* shownPage() const;
+    // That page as last prepared, which the preview shows and printing prints.
+    const ReportPage* preparedPage() const;
 
     // Looks up the template and the picture and loads them, then prepares. A template
     // that cannot be read leaves the built-in report; a picture that cannot be read
     // leaves the page without one. The message names the file and what is wrong
     // (empty when all went well).
-    QString load(const QString& templateName, const QString& picture,
-                 const QString& programFolder);
+    QString load(const QString& templateName, const QString& picture, const QString& programFolder);
 
     // The objects of the calibration; nullopt with the name of the first one missing.
     std::optional<SlipCalibration> calibration(QString* missing);

@@ -11,8 +11,9 @@ namespace kw {
 
 namespace {
 
-using Field = std::variant<bool SlipSettings::*, int SlipSettings::*, QString SlipSettings::*,
-                           std::optional<QString> SlipSettings::*, std::optional<int> SlipSettings::*>;
+using Field =
+    std::variant<bool SlipSettings::*, int SlipSettings::*, QString SlipSettings::*,
+                 std::optional<QString> SlipSettings::*, std::optional<int> SlipSettings::*>;
 
 struct SlipValue {
     QString name;
@@ -68,7 +69,8 @@ void readValue(const SettingsStore& store, const SlipValue& value, SlipSettings&
     std::visit(
         [&](auto member) {
             using Member = std::remove_reference_t<decltype(settings.*member)>;
-            if constexpr (std::is_same_v<Member, int> || std::is_same_v<Member, std::optional<int>>) {
+            if constexpr (std::is_same_v<Member, int> ||
+                          std::is_same_v<Member, std::optional<int>>) {
                 if (const auto read = store.readInteger(value.name))
                     settings.*member = inRange(value.name, *read);
             } else if constexpr (std::is_same_v<Member, bool>) {
@@ -115,10 +117,10 @@ QString fileOrInFolder(const QString& name, const QString& folder)
 const std::vector<SlipIntegerRange>& slipIntegerRanges()
 {
     static const std::vector<SlipIntegerRange> ranges = {
-        {QStringLiteral("EuroLeft"), -1000, 1000},  {QStringLiteral("EuroTop"), -1000, 1000},
-        {QStringLiteral("BlockZeilen"), 1, 50},     {QStringLiteral("BlockSpalten"), 1, 50},
-        {QStringLiteral("EuroZeilen"), 1, 11},      {QStringLiteral("EuroSpalten"), 1, 11},
-        {QStringLiteral("Zeilen"), 1, 10},          {QStringLiteral("Spalten"), 1, 10},
+        {QStringLiteral("EuroLeft"), -1000, 1000}, {QStringLiteral("EuroTop"), -1000, 1000},
+        {QStringLiteral("BlockZeilen"), 1, 50},    {QStringLiteral("BlockSpalten"), 1, 50},
+        {QStringLiteral("EuroZeilen"), 1, 11},     {QStringLiteral("EuroSpalten"), 1, 11},
+        {QStringLiteral("Zeilen"), 1, 10},         {QStringLiteral("Spalten"), 1, 10},
         {QStringLiteral("FontSize"), 3, 16},
     };
     return ranges;
@@ -157,11 +159,15 @@ std::optional<SlipGeometry> slipGeometry(const SlipSettings& settings, QString* 
     SlipGeometry geometry;
     double starWidth = 0, starHeight = 0;
     const std::pair<const QString*, double*> fields[] = {
-        {&settings.firstTop, &geometry.firstTop},   {&settings.firstLeft, &geometry.firstLeft},
-        {&settings.fieldHeight, &geometry.fieldHeight}, {&settings.fieldWidth, &geometry.fieldWidth},
-        {&settings.blockTop, &geometry.blockTop},   {&settings.blockLeft, &geometry.blockLeft},
+        {&settings.firstTop, &geometry.firstTop},
+        {&settings.firstLeft, &geometry.firstLeft},
+        {&settings.fieldHeight, &geometry.fieldHeight},
+        {&settings.fieldWidth, &geometry.fieldWidth},
+        {&settings.blockTop, &geometry.blockTop},
+        {&settings.blockLeft, &geometry.blockLeft},
         // The star block's fields move nothing in this game, but are numbers all the same.
-        {&settings.starFieldWidth, &starWidth},     {&settings.starFieldHeight, &starHeight},
+        {&settings.starFieldWidth, &starWidth},
+        {&settings.starFieldHeight, &starHeight},
     };
     for (const auto& [text, target] : fields) {
         const auto value = parseDecimal(*text);

@@ -25,22 +25,22 @@ struct SlipSettings {
     QString fieldWidth = QStringLiteral("14");
     QString blockTop = QStringLiteral("5");
     QString blockLeft = QStringLiteral("5");
-    int starIndent = 0;     // EuroLeft, UpDown12
-    int starDistance = 14;  // EuroTop, UpDown11
-    int rowsPerBlock = 5;   // BlockZeilen, UpDown1
-    int numbersPerRow = 10;  // BlockSpalten, UpDown2
+    int starIndent = 0;                              // EuroLeft, UpDown12
+    int starDistance = 14;                           // EuroTop, UpDown11
+    int rowsPerBlock = 5;                            // BlockZeilen, UpDown1
+    int numbersPerRow = 10;                          // BlockSpalten, UpDown2
     QString starFieldWidth = QStringLiteral("14");   // EuroBreit, Edit12
     QString starFieldHeight = QStringLiteral("14");  // EuroHoch, Edit11
-    int starRows = 1;      // EuroZeilen, UpDown7
-    int starColumns = 10;  // EuroSpalten, UpDown8
-    int blockRows = 5;     // Zeilen, UpDown5
-    int blockColumns = 2;  // Spalten, UpDown6
-    QString templateName;  // Reportvorlage
-    QString picture;       // BackImage
-    QString cross = QStringLiteral("x");  // Zeichen
+    int starRows = 1;                                // EuroZeilen, UpDown7
+    int starColumns = 10;                            // EuroSpalten, UpDown8
+    int blockRows = 5;                               // Zeilen, UpDown5
+    int blockColumns = 2;                            // Spalten, UpDown6
+    QString templateName;                            // Reportvorlage
+    QString picture;                                 // BackImage
+    QString cross = QStringLiteral("x");             // Zeichen
     int fontSize = 10;
     // The paper of "Page1"; written only when the template has that page.
-    std::optional<QString> paperSize;  // the paper code as decimal text
+    std::optional<QString> paperSize;    // the paper code as decimal text
     std::optional<QString> paperHeight;  // millimetres, decimal text
     std::optional<QString> paperWidth;
     std::optional<int> paperOrientation;  // 1 portrait, 2 landscape

@@ -84,7 +84,8 @@ QStringList tips(int count)
 {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("%1,%2,%3,%4,%5").arg(i).arg(i + 1).arg(i + 2).arg(i + 3).arg(i + 4);
+        lines
+            << QStringLiteral("%1,%2,%3,%4,%5").arg(i).arg(i + 1).arg(i + 2).arg(i + 3).arg(i + 4);
     return lines;
 }
 
@@ -252,10 +253,14 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no number") << "1,2,a,4,5" << "'a' ist kein gültiger Integerwert";
-        QTest::newRow("empty field") << "1,,3" << "'' ist kein gültiger Integerwert";
-        QTest::newRow("above 42") << "1,2,3,4,43" << "Die Zahl 43 liegt nicht zwischen 1 und 42";
-        QTest::newRow("zero") << "0,2,3,4,5" << "Die Zahl 0 liegt nicht zwischen 1 und 42";
+        QTest::newRow("no number") << "1,2,a,4,5"
+                                   << "'a' ist kein gültiger Integerwert";
+        QTest::newRow("empty field") << "1,,3"
+                                     << "'' ist kein gültiger Integerwert";
+        QTest::newRow("above 42") << "1,2,3,4,43"
+                                  << "Die Zahl 43 liegt nicht zwischen 1 und 42";
+        QTest::newRow("zero") << "0,2,3,4,5"
+                              << "Die Zahl 0 liegt nicht zwischen 1 und 42";
     }
     void badNumbersStopPlacing()
     {
@@ -277,8 +282,7 @@ private slots:
             << QStringList{"1\t2\t3\t4\t5\t\t\t6\t7"} << QStringList{"1,2,3,4,5,6,7"};
         QTest::newRow("blanks") << QStringList{"  1  2   3 4,5  "} << QStringList{"1,2,3,4,5"};
         QTest::newRow("standard form") << QStringList{"1,2,3,4,5,,"} << QStringList{"1,2,3,4,5,"};
-        QTest::newRow("several lines")
-            << QStringList{"1 2", "\t3\t4"} << QStringList{"1,2", "3,4"};
+        QTest::newRow("several lines") << QStringList{"1 2", "\t3\t4"} << QStringList{"1,2", "3,4"};
     }
     void normalisesTheNumberList()
     {
@@ -441,8 +445,8 @@ private slots:
         const QString key = slipSettingsKey(QStringLiteral("\\K"));
         store.openKey(key, true);
         store.writeString(QStringLiteral("Reportvorlage"), QString());
-        store.writeInteger(QStringLiteral("Zeilen"), 40);        // beyond its up-down's 10
-        store.writeInteger(QStringLiteral("FontSize"), 1);       // below 3
+        store.writeInteger(QStringLiteral("Zeilen"), 40);   // beyond its up-down's 10
+        store.writeInteger(QStringLiteral("FontSize"), 1);  // below 3
         store.writeString(QStringLiteral("BlockSpalten"), QStringLiteral("6"));  // not an integer
         SlipSettings read;
         read.templateName = QStringLiteral("SK_Sachsen.fr3");
@@ -492,7 +496,8 @@ private slots:
         writeBytes(program.filePath(QStringLiteral("schein.fr3")), "x");
         QCOMPARE(slipTemplatePath(QStringLiteral("fehlt.fr3"), folder),
                  program.filePath(QStringLiteral("schein.fr3")));
-        QCOMPARE(slipTemplatePath(QString(), folder), program.filePath(QStringLiteral("schein.fr3")));
+        QCOMPARE(slipTemplatePath(QString(), folder),
+                 program.filePath(QStringLiteral("schein.fr3")));
 
         QCOMPARE(slipPicturePath(QStringLiteral("bild.png"), folder),
                  program.filePath(QStringLiteral("bild.png")));

@@ -50,8 +50,8 @@ private slots:
         QTest::addColumn<double>("blockLeft");
         QTest::addColumn<double>("blockTop");
         // The built-in report's: fields of 17 x 22 from (12, 40), blocks 190 across, 140 down.
-        QTest::newRow("schein.fr3") << "schein.fr3" << 12.0 << 40.0 << 17.0 << 22.0 << 190.0
-                                    << 140.0;
+        QTest::newRow("schein.fr3")
+            << "schein.fr3" << 12.0 << 40.0 << 17.0 << 22.0 << 190.0 << 140.0;
         // The demonstration slip's drawing: fields of 17 x 16 from (22, 112), blocks
         // 188 across and 122 down.
         QTest::newRow("Demo_Schein.fr3")
@@ -107,8 +107,8 @@ private slots:
         }
         QVERIFY(a.background.isNull());
         // The demonstration slip carries its drawing.
-        QVERIFY(file.load(QDir(programFolder()).filePath(QStringLiteral("Demo_Schein.fr3")),
-                          &error));
+        QVERIFY(
+            file.load(QDir(programFolder()).filePath(QStringLiteral("Demo_Schein.fr3")), &error));
         QVERIFY(!file.pages().front().background.isNull());
     }
 
@@ -172,15 +172,18 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("truncated") << QByteArray(
-            "<?xml version=\"1.0\"?>\n<TfrxReport><TfrxReportPage Name=\"Page1\">"
-            "<TfrxMemoView Name=\"Zahl1_1\" Left=\"1\"")
-                                   << "Zeile 2";
-        QTest::newRow("no number") << QByteArray(
-            "<?xml version=\"1.0\"?>\n<TfrxReport><TfrxReportPage Name=\"Page1\">"
-            "<TfrxMemoView Name=\"Zahl1_1\" Left=\"links\"/></TfrxReportPage></TfrxReport>")
-                                   << "Zahl1_1: Left=\"links\"";
-        QTest::newRow("not a template") << QByteArray("\x89PNG\r\n\x1a\n") << "keine Berichtsvorlage";
+        QTest::newRow("truncated")
+            << QByteArray(
+                   "<?xml version=\"1.0\"?>\n<TfrxReport><TfrxReportPage Name=\"Page1\">"
+                   "<TfrxMemoView Name=\"Zahl1_1\" Left=\"1\"")
+            << "Zeile 2";
+        QTest::newRow("no number")
+            << QByteArray(
+                   "<?xml version=\"1.0\"?>\n<TfrxReport><TfrxReportPage Name=\"Page1\">"
+                   "<TfrxMemoView Name=\"Zahl1_1\" Left=\"links\"/></TfrxReportPage></TfrxReport>")
+            << "Zahl1_1: Left=\"links\"";
+        QTest::newRow("not a template")
+            << QByteArray("\x89PNG\r\n\x1a\n") << "keine Berichtsvorlage";
         QTest::newRow("empty") << QByteArray() << "keine Berichtsvorlage";
     }
     void malformedTemplate()
