@@ -7,11 +7,16 @@
 //   kugelwart-cli evaluate [options]      one result line per row, then "h c count"
 //   kugelwart-cli analyse parameters|database [options]
 //                                         the lines of the analysis report "Test.txt"
+//   kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf
+//                                         the tips as crosses on slips, one page each
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
@@ -20,16 +25,19 @@
 #include "generation/generation_run.h"
 #include "platform/dialogs.h"
 #include "platform/ini_settings_store.h"
+#include "platform/report/report_painter.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/system_clock.h"
+#include "printing/slip_report.h"
 #include "printing/tip_printout.h"
 #include "state/main_state.h"
 #include "state/startup.h"
 #include "stats/statistics.h"
 #include "tips/integer_text.h"
 #include "tips/text_file.h"
+#include "tips/tip_files.h"
 
 namespace {
 
@@ -43,6 +51,7 @@ const char* const kHelp =
     "       kugelwart-cli evaluate [--date YYYY-MM-DD] [--list FILE] [options]\n"
     "       kugelwart-cli analyse parameters [options]\n"
     "       kugelwart-cli analyse database [--threshold T] [options]\n"
+    "       kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf [options]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
     "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
     "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
@@ -61,7 +70,11 @@ const char* const kHelp =
     "  --threshold T       analyse database: the hits that count as a find (default 5)\n"
     "analyse runs the historic analysis from the --end date on, the parameters' with\n"
     "--seed as the lucky number; every question is answered Yes. It prints the report\n"
-    "that the window writes to Test.txt.\n";
+    "that the window writes to Test.txt.\n"
+    "slip places the saved sheet's tips, or the list in FILE, as crosses on slips as the\n"
+    "  positioning dialog \"Positionierung des Scheindruckes\" would print them: with its\n"
+    "  saved geometry, or the geometry read from the template (--template, else the saved\n"
+    "  one, else schein.fr3 in the program folder); every slip is one page of OUT.pdf\n";
 
 // Messages go to standard error; questions are answered No (or Yes when told so),
 // input is cancelled (or answered as told).
@@ -186,11 +199,76 @@ void printEvaluation(QTextStream& out, const kw::MainState& state)
                 out << h << ' ' << c << ' ' << state.Statistik[h][c] << '\n';
 }
 
+// The tips on slips as "Drucken" in the positioning dialog prints them, without
+// questions, into a PDF file.
+int printSlips(kw::MainState& state, kw::Services& services, const QString& listFile,
+               const QString& templateFile, const QString& pdfFile)
+{
+    QString error;
+    QStringList tips;
+    if (listFile.isEmpty()) {
+        tips = kw::sheetFiveNumberLines(state.sheet);
+    } else {
+        const auto lines = kw::readTextLines(listFile, &error);
+        if (!lines) return fail(kFailed, error);
+        tips = *lines;
+    }
+    tips = kw::normaliseSlipList(tips);
+    if (tips.join(QString()).trimmed().isEmpty()) return fail(kFailed, QStringLiteral("no tips"));
+
+    // The window opens the dialog with this template; the saved one replaces it.
+    kw::SlipSettings settings;
+    settings.templateName = QStringLiteral("SK_Sachsen.fr3");
+    const bool stored = kw::readSlipSettings(services.settings, kw::kSettingsKey, settings);
+    if (!templateFile.isEmpty()) {
+        if (!QFileInfo(templateFile).isFile())
+            return fail(kFailed, QStringLiteral("no template %1").arg(templateFile));
+        settings.templateName = templateFile;
+    }
+    kw::SlipReport slip;
+    const QString problem =
+        slip.load(settings.templateName, settings.picture, services.programFolder);
+    if (!problem.isEmpty()) return fail(kFailed, problem);
+
+    kw::SlipPlacing placing;
+    placing.cross = settings.cross;
+    placing.fontSize = settings.fontSize;
+    if (stored) {
+        const auto geometry = kw::slipGeometry(settings, &error);
+        if (!geometry) return fail(kFailed, error);
+        placing.geometry = *geometry;
+        slip.applyPaper(settings);
+        slip.report().prepare();
+    } else {
+        QString missing;
+        const auto points = slip.calibration(&missing);
+        if (!points)
+            return fail(kFailed, QStringLiteral("Fehler kann Feld %1 nicht finden").arg(missing));
+        kw::SlipGeometry counts;
+        counts.numbersPerRow = settings.numbersPerRow;
+        counts.blockColumns = settings.blockColumns;
+        counts.blockRows = settings.blockRows;
+        placing.geometry = kw::calibratedGeometry(*points, counts, settings.rowsPerBlock);
+    }
+    const auto pages = kw::allSlipPages(slip, tips, placing, services.dialogs);
+    if (!pages) return kFailed;
+    if (!kw::writePdf(pdfFile, *pages, &error)) return fail(kFailed, error);
+    QTextStream(stdout) << pages->size() << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The slip's PDF paints text, which needs Qt Gui's fonts; no display is needed.
+    const bool slip = argc > 1 && qstrcmp(argv[1], "slip") == 0;
+    if (slip && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        slip ? std::make_unique<QGuiApplication>(argc, argv)
+             : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("Quendels Kleinkugel"));
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help")) {
@@ -215,11 +293,11 @@ int main(int argc, char** argv)
         if (kind != QLatin1String("parameters") && kind != QLatin1String("database"))
             return fail(kUsage, QStringLiteral("analyse needs parameters or database"));
     } else if (command != QLatin1String("generate") && command != QLatin1String("print") &&
-               command != QLatin1String("evaluate")) {
+               command != QLatin1String("evaluate") && command != QLatin1String("slip")) {
         return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
     }
 
-    QString dataFolder, listFile;
+    QString dataFolder, listFile, templateFile, pdfFile;
     std::optional<std::uint32_t> seed;
     std::optional<int> rows;
     std::optional<kw::DayCount> start, end, drawDate;
@@ -248,6 +326,10 @@ int main(int argc, char** argv)
             settings << value;
         } else if (option == QLatin1String("--list") && command != QLatin1String("stats")) {
             listFile = value;
+        } else if (option == QLatin1String("--template") && command == QLatin1String("slip")) {
+            templateFile = value;
+        } else if (option == QLatin1String("--pdf") && command == QLatin1String("slip")) {
+            pdfFile = value;
         } else if (option == QLatin1String("--threshold") && kind == QLatin1String("database")) {
             if (!kw::parseInteger(value))
                 return fail(kUsage, QStringLiteral("--threshold needs a whole number"));
@@ -260,6 +342,9 @@ int main(int argc, char** argv)
             return fail(kUsage, QStringLiteral("unknown option '%1'").arg(option));
         }
     }
+
+    if (command == QLatin1String("slip") && pdfFile.isEmpty())
+        return fail(kUsage, QStringLiteral("slip needs --pdf OUT.pdf"));
 
     ConsoleDialogs dialogs;
     NoShell shell;
@@ -278,6 +363,8 @@ int main(int argc, char** argv)
     if (!kw::prepareState(state, services, dataFolder)) return kFailed;
     const kw::StartSettings saved = kw::loadStartSettings(state, services);
     kw::finishStartup(state, services, saved.analysisStartRead);
+    if (command == QLatin1String("slip"))
+        return printSlips(state, services, listFile, templateFile, pdfFile);
     if (!kw::DrawFile(state.drawFilePath()).exists())
         return fail(kFailed, QStringLiteral("no draw history at %1").arg(state.drawFilePath()));
     QString error;

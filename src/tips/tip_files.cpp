@@ -77,6 +77,28 @@ QStringList sheetFileLines(const TipSheet& sheet)
     return lines;
 }
 
+QStringList sheetFiveNumberLines(const TipSheet& sheet)
+{
+    QStringList lines;
+    for (int r = 1; r <= kTipRowCount; ++r) {
+        if (sheet.cell(r, 1).isEmpty()) continue;
+        QStringList numbers;
+        for (int c = 1; c <= 5; ++c) numbers << sheet.cell(r, c);
+        lines << numbers.join(QLatin1Char(','));
+    }
+    return lines;
+}
+
+QStringList writeSlipTipFile(const MainState& state)
+{
+    const QStringList lines =
+        listShown(state) ? state.Gewinnzahlen : sheetFiveNumberLines(state.sheet);
+    const QString path =
+        preparedTipFolder(state) + tipFileProposedName(state.DateTimePicker1.date());
+    writeTextLines(path, lines, nullptr);
+    return lines;
+}
+
 std::array<QString, 7> splitSheetLine(const QString& line)
 {
     std::array<QString, 7> columns;

@@ -21,6 +21,14 @@ QString tipFolder(const MainState& state);
 // The standard form: one line per row whose first cell is filled, seven fields
 // joined by "," (empty cells stay empty: "3,12,17,25,40,,").
 QStringList sheetFileLines(const TipSheet& sheet);
+// The five-number form: per sheet row whose first number is filled, its five
+// numbers joined by "," (no star numbers, no trailing commas).
+QStringList sheetFiveNumberLines(const TipSheet& sheet);
+// The slip printing's tip file: the list's lines in the list view, else the sheet
+// in the five-number form, written under the proposed name in the tip folder
+// without a dialog (an old file of that name is replaced; a failed write is not
+// reported). Returns the lines, which are what the file holds.
+QStringList writeSlipTipFile(const MainState& state);
 // Columns 1..7 of a line read in the standard view: the texts between the first
 // six commas; everything after the last of them (or the whole line) is column 7.
 std::array<QString, 7> splitSheetLine(const QString& line);

@@ -143,11 +143,6 @@ void TForm5::setPortalName(const QString& portal)
     setWindowTitle(QStringLiteral("Übergabe des Tippscheins direkt an ") + portal);
 }
 
-TForm8::TForm8(QWidget* parent) : QDialog(parent)
-{
-    setUp(this, "TForm8", QStringLiteral("Positionierung des Scheindruckes"));
-}
-
 TQKSForm::TQKSForm(QWidget* parent) : QDialog(parent)
 {
     setUp(this, "TQKSForm", QStringLiteral("Script für Zahlenübergabe auswählen!"));

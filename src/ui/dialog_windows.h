@@ -6,6 +6,7 @@
 
 #include "draws/draw_record.h"
 #include "ui/number_selection_dialog.h"  // TForm6
+#include "ui/slip_dialog.h"              // TForm8
 #include "ui/win_calculation_dialog.h"   // TForm9
 
 class QDateEdit;
@@ -48,13 +49,6 @@ class TForm5 : public QDialog {
 public:
     explicit TForm5(QWidget* parent);
     void setPortalName(const QString& portal);
-};
-
-// Positioning of the slip printout.
-class TForm8 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm8(QWidget* parent);
 };
 
 // Choice of the click script.

@@ -229,7 +229,7 @@ void TForm1::createDialogs()
     m_form5 = new TForm5(this);
     m_form6 = new TForm6(this);
     m_form6->attach(m_state.random, m_services.dialogs, m_services.clock);
-    m_form8 = new TForm8(this);
+    m_form8 = new TForm8(this, m_services);
     m_form9 = new TForm9(this, m_state, m_services.http);
     m_qksForm = new TQKSForm(this);
 }

@@ -112,8 +112,9 @@ public slots:
     void SpeedButton15Click();
     void SpeedButton16Click();
     void GewinnzahlenDblClick();
-    // The printout of the shown tips.
+    // The printout of the shown tips, and the tips printed onto a slip.
     void BitBtn7Click();
+    void SpeedButton27Click();
     // The generation.
     void BrechnungStart();
     void Berechnen1Click();
@@ -145,6 +146,8 @@ signals:
     void drawEntryDialogOpened(TForm3* dialog);
     // The win calculation, prepared, about to run modally (a test acts in it and ends it).
     void winCalculationOpened(TForm9* dialog);
+    // The slip positioning with the tips, about to run modally.
+    void slipDialogOpened(TForm8* dialog);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -63,6 +64,9 @@ void TForm1::bindTips()
     auto* print = page->findChild<QPushButton*>(QStringLiteral("BitBtn7"));
     print->setEnabled(true);
     connect(print, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
+    auto* slip = page->findChild<QPushButton*>(QStringLiteral("SpeedButton27"));
+    slip->setEnabled(true);
+    connect(slip, &QPushButton::clicked, this, &TForm1::SpeedButton27Click);
     connect(page->UpDown8, &QSpinBox::valueChanged, this,
             [this](int value) { m_state.setUpDownPosition(8, value); });
 
@@ -146,6 +150,18 @@ void TForm1::GewinnzahlenDblClick()
 void TForm1::BitBtn7Click()
 {
     printTips(m_state, m_services);
+}
+
+void TForm1::SpeedButton27Click()
+{
+    m_form8->Memo1->setPlainText(writeSlipTipFile(m_state).join(QLatin1Char('\n')));
+    m_form8->MaxZahl = kSlipHighestNumber;
+    m_form8->TippanzahlMax = kSlipTipPositions;
+    m_form8->MaxEuroZahl = m_state.SternenzahlMax;
+    m_form8->schluessel = kSettingsKey;
+    m_form8->Reportvorlage->setText(QStringLiteral("SK_Sachsen.fr3"));
+    emit slipDialogOpened(m_form8);
+    m_form8->exec();
 }
 
 void TForm1::bindGeneration()
