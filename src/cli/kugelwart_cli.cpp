@@ -7,8 +7,10 @@
 //   kugelwart-cli evaluate [options]      one result line per row, then "h c count"
 //   kugelwart-cli analyse parameters|database [options]
 //                                         the lines of the analysis report "Test.txt"
+//   kugelwart-cli script --template FILE  the filled click scripts, "----" between two
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
@@ -18,6 +20,7 @@
 #include "evaluation/history_analysis.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/generation_run.h"
+#include "online/click_export.h"
 #include "platform/dialogs.h"
 #include "platform/ini_settings_store.h"
 #include "platform/services.h"
@@ -30,6 +33,7 @@
 #include "stats/statistics.h"
 #include "tips/integer_text.h"
 #include "tips/text_file.h"
+#include "tips/tip_operations.h"
 
 namespace {
 
@@ -43,6 +47,7 @@ const char* const kHelp =
     "       kugelwart-cli evaluate [--date YYYY-MM-DD] [--list FILE] [options]\n"
     "       kugelwart-cli analyse parameters [options]\n"
     "       kugelwart-cli analyse database [--threshold T] [options]\n"
+    "       kugelwart-cli script --template FILE [--list FILE] [--today YYYY-MM-DD]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
     "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
     "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
@@ -61,7 +66,11 @@ const char* const kHelp =
     "  --threshold T       analyse database: the hits that count as a find (default 5)\n"
     "analyse runs the historic analysis from the --end date on, the parameters' with\n"
     "--seed as the lucky number; every question is answered Yes. It prints the report\n"
-    "that the window writes to Test.txt.\n";
+    "that the window writes to Test.txt.\n"
+    "script fills the click-script template FILE with the shown tips (or the tip list in\n"
+    "  --list FILE) as the export for the web robot does, twelve tips per script, the draw\n"
+    "  day by the weekday of --today (default: today), and prints each script, a line\n"
+    "  \"----\" between two. It writes no file and starts nothing.\n";
 
 // Messages go to standard error; questions are answered No (or Yes when told so),
 // input is cancelled (or answered as told).
@@ -186,6 +195,34 @@ void printEvaluation(QTextStream& out, const kw::MainState& state)
                 out << h << ' ' << c << ' ' << state.Statistik[h][c] << '\n';
 }
 
+// What OnlineTippClick fills for the shown tips (or the list in listFile): the tip
+// file named by the end date of the CurrentDraw, when there is a draw history.
+int printScripts(kw::MainState& state, kw::Services& services, const QString& templateFile,
+                 const QString& listFile, const QDate& today)
+{
+    QString error;
+    if (kw::DrawFile(state.drawFilePath()).exists()) kw::selectDrawForDate(state, services);
+    if (!listFile.isEmpty()) {
+        const auto lines = kw::readTextLines(listFile, &error);
+        if (!lines) return fail(kFailed, error);
+        state.Gewinnzahlen = *lines;
+        state.listView = true;
+    } else if (state.listView && QFileInfo::exists(kw::listTextFile(state))) {
+        const auto lines = kw::readTextLines(kw::listTextFile(state), &error);
+        if (!lines) return fail(kFailed, error);
+        state.Gewinnzahlen = *lines;
+    }
+    const auto scripts =
+        kw::clickScriptsFor(state, templateFile, kw::clickTipLines(state), today, &error);
+    if (!scripts) return fail(kFailed, error);
+    QTextStream out(stdout);
+    for (qsizetype i = 0; i < scripts->size(); ++i) {
+        if (i > 0) out << "----\n";
+        for (const QString& line : scripts->at(i)) out << line << '\n';
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -215,11 +252,12 @@ int main(int argc, char** argv)
         if (kind != QLatin1String("parameters") && kind != QLatin1String("database"))
             return fail(kUsage, QStringLiteral("analyse needs parameters or database"));
     } else if (command != QLatin1String("generate") && command != QLatin1String("print") &&
-               command != QLatin1String("evaluate")) {
+               command != QLatin1String("evaluate") && command != QLatin1String("script")) {
         return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
     }
 
-    QString dataFolder, listFile;
+    QString dataFolder, listFile, templateFile;
+    std::optional<QDate> today;
     std::optional<std::uint32_t> seed;
     std::optional<int> rows;
     std::optional<kw::DayCount> start, end, drawDate;
@@ -252,6 +290,12 @@ int main(int argc, char** argv)
             if (!kw::parseInteger(value))
                 return fail(kUsage, QStringLiteral("--threshold needs a whole number"));
             threshold = value;
+        } else if (option == QLatin1String("--template") && command == QLatin1String("script")) {
+            templateFile = value;
+        } else if (option == QLatin1String("--today") && command == QLatin1String("script")) {
+            today = QDate::fromString(value, Qt::ISODate);
+            if (!today->isValid())
+                return fail(kUsage, QStringLiteral("--today needs a date YYYY-MM-DD"));
         } else if (option == QLatin1String("--date") &&
                    (command == QLatin1String("print") || command == QLatin1String("evaluate"))) {
             drawDate = parseDate(value);
@@ -278,6 +322,11 @@ int main(int argc, char** argv)
     if (!kw::prepareState(state, services, dataFolder)) return kFailed;
     const kw::StartSettings saved = kw::loadStartSettings(state, services);
     kw::finishStartup(state, services, saved.analysisStartRead);
+    if (command == QLatin1String("script")) {
+        if (templateFile.isEmpty())
+            return fail(kUsage, QStringLiteral("script needs --template FILE"));
+        return printScripts(state, services, templateFile, listFile, today.value_or(clock.today()));
+    }
     if (!kw::DrawFile(state.drawFilePath()).exists())
         return fail(kFailed, QStringLiteral("no draw history at %1").arg(state.drawFilePath()));
     QString error;
