@@ -72,9 +72,9 @@ void exportClickScripts(MainState& state, Services& services, const ChooseScript
     if (!robot) {
         if (!services.dialogs.askYesNo(kRobotInstallQuestion, kRobotInstallCaption)) return;
         if (state.RobotInstaller.trimmed().isEmpty()) {
-            services.dialogs.notify(QStringLiteral(
-                "Keine Download-Adresse für Klicklauf eingestellt (Einstellungswert "
-                "\u201EKlicklaufinstallation\u201C)"));
+            services.dialogs.notify(
+                QStringLiteral("Keine Download-Adresse für Klicklauf eingestellt (Einstellungswert "
+                               "\u201EKlicklaufinstallation\u201C)"));
         } else if (!services.shell.openUrl(state.RobotInstaller.trimmed(), &error)) {
             services.dialogs.notify(error);
         }
@@ -86,17 +86,20 @@ void exportClickScripts(MainState& state, Services& services, const ChooseScript
     if (!chosen) return;
     writeRobotParameters(services.settings, parameters);
     if (!QFileInfo(parameters.script).isFile()) {
-        services.dialogs.notify(fileErrorText(parameters.script, QStringLiteral("Datei nicht gefunden")));
+        services.dialogs.notify(
+            fileErrorText(parameters.script, QStringLiteral("Datei nicht gefunden")));
         return;
     }
 
     // The tip file as written is what the scripts carry.
     const auto tipLines = readTextLines(tipFile, &error);
     const QDate today = services.clock.today();
-    const auto scripts = tipLines ? clickScriptsFor(state, parameters.script, *tipLines, today, &error)
-                                  : std::nullopt;
+    const auto scripts = tipLines
+                             ? clickScriptsFor(state, parameters.script, *tipLines, today, &error)
+                             : std::nullopt;
     const QString scriptPath = filledScriptPath(tipFolder(state), today);
-    const auto commandLine = scripts ? robotCommandLine(scriptPath, parameters, &error) : std::nullopt;
+    const auto commandLine =
+        scripts ? robotCommandLine(scriptPath, parameters, &error) : std::nullopt;
     if (!commandLine) {
         services.dialogs.notify(error);
         return;

@@ -35,7 +35,8 @@ void replaceEverywhere(QStringList& lines, const QString& placeholder, const QSt
 // The seven places of tip b: the five numbers and the two star numbers.
 void fillTip(QStringList& script, int b, const QStringList& fields)
 {
-    for (int k = 1; k <= 5; ++k) replaceEverywhere(script, numberPlaceholder(k, b), fields.value(k - 1));
+    for (int k = 1; k <= 5; ++k)
+        replaceEverywhere(script, numberPlaceholder(k, b), fields.value(k - 1));
     replaceEverywhere(script, starPlaceholder(1, b), fields.value(5));
     replaceEverywhere(script, starPlaceholder(2, b), fields.value(6));
 }
@@ -152,9 +153,8 @@ std::optional<QString> findRobot(SettingsStore& settings, const QString& program
 {
     QString robot;
     if (settings.openKey(kRobotSettingsKey, false)) {
-        const QString folder = QDir::fromNativeSeparators(settings.readString(QStringLiteral("Path"))
-                                                              .value_or(QString())
-                                                              .trimmed());
+        const QString folder = QDir::fromNativeSeparators(
+            settings.readString(QStringLiteral("Path")).value_or(QString()).trimmed());
         if (!folder.isEmpty()) robot = QDir::cleanPath(folder + QStringLiteral("/Klicklauf.exe"));
     }
     if (robot.isEmpty()) robot = robotBesideProgram(programFolder);
@@ -178,8 +178,9 @@ std::optional<QString> robotCommandLine(const QString& scriptPath,
                             value.contains(QLatin1Char('\r'));
         if (unsafe) {
             if (error)
-                *error = label + QStringLiteral(": Anführungszeichen und Zeilenumbrüche können "
-                                                "Klicklauf nicht übergeben werden");
+                *error = label + QStringLiteral(
+                                     ": Anführungszeichen und Zeilenumbrüche können "
+                                     "Klicklauf nicht übergeben werden");
             return std::nullopt;
         }
         line += QStringLiteral(" \"") + value + QLatin1Char('"');

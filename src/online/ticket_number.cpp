@@ -63,14 +63,10 @@ std::optional<std::vector<TicketDraw>> readTicketHistory(const QString& path, QS
 bool ticketDrawn(const TicketDigits& digits, const TicketDraw& draw, int level)
 {
     switch (level) {
-    case 1:
-        return sameDigits(digits, 1, draw.spiel77, 1) || sameDigits(digits, 2, draw.super6, 1);
-    case 2:
-        return sameDigits(digits, 2, draw.spiel77, 2) || sameDigits(digits, 2, draw.super6, 1);
-    case 3:
-        return sameDigits(digits, 3, draw.spiel77, 3) || sameDigits(digits, 3, draw.super6, 2);
-    case 4:
-        return sameDigits(digits, 4, draw.spiel77, 4) || sameDigits(digits, 4, draw.super6, 3);
+    case 1: return sameDigits(digits, 1, draw.spiel77, 1) || sameDigits(digits, 2, draw.super6, 1);
+    case 2: return sameDigits(digits, 2, draw.spiel77, 2) || sameDigits(digits, 2, draw.super6, 1);
+    case 3: return sameDigits(digits, 3, draw.spiel77, 3) || sameDigits(digits, 3, draw.super6, 2);
+    case 4: return sameDigits(digits, 4, draw.spiel77, 4) || sameDigits(digits, 4, draw.super6, 3);
     default: return false;
     }
 }

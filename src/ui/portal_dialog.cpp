@@ -18,7 +18,10 @@
 namespace kw {
 
 TForm5::TForm5(QWidget* parent, RandomGenerator& random, Dialogs& dialogs, QString ticketHistory)
-    : QDialog(parent), m_random(random), m_dialogs(dialogs), m_ticketHistory(std::move(ticketHistory))
+    : QDialog(parent),
+      m_random(random),
+      m_dialogs(dialogs),
+      m_ticketHistory(std::move(ticketHistory))
 {
     setObjectName(QStringLiteral("TForm5"));
     new ControlList(this);
@@ -35,8 +38,9 @@ TForm5::TForm5(QWidget* parent, RandomGenerator& random, Dialogs& dialogs, QStri
         m_digits[static_cast<std::size_t>(digit - 1)] = upDown;
         number->addWidget(upDown);
     }
-    SpeedButton2 = makeIconButton(this, "SpeedButton2", QStyle::SP_BrowserReload, {},
-                                  QStringLiteral("Neu Losnummer welche noch nie gezogen wurde erzeugen"));
+    SpeedButton2 =
+        makeIconButton(this, "SpeedButton2", QStyle::SP_BrowserReload, {},
+                       QStringLiteral("Neu Losnummer welche noch nie gezogen wurde erzeugen"));
     SpeedButton3 = makeIconButton(this, "SpeedButton3", QStyle::SP_FileDialogContentsView, {},
                                   QStringLiteral("Suchen ob diese Losnr schon gezogen wurde"));
     number->addWidget(SpeedButton2);
@@ -59,14 +63,14 @@ TForm5::TForm5(QWidget* parent, RandomGenerator& random, Dialogs& dialogs, QStri
     games->addWidget(Label4);
     root->addLayout(games);
 
-    RadioGroup2 = named(new QGroupBox(QStringLiteral("Super6 und Spiel77 Option"), this),
-                        "RadioGroup2");
+    RadioGroup2 =
+        named(new QGroupBox(QStringLiteral("Super6 und Spiel77 Option"), this), "RadioGroup2");
     auto* optionLayout = new QVBoxLayout(RadioGroup2);
     options = new QButtonGroup(RadioGroup2);
-    const char* const items[] = {
-        "einfach per Zufall bestimmen", "Losnummer noch nie gezogen",
-        "letzten 6 Stellen der Losnummer nie gezogen", "letzten 5 Stellen der Losnummer nie gezogen",
-        "letzten 4 Stellen der Losnummer nie gezogen"};
+    const char* const items[] = {"einfach per Zufall bestimmen", "Losnummer noch nie gezogen",
+                                 "letzten 6 Stellen der Losnummer nie gezogen",
+                                 "letzten 5 Stellen der Losnummer nie gezogen",
+                                 "letzten 4 Stellen der Losnummer nie gezogen"};
     for (int i = 0; i < kTicketLevels; ++i) {
         auto* item = new QRadioButton(QString::fromUtf8(items[i]), RadioGroup2);
         options->addButton(item, i);

@@ -36,7 +36,8 @@ TQKSForm::TQKSForm(QWidget* parent, const MainState& state, Dialogs& dialogs, Ht
     BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("..."));
     scriptRow->addWidget(LabeledEdit1, 1);
     scriptRow->addWidget(BitBtn1);
-    form->addRow(makeLabel(this, "Label1", QStringLiteral("Quendels Click-Script File")), scriptRow);
+    form->addRow(makeLabel(this, "Label1", QStringLiteral("Quendels Click-Script File")),
+                 scriptRow);
     LabeledEdit2 = named(new QLineEdit(this), "LabeledEdit2");
     form->addRow(makeLabel(this, "Label2", QStringLiteral("ZAHL1")), LabeledEdit2);
     LabeledEdit4 = named(new QLineEdit(this), "LabeledEdit4");
@@ -105,7 +106,7 @@ void TQKSForm::FormShow()
     LabeledEdit1->clear();
     LabeledEdit1->addItems(files);
     LabeledEdit1->setCurrentText(remembered.isEmpty() && !files.isEmpty() ? files.last()
-                                                                           : remembered);
+                                                                          : remembered);
 }
 
 void TQKSForm::BitBtn1Click()

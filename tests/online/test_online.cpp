@@ -66,7 +66,8 @@ QStringList scriptTemplate()
     QStringList lines{QStringLiteral("[DAUER] [DI] [FR] [DIFR] [MELDUNGFERTIG] [TIPPDATEI]"),
                       QStringLiteral("again [Z1_1] [Z1_1]")};
     for (int b = 1; b <= 12; ++b)
-        lines << QStringLiteral("T%1: [Z1_%1] [Z2_%1] [Z3_%1] [Z4_%1] [Z5_%1] | [S1_%1] [S2_%1]").arg(b);
+        lines << QStringLiteral("T%1: [Z1_%1] [Z2_%1] [Z3_%1] [Z4_%1] [Z5_%1] | [S1_%1] [S2_%1]")
+                     .arg(b);
     return lines;
 }
 
@@ -207,7 +208,8 @@ private slots:
         tips.rowCount = 1;
         tips.rows[0] = QStringLiteral("1,2,3,4,5");
         const QStringList links = fillCartLinks(
-            QStringLiteral("https://p.test/?Tipps=[Anzahl]&a=[KASTEN1]&b=[KASTEN1]&c=[Anzahl]"), tips);
+            QStringLiteral("https://p.test/?Tipps=[Anzahl]&a=[KASTEN1]&b=[KASTEN1]&c=[Anzahl]"),
+            tips);
         QCOMPARE(links, QStringList{"https://p.test/?Tipps=1&a=1,2,3,4,5&b=[KASTEN1]&c=[Anzahl]"});
         QCOMPARE(replaceFirst("[A][A]", "[A]", "x"), QStringLiteral("x[A]"));
     }
@@ -215,7 +217,8 @@ private slots:
     void requestUrl()
     {
         QCOMPARE(cartRequestUrl("127.0.0.1:8080/", "Lottoland", 30),
-                 QStringLiteral("http://127.0.0.1:8080/lotto/lotto.asp?Spiel=KleinPL&Wo=Lottoland&Tipps=30"));
+                 QStringLiteral(
+                     "http://127.0.0.1:8080/lotto/lotto.asp?Spiel=KleinPL&Wo=Lottoland&Tipps=30"));
         QCOMPARE(cartRequestUrl("https://h.test", "A&B", 5),
                  QStringLiteral("https://h.test/lotto/lotto.asp?Spiel=KleinPL&Wo=A%26B&Tipps=5"));
     }
@@ -228,21 +231,23 @@ private slots:
         QTest::addColumn<int>("kind");
         using K = CartAnswer::Kind;
         const int answered = int(HttpResponse::Outcome::Answered);
-        QTest::newRow("template") << answered << 200 << QByteArray("  https://p.test/?a=[KASTEN1]\r\n")
+        QTest::newRow("template") << answered << 200
+                                  << QByteArray("  https://p.test/?a=[KASTEN1]\r\n")
                                   << int(K::Template);
         QTest::newRow("message") << answered << 500 << QByteArray("<b>Mitteilung</b>: later")
                                  << int(K::Message);
         QTest::newRow("error") << answered << 404 << QByteArray("Not Found") << int(K::Fallback);
         QTest::newRow("no link") << answered << 200 << QByteArray("file:///etc/passwd")
                                  << int(K::Fallback);
-        QTest::newRow("a program") << answered << 200 << QByteArray("C:\\Windows\\calc.exe")
-                                   << int(K::Fallback);
-        QTest::newRow("two lines") << answered << 200 << QByteArray("https://a.test/\nhttps://b.test/")
-                                   << int(K::Fallback);
+        QTest::newRow("a program")
+            << answered << 200 << QByteArray("C:\\Windows\\calc.exe") << int(K::Fallback);
+        QTest::newRow("two lines")
+            << answered << 200 << QByteArray("https://a.test/\nhttps://b.test/")
+            << int(K::Fallback);
         QTest::newRow("no answer") << int(HttpResponse::Outcome::ConnectionFailed) << 0
                                    << QByteArray() << int(K::Fallback);
-        QTest::newRow("message with 200") << answered << 200 << QByteArray("Mitteilung")
-                                          << int(K::Fallback);
+        QTest::newRow("message with 200")
+            << answered << 200 << QByteArray("Mitteilung") << int(K::Fallback);
     }
     void answers()
     {
@@ -271,8 +276,8 @@ private slots:
             "onerror=y()><iframe src=\"file:///etc/passwd\"></iframe></body></html>");
         const QString text = QString::fromUtf8(page);
         QVERIFY(text.contains("Mitteilung: Der Warenkorb ist gesperrt &amp; kommt\nbald wieder €"));
-        for (const char* bad : {"<script", "alert", "onload", "steal", "javascript", "<img", "onerror",
-                                "<iframe", "file:", "<a ", "<b>"})
+        for (const char* bad : {"<script", "alert", "onload", "steal", "javascript", "<img",
+                                "onerror", "<iframe", "file:", "<a ", "<b>"})
             QVERIFY2(!text.contains(QLatin1String(bad)), bad);
         QVERIFY(text.contains("Content-Security-Policy"));
     }
@@ -292,7 +297,8 @@ private slots:
         QStringList boxes{"1,2,3,4,5"};
         while (boxes.size() < 12) boxes << QStringLiteral(",,,,");
         QCOMPARE(f.shell.opened, QStringList{cartLink(5, boxes)});
-        QCOMPARE(f.state.statusText(1), QStringLiteral("Die Tipps wurden an den Warenkorb übergeben."));
+        QCOMPARE(f.state.statusText(1),
+                 QStringLiteral("Die Tipps wurden an den Warenkorb übergeben."));
     }
 
     void transferListView()
@@ -391,9 +397,12 @@ private slots:
         QTest::newRow("Spiel 77") << "9876543" << QList<bool>{true, true, true, true};
         QTest::newRow("Super 6") << "0123456" << QList<bool>{true, true, true, true};
         QTest::newRow("last six of Spiel 77") << "0876543" << QList<bool>{false, true, true, true};
-        QTest::newRow("last five of Spiel 77") << "1176543" << QList<bool>{false, false, true, true};
-        QTest::newRow("Super 6 from its second") << "0023456" << QList<bool>{false, false, true, true};
-        QTest::newRow("last four of Spiel 77") << "0006543" << QList<bool>{false, false, false, true};
+        QTest::newRow("last five of Spiel 77")
+            << "1176543" << QList<bool>{false, false, true, true};
+        QTest::newRow("Super 6 from its second")
+            << "0023456" << QList<bool>{false, false, true, true};
+        QTest::newRow("last four of Spiel 77")
+            << "0006543" << QList<bool>{false, false, false, true};
         QTest::newRow("never") << "0000000" << QList<bool>{false, false, false, false};
     }
     void ticketDrawnByLevel()
@@ -404,7 +413,8 @@ private slots:
         const TicketDigits ticket = digitsOf(qPrintable(digits));
         QVERIFY(!ticketDrawn(ticket, draw, 0));
         for (int level = 1; level <= 4; ++level)
-            QVERIFY2(ticketDrawn(ticket, draw, level) == drawn[level - 1], qPrintable(QString::number(level)));
+            QVERIFY2(ticketDrawn(ticket, draw, level) == drawn[level - 1],
+                     qPrintable(QString::number(level)));
     }
 
     // The numbers the generator gives from the seed, seven digits each.
@@ -424,7 +434,8 @@ private slots:
     {
         const auto numbers = numbersFrom(77, 1001);
         std::vector<TicketDraw> history;
-        for (const auto& number : numbers) history.push_back(ticketDraw(number, {9, 9, 9, 9, 9, 9}));
+        for (const auto& number : numbers)
+            history.push_back(ticketDraw(number, {9, 9, 9, 9, 9, 9}));
         RandomGenerator random;
         random.setSeed(77);
         const DrawnTicket ticket = drawTicketNumber(random, history, 1);
@@ -524,9 +535,10 @@ private slots:
         ScriptKeywords withFile = keywords;
         withFile.tipFile = QStringLiteral("/d/Tipps/x.qlt");
         const QString first = fillClickScripts(scriptTemplate(), {}, withFile)[0][0];
-        QCOMPARE(first, QStringLiteral("NEIN %1 %2 NEIN Please check the numbers, then you are ready "
-                                       "to play. /d/Tipps/x.qlt")
-                            .arg(tuesday ? "JA" : "NEIN", friday ? "JA" : "NEIN"));
+        QCOMPARE(first,
+                 QStringLiteral("NEIN %1 %2 NEIN Please check the numbers, then you are ready "
+                                "to play. /d/Tipps/x.qlt")
+                     .arg(tuesday ? "JA" : "NEIN", friday ? "JA" : "NEIN"));
     }
 
     // Three tips: one script, positions 4 to 12 and the star numbers empty.
@@ -535,10 +547,12 @@ private slots:
         const QStringList tips{"1,2,3,4,5", "6,7,8,9,10", "3,12,17,25,40"};
         const auto scripts = fillClickScripts(scriptTemplate(), tips, drawDaysFor({2026, 8, 24}));
         QCOMPARE(scripts.size(), 1);
-        QStringList expected{QStringLiteral("NEIN JA NEIN NEIN Please check the numbers, then you are "
-                                            "ready to play. "),
-                             QStringLiteral("again 1 1")};
-        for (int b = 1; b <= 12; ++b) expected << tipLine(b, b <= 3 ? tips[b - 1].split(',') : QStringList());
+        QStringList expected{
+            QStringLiteral("NEIN JA NEIN NEIN Please check the numbers, then you are "
+                           "ready to play. "),
+            QStringLiteral("again 1 1")};
+        for (int b = 1; b <= 12; ++b)
+            expected << tipLine(b, b <= 3 ? tips[b - 1].split(',') : QStringList());
         QCOMPARE(scripts[0], expected);
     }
 
@@ -553,7 +567,8 @@ private slots:
             QCOMPARE(scripts[s][0].left(17), QStringLiteral("NEIN NEIN JA NEIN"));
             for (int b = 1; b <= 12; ++b) {
                 const int tip = s * 12 + b - 1;
-                const QStringList fields = tip < 30 ? commas(listLine(tip)).split(',') : QStringList();
+                const QStringList fields =
+                    tip < 30 ? commas(listLine(tip)).split(',') : QStringList();
                 QCOMPARE(scripts[s][b + 1], tipLine(b, fields));
             }
         }
