@@ -9,6 +9,7 @@
 //                                         the lines of the analysis report "Test.txt"
 //   kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf
 //                                         the tips as crosses on slips, one page each
+//   kugelwart-cli script --template FILE  the filled click scripts, "----" between two
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
@@ -23,6 +24,7 @@
 #include "evaluation/history_analysis.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/generation_run.h"
+#include "online/click_export.h"
 #include "platform/dialogs.h"
 #include "platform/ini_settings_store.h"
 #include "platform/report/report_painter.h"
@@ -38,6 +40,7 @@
 #include "tips/integer_text.h"
 #include "tips/text_file.h"
 #include "tips/tip_files.h"
+#include "tips/tip_operations.h"
 
 namespace {
 
@@ -52,6 +55,7 @@ const char* const kHelp =
     "       kugelwart-cli analyse parameters [options]\n"
     "       kugelwart-cli analyse database [--threshold T] [options]\n"
     "       kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf [options]\n"
+    "       kugelwart-cli script --template FILE [--list FILE] [--today YYYY-MM-DD]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
     "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
     "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
@@ -74,7 +78,11 @@ const char* const kHelp =
     "slip places the saved sheet's tips, or the list in FILE, as crosses on slips as the\n"
     "  positioning dialog \"Positionierung des Scheindruckes\" would print them: with its\n"
     "  saved geometry, or the geometry read from the template (--template, else the saved\n"
-    "  one, else schein.fr3 in the program folder); every slip is one page of OUT.pdf\n";
+    "  one, else schein.fr3 in the program folder); every slip is one page of OUT.pdf\n"
+    "script fills the click-script template FILE with the shown tips (or the tip list in\n"
+    "  --list FILE) as the export for the web robot does, twelve tips per script, the draw\n"
+    "  day by the weekday of --today (default: today), and prints each script, a line\n"
+    "  \"----\" between two. It writes no file and starts nothing.\n";
 
 // Messages go to standard error; questions are answered No (or Yes when told so),
 // input is cancelled (or answered as told).
@@ -257,6 +265,34 @@ int printSlips(kw::MainState& state, kw::Services& services, const QString& list
     return 0;
 }
 
+// What OnlineTippClick fills for the shown tips (or the list in listFile): the tip
+// file named by the end date of the CurrentDraw, when there is a draw history.
+int printScripts(kw::MainState& state, kw::Services& services, const QString& templateFile,
+                 const QString& listFile, const QDate& today)
+{
+    QString error;
+    if (kw::DrawFile(state.drawFilePath()).exists()) kw::selectDrawForDate(state, services);
+    if (!listFile.isEmpty()) {
+        const auto lines = kw::readTextLines(listFile, &error);
+        if (!lines) return fail(kFailed, error);
+        state.Gewinnzahlen = *lines;
+        state.listView = true;
+    } else if (state.listView && QFileInfo::exists(kw::listTextFile(state))) {
+        const auto lines = kw::readTextLines(kw::listTextFile(state), &error);
+        if (!lines) return fail(kFailed, error);
+        state.Gewinnzahlen = *lines;
+    }
+    const auto scripts =
+        kw::clickScriptsFor(state, templateFile, kw::clickTipLines(state), today, &error);
+    if (!scripts) return fail(kFailed, error);
+    QTextStream out(stdout);
+    for (qsizetype i = 0; i < scripts->size(); ++i) {
+        if (i > 0) out << "----\n";
+        for (const QString& line : scripts->at(i)) out << line << '\n';
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -293,11 +329,13 @@ int main(int argc, char** argv)
         if (kind != QLatin1String("parameters") && kind != QLatin1String("database"))
             return fail(kUsage, QStringLiteral("analyse needs parameters or database"));
     } else if (command != QLatin1String("generate") && command != QLatin1String("print") &&
-               command != QLatin1String("evaluate") && command != QLatin1String("slip")) {
+               command != QLatin1String("evaluate") && command != QLatin1String("slip") &&
+               command != QLatin1String("script")) {
         return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
     }
 
     QString dataFolder, listFile, templateFile, pdfFile;
+    std::optional<QDate> today;
     std::optional<std::uint32_t> seed;
     std::optional<int> rows;
     std::optional<kw::DayCount> start, end, drawDate;
@@ -334,6 +372,12 @@ int main(int argc, char** argv)
             if (!kw::parseInteger(value))
                 return fail(kUsage, QStringLiteral("--threshold needs a whole number"));
             threshold = value;
+        } else if (option == QLatin1String("--template") && command == QLatin1String("script")) {
+            templateFile = value;
+        } else if (option == QLatin1String("--today") && command == QLatin1String("script")) {
+            today = QDate::fromString(value, Qt::ISODate);
+            if (!today->isValid())
+                return fail(kUsage, QStringLiteral("--today needs a date YYYY-MM-DD"));
         } else if (option == QLatin1String("--date") &&
                    (command == QLatin1String("print") || command == QLatin1String("evaluate"))) {
             drawDate = parseDate(value);
@@ -365,6 +409,11 @@ int main(int argc, char** argv)
     kw::finishStartup(state, services, saved.analysisStartRead);
     if (command == QLatin1String("slip"))
         return printSlips(state, services, listFile, templateFile, pdfFile);
+    if (command == QLatin1String("script")) {
+        if (templateFile.isEmpty())
+            return fail(kUsage, QStringLiteral("script needs --template FILE"));
+        return printScripts(state, services, templateFile, listFile, today.value_or(clock.today()));
+    }
     if (!kw::DrawFile(state.drawFilePath()).exists())
         return fail(kFailed, QStringLiteral("no draw history at %1").arg(state.drawFilePath()));
     QString error;

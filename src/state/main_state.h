@@ -97,6 +97,10 @@ public:
     QString QuotaServer;    // the quota server's address; empty: none set
     QString Ergebnisdatei;  // the address of a complete results file; empty: none set
     QString Lottoportal = QStringLiteral("Lottoland");
+    QString CartServer;      // the web-cart service's address; empty: the cart link at once
+    QString CartLink;        // the link opened when the service gives no template
+    QString ScriptServer;    // the address the click-script templates are kept up to date from
+    QString RobotInstaller;  // the download address of the web robot's installer
 
     // The selected items of the two hidden "Eurozahlen Option" groups (0..2).
     int radioGroup(int number) const { return m_radioGroup.at(number - 1); }

@@ -2,6 +2,7 @@
 
 #include "draws/draw_download.h"
 #include "generation/parameters.h"
+#include "online/web_cart.h"
 #include "platform/settings_store.h"
 #include "state/main_state.h"
 #include "tips/tip_operations.h"
@@ -57,6 +58,21 @@ SettingsValue address(const QString& name, const QString& defaultText, QString M
         name, SettingsKind::String, defaultText, LoadGroup::Ungrouped,
         [field](const MainState& s) { return QVariant(s.*field); },
         [field](MainState& s, const QVariant& v) { s.*field = v.toString().trimmed(); });
+}
+
+// An address set by hand in the store and never written; empty stands for the
+// built-in one.
+SettingsValue configured(const QString& name, const QString& builtIn, QString MainState::*field)
+{
+    SettingsValue value = stateValue(
+        name, SettingsKind::String, builtIn, LoadGroup::Ungrouped,
+        [field](const MainState& s) { return QVariant(s.*field); },
+        [field, builtIn](MainState& s, const QVariant& v) {
+            const QString text = v.toString().trimmed();
+            s.*field = text.isEmpty() ? builtIn : text;
+        });
+    value.saved = false;
+    return value;
 }
 
 // The window's height or width: no default (the window keeps its design size), and
@@ -159,6 +175,10 @@ std::vector<SettingsValue> buildTable()
     table.push_back(address(kDrawServerValue, QString(), &MainState::DrawServer));
     table.push_back(address(kQuotaServerValue, QString(), &MainState::QuotaServer));
     table.push_back(address(kResultsFileValue, kDefaultResultsFile, &MainState::Ergebnisdatei));
+    table.push_back(address(kCartServerValue, QString(), &MainState::CartServer));
+    table.push_back(configured(kCartLinkValue, kDefaultCartLink, &MainState::CartLink));
+    table.push_back(configured(kScriptServerValue, QString(), &MainState::ScriptServer));
+    table.push_back(configured(kRobotInstallerValue, QString(), &MainState::RobotInstaller));
     table.push_back(readOnly(
         QStringLiteral("Produktseite"),
         [](const StartSettings& r) { return QVariant(r.productPage); },

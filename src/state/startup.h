@@ -47,6 +47,14 @@ inline const QString kDrawServerValue = QStringLiteral("Ziehungsdatenserver");
 inline const QString kQuotaServerValue = QStringLiteral("Quotenserver");
 // The address of a complete results file, fetched when no draw-data server is set.
 inline const QString kResultsFileValue = QStringLiteral("Ergebnisdatei");
+// The address of the web-cart service; empty: the cart link is opened at once.
+inline const QString kCartServerValue = QStringLiteral("Warenkorbserver");
+// The link opened when the web-cart service gives no template.
+inline const QString kCartLinkValue = QStringLiteral("Warenkorblink");
+// The address the click-script templates are brought up to date from.
+inline const QString kScriptServerValue = QStringLiteral("Scriptserver");
+// The download address of the web robot's installer.
+inline const QString kRobotInstallerValue = QStringLiteral("Klicklaufinstallation");
 
 // Reads the main window's values, as the settings table (state/settings_table.h)
 // names them, group by group: the first guarded group, UpDown6's maximum by

@@ -132,20 +132,4 @@ void TForm3::BitBtn2Click()
     upDown(repeat.lastSlot)->selectAll();
 }
 
-TForm5::TForm5(QWidget* parent) : QDialog(parent)
-{
-    setUp(this, "TForm5", QString());
-    setPortalName(QStringLiteral("Lottoland"));
-}
-
-void TForm5::setPortalName(const QString& portal)
-{
-    setWindowTitle(QStringLiteral("Übergabe des Tippscheins direkt an ") + portal);
-}
-
-TQKSForm::TQKSForm(QWidget* parent) : QDialog(parent)
-{
-    setUp(this, "TQKSForm", QStringLiteral("Script für Zahlenübergabe auswählen!"));
-}
-
 }  // namespace kw

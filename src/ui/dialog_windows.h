@@ -6,6 +6,8 @@
 
 #include "draws/draw_record.h"
 #include "ui/number_selection_dialog.h"  // TForm6
+#include "ui/portal_dialog.h"            // TForm5
+#include "ui/script_chooser_dialog.h"    // TQKSForm
 #include "ui/slip_dialog.h"              // TForm8
 #include "ui/win_calculation_dialog.h"   // TForm9
 
@@ -41,21 +43,6 @@ public slots:
 private:
     Dialogs& m_dialogs;
     std::array<QSpinBox*, 9> m_upDowns{};  // 0 unused
-};
-
-// Transfer of the tip sheet to an online portal.
-class TForm5 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm5(QWidget* parent);
-    void setPortalName(const QString& portal);
-};
-
-// Choice of the click script.
-class TQKSForm : public QDialog {
-    Q_OBJECT
-public:
-    explicit TQKSForm(QWidget* parent);
 };
 
 }  // namespace kw

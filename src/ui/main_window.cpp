@@ -24,6 +24,7 @@
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "generation/number_pool.h"
+#include "online/web_cart.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "state/input_throttle.h"
@@ -98,11 +99,13 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     FormCreate();
     createDialogs();
     bindWinCalculation();
+    bindOnline();
 }
 
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    m_cart.reset();      // nothing more is opened
     m_download.reset();  // a request under way is cancelled
     // The pages go before the state they mirror, and say nothing to a window
     // that is already half gone.
@@ -203,6 +206,8 @@ void TForm1::buildPages()
             [this](const QString& text) { m_state.DrawServer = text; });
     connect(m_internetPage->QuotaServerEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.QuotaServer = text; });
+    connect(m_internetPage->CartServerEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.CartServer = text; });
     connect(m_internetPage->ErgebnisdateiEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_state.Ergebnisdatei = text; });
 }
@@ -226,12 +231,13 @@ void TForm1::buildStatusBar()
 void TForm1::createDialogs()
 {
     m_form3 = new TForm3(this, m_services.dialogs);
-    m_form5 = new TForm5(this);
+    m_form5 = new TForm5(this, m_state.random, m_services.dialogs,
+                         ticketHistoryPath(m_services.userDataLocation));
     m_form6 = new TForm6(this);
     m_form6->attach(m_state.random, m_services.dialogs, m_services.clock);
     m_form8 = new TForm8(this, m_services);
     m_form9 = new TForm9(this, m_state, m_services.http);
-    m_qksForm = new TQKSForm(this);
+    m_qksForm = new TQKSForm(this, m_state, m_services.dialogs, m_services.http);
 }
 
 void TForm1::FormCreate()
@@ -274,6 +280,7 @@ void TForm1::showState()
     portal->setCurrentText(m_state.Lottoportal);
     m_internetPage->DrawServerEdit->setText(m_state.DrawServer);
     m_internetPage->QuotaServerEdit->setText(m_state.QuotaServer);
+    m_internetPage->CartServerEdit->setText(m_state.CartServer);
     m_internetPage->ErgebnisdateiEdit->setText(m_state.Ergebnisdatei);
     showDownload();
 }
@@ -355,6 +362,9 @@ void TForm1::closeEvent(QCloseEvent* event)
     // The win calculation may be open (closing from outside while it is modal):
     // it goes first, with a quota load under way.
     if (m_form9 && m_form9->isVisible()) m_form9->reject();
+    // No link of the web cart opens after the window has closed.
+    if (m_cart) m_cart->cancel();
+    if (m_qksForm && m_qksForm->isVisible()) m_qksForm->reject();
     if (m_state.run.running(Task::Generation) || historyOperationRunning(m_state)) {
         // The run is still on the stack: stop it first, close when it has ended.
         for (Task task : {Task::Generation, Task::Analysis, Task::Search})

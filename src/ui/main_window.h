@@ -17,6 +17,7 @@ namespace kw {
 
 class ChartPage;
 class DatabasePage;
+class CartTransfer;
 class DrawDownload;
 class InternetPage;
 class ParameterPage;
@@ -49,6 +50,7 @@ public:
     QTimer* Timer1() const { return m_timer1; }
     QTabWidget* pageControl() const { return m_pages; }
     DrawDownload* download() const { return m_download.get(); }
+    CartTransfer* cartTransfer() const { return m_cart.get(); }
     TForm3* form3() const { return m_form3; }
     TForm5* form5() const { return m_form5; }
     TForm6* form6() const { return m_form6; }
@@ -140,6 +142,9 @@ public slots:
     void Tipp12EditClick() { TippEdit(12); }
     // The win calculation.
     void auswertungClick();
+    // Handing the tips to an online portal: the web cart and the click scripts.
+    void WarenkorbClick();
+    void OnlineTippClick();
 
 signals:
     // A fresh entry dialog, preset, about to run modally (a test fills and ends it).
@@ -148,6 +153,8 @@ signals:
     void winCalculationOpened(TForm9* dialog);
     // The slip positioning with the tips, about to run modally.
     void slipDialogOpened(TForm8* dialog);
+    // The script chooser, filled, about to run modally (a test acts in it and ends it).
+    void scriptChooserOpened(TQKSForm* dialog);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -169,6 +176,7 @@ private:
     void bindMaintenance();
     void bindDownload();
     void bindWinCalculation();
+    void bindOnline();
     void showDownload();
     void bindAnalyses();
     void showAnalyses();
@@ -179,6 +187,7 @@ private:
     Services m_services;
     MainState m_state;
     std::unique_ptr<DrawDownload> m_download;
+    std::unique_ptr<CartTransfer> m_cart;
     QTabWidget* m_pages = nullptr;
     TipPage* m_tipPage = nullptr;
     ParameterPage* m_parameterPage = nullptr;

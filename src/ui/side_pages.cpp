@@ -198,6 +198,13 @@ InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(
         "Adresse des Servers, von dem die Gewinnberechnung die Quoten einer Ziehung l\u00E4dt"));
     addRow(serverForm, makeLabel(servers, "Label110", QStringLiteral("Quoten-Server:")),
            QuotaServerEdit);
+    CartServerEdit = named(new QLineEdit(servers), "CartServerEdit");
+    CartServerEdit->setPlaceholderText(QStringLiteral("http://host:port"));
+    CartServerEdit->setToolTip(QStringLiteral(
+        "Adresse des Dienstes, der die Warenkorb-Adresse des Lottoportals liefert; leer: die "
+        "Seite des Lottoportals wird ohne Tipps geöffnet"));
+    addRow(serverForm, makeLabel(servers, "Label111", QStringLiteral("Warenkorb-Server:")),
+           CartServerEdit);
     ErgebnisdateiEdit = named(new QLineEdit(servers), "ErgebnisdateiEdit");
     ErgebnisdateiEdit->setToolTip(
         QStringLiteral("Adresse einer vollst\u00E4ndigen Ergebnisdatei; sie wird geladen, wenn "

@@ -68,6 +68,7 @@ public:
     QLineEdit* ProxyPortEdit;
     QLineEdit* DrawServerEdit;     // "Ziehungsdaten-Server"
     QLineEdit* QuotaServerEdit;    // "Quoten-Server"
+    QLineEdit* CartServerEdit;     // "Warenkorb-Server"
     QLineEdit* ErgebnisdateiEdit;  // "Ergebnisdatei (Adresse)"
     QComboBox* Lottoportal;
     QList<QLabel*> linkLabels;

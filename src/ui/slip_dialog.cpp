@@ -14,8 +14,8 @@
 #include <QPrinter>
 #include <QShowEvent>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -116,12 +116,13 @@ void SlipPreview::paintEvent(QPaintEvent*)
     const QSizeF paper(page->paperWidth * kUnitsPerMillimetre,
                        page->paperHeight * kUnitsPerMillimetre);
     constexpr int border = 8;
-    const double scale = std::min((width() - 2 * border) / paper.width(),
-                                  (height() - 2 * border) / paper.height());
+    const double scale =
+        std::min((width() - 2 * border) / paper.width(), (height() - 2 * border) / paper.height());
     if (scale <= 0) return;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.translate((width() - paper.width() * scale) / 2, (height() - paper.height() * scale) / 2);
+    painter.translate((width() - paper.width() * scale) / 2,
+                      (height() - paper.height() * scale) / 2);
     painter.scale(scale, scale);
     painter.fillRect(QRectF(QPointF(), paper), Qt::white);
     paintPage(painter, *page);

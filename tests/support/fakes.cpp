@@ -60,6 +60,7 @@ bool RecordingShell::openInEditor(const QString& path, QString* error)
 bool RecordingShell::startProgram(const QString& program, const QString& parameters, QString* error)
 {
     started << program + QLatin1Char(' ') + parameters;
+    if (whileStarting) whileStarting(program, parameters);
     if (!succeed && error) *error = QStringLiteral("refused: ") + program;
     return succeed;
 }

@@ -57,6 +57,8 @@ public:
     bool succeed = true;
     // What "the user" does in the editor before the program goes on.
     std::function<void(const QString& path)> whileEditing;
+    // What the started program finds when it starts (the files it is given, say).
+    std::function<void(const QString& program, const QString& parameters)> whileStarting;
 
     bool openUrl(const QString& urlOrPath, QString* error = nullptr) override;
     bool openInEditor(const QString& path, QString* error = nullptr) override;

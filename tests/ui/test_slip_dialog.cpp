@@ -77,7 +77,8 @@ QStringList tips(int count)
 {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("%1,%2,%3,%4,%5").arg(i).arg(i + 1).arg(i + 2).arg(i + 3).arg(i + 4);
+        lines
+            << QStringLiteral("%1,%2,%3,%4,%5").arg(i).arg(i + 1).arg(i + 2).arg(i + 3).arg(i + 4);
     return lines;
 }
 
@@ -220,10 +221,9 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QList<QList<int>>>("prints");
-        QTest::newRow("twelve tips") << 12 << 1
-                                     << QList<QList<int>>{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {1, 2}};
-        QTest::newRow("ten tips") << 10 << 0
-                                  << QList<QList<int>>{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
+        QTest::newRow("twelve tips")
+            << 12 << 1 << QList<QList<int>>{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {1, 2}};
+        QTest::newRow("ten tips") << 10 << 0 << QList<QList<int>>{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
     }
     void printsFullSlipsOnRequest()
     {
@@ -264,7 +264,8 @@ private slots:
         QCOMPARE(prints, 0);
         d.BitBtn3Click();
         QCOMPARE(f.dialogs.notices().size(), 2);
-        QCOMPARE(f.dialogs.notices().last(), QStringLiteral("Fehler kann Feld Zahl1_11 nicht finden"));
+        QCOMPARE(f.dialogs.notices().last(),
+                 QStringLiteral("Fehler kann Feld Zahl1_11 nicht finden"));
     }
 
     // Opened without settings, the dialog reads the demonstration slip's geometry and
@@ -341,8 +342,8 @@ private slots:
             d.fontsize->setValue(12);
             d.BackImage->setText(QStringLiteral("bild.png"));
             f.print.setUp = [](QPrinter& printer) {
-                printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                                  QPageLayout::Landscape, QMarginsF()));
+                printer.setPageLayout(
+                    QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
             };
             d.SeiteClick();
             QCOMPARE(f.print.setups, 1);
@@ -353,7 +354,8 @@ private slots:
         f.settings.openKey(kDruckKey, false);
         QCOMPARE(f.settings.readString(QStringLiteral("PaperSize")), std::optional<QString>("9"));
         QCOMPARE(f.settings.readInteger(QStringLiteral("PaperOr")), std::optional<int>(2));
-        QCOMPARE(f.settings.readString(QStringLiteral("PaperWidth")), std::optional<QString>("297"));
+        QCOMPARE(f.settings.readString(QStringLiteral("PaperWidth")),
+                 std::optional<QString>("297"));
         QCOMPARE(f.settings.readBool(QStringLiteral("Checkbox2")), std::optional<bool>(true));
 
         TForm8& d = f.open(tips(3));
@@ -426,7 +428,9 @@ private slots:
         f.storeDefaults();
         TForm8& d = f.open({});
         QTableWidget* g = d.DrawGrid1;
-        const auto at = [g](int r, int c) { return g->item(r, c) ? g->item(r, c)->text() : QString(); };
+        const auto at = [g](int r, int c) {
+            return g->item(r, c) ? g->item(r, c)->text() : QString();
+        };
         QCOMPARE(g->rowCount(), 5);
         QCOMPARE(g->columnCount(), 10);
         QCOMPARE(at(0, 0), QStringLiteral("1"));
