@@ -22,11 +22,21 @@ void showRecord(MainState& state, const DrawRecord& record, const QString& text)
     for (int i = 1; i <= DrawRecord::kSlots; ++i) state.Zahl[i] = record.slot(i);
     state.Datum1 = record.datum;
     state.Label29 = text;
+    composeDigitSum(state);
+    state.Label35 = state.Label29;
+}
+
+}  // namespace
+
+void composeDigitSum(MainState& state)
+{
+    if (!(state.Datum1 > 0)) return;
     int sum = 0;
     for (int i = 1; i <= 5; ++i) sum += state.Zahl[i];
     state.Label13 = state.messages.text(8) + QLatin1Char(' ') + QString::number(sum);
-    state.Label35 = state.Label29;
 }
+
+namespace {
 
 DrawHistory readDraws(MainState& state, Services& services)
 {

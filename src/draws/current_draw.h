@@ -18,6 +18,8 @@ QString drawDisplayText(const DrawRecord& record, bool firstRecord = false);
 
 // Selects the draw on or after the date of DateTimePicker1 (else the last one).
 void selectDrawForDate(MainState& state, Services& services);
+// The digit-sum text of the shown draw (Label13) in the table's language.
+void composeDigitSum(MainState& state);
 // Selects the newest stored draw, which ends the analysis window: what follows
 // bringing in draws.
 void selectNewestDraw(MainState& state, Services& services);

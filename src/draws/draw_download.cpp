@@ -24,12 +24,6 @@ namespace kw {
 
 namespace {
 
-const QString kNoSource = QStringLiteral(
-    "Keine Ziehungsquelle eingestellt (Ziehungsdaten-Server oder Ergebnisdatei auf "
-    "\u201EInternet-Optionen\u201C)");
-const QString kNoConnection = QStringLiteral("Keine Verbindung zum Ziehungsdaten-Server");
-const QString kBrokenOff = QStringLiteral("Verbindung zum Ziehungsdaten-Server abgebrochen");
-
 QString shortDate(DayCount day)
 {
     return dateFromDayCount(day).toString(QStringLiteral("dd.MM.yyyy"));
@@ -165,7 +159,7 @@ void DrawDownload::start()
         m_resultsFile = true;
         requestResultsFile();
     } else {
-        fail(kNoSource);
+        fail(m_state.messages.text(Message::DownloadNoSource));
     }
 }
 
@@ -210,7 +204,7 @@ void DrawDownload::requestNextDay()
         return;
     }
     if (!m_services.http) {
-        fail(kNoConnection);
+        fail(m_state.messages.text(Message::DownloadNoConnection));
         return;
     }
     auto request = this->request(drawRequestUrl(m_state.DrawServer, day));
@@ -234,7 +228,7 @@ void DrawDownload::requestResultsFile()
     }
     const QString address = withScheme(m_state.Ergebnisdatei);
     if (!m_services.http) {
-        fail(QStringLiteral("Ergebnisdatei nicht geladen: ") + address);
+        fail(m_state.messages.text(Message::ResultsFileNotLoaded) + address);
         return;
     }
     auto request = this->request(address);
@@ -277,19 +271,17 @@ void DrawDownload::takeDay(const HttpResponse& response)
     switch (response.outcome) {
     case HttpResponse::Outcome::Answered: break;
     case HttpResponse::Outcome::TooLarge:
-        fail(QStringLiteral("Antwort f\u00FCr den %1 gr\u00F6\u00DFer als %2 Bytes, "
-                            "nichts gespeichert")
-                 .arg(day)
-                 .arg(kDayAnswerMaxBytes));
+        fail(m_state.messages.text(Message::DownloadTooLarge).arg(day).arg(kDayAnswerMaxBytes));
         return;
     case HttpResponse::Outcome::ConnectionFailed:
         // Without a connection every further day would fail the same way, each after
         // its time-out: the download ends, and the next one starts at this day again.
-        fail(kNoConnection + QLatin1Char(' ') + withScheme(m_state.DrawServer) +
-             reasonOf(response));
+        fail(m_state.messages.text(Message::DownloadNoConnection) + QLatin1Char(' ') +
+             withScheme(m_state.DrawServer) + reasonOf(response));
         return;
     case HttpResponse::Outcome::BrokenOff:
-        fail(kBrokenOff + QLatin1Char(' ') + withScheme(m_state.DrawServer) + reasonOf(response));
+        fail(m_state.messages.text(Message::DownloadBrokenOff) + QLatin1Char(' ') +
+             withScheme(m_state.DrawServer) + reasonOf(response));
         return;
     }
     m_state.setStatusText(0, response.statusLine);
@@ -298,9 +290,7 @@ void DrawDownload::takeDay(const HttpResponse& response)
         const QString body = QString::fromUtf8(response.body);
         const QStringList lines = answerLines(body);
         if (lines.size() > kDayAnswerMaxLines) {
-            fail(QStringLiteral("Antwort f\u00FCr den %1 mit %2 Zeilen, nichts gespeichert")
-                     .arg(day)
-                     .arg(lines.size()));
+            fail(m_state.messages.text(Message::DownloadTooManyLines).arg(day).arg(lines.size()));
             return;
         }
         if (!storeLines(lines, body)) {
@@ -348,14 +338,15 @@ void DrawDownload::takeResultsFile(const HttpResponse& response)
 {
     const QString address = withScheme(m_state.Ergebnisdatei);
     if (!response.answered() || response.statusCode >= 400) {
-        fail(QStringLiteral("Ergebnisdatei nicht geladen: ") + address + reasonOf(response));
+        fail(m_state.messages.text(Message::ResultsFileNotLoaded) + address + reasonOf(response));
         return;
     }
     m_state.setStatusText(0, response.statusLine);
     m_finalStatus = response.statusLine;
     // The program's history begins where its analysis window can begin.
-    const DrawText text = parseDrawText(answerLines(QString::fromUtf8(response.body)),
-                                        m_state.SternenzahlMax, m_state.DateTimePicker1.minimum());
+    const DrawText text =
+        parseDrawText(answerLines(QString::fromUtf8(response.body)), m_state.SternenzahlMax,
+                      m_state.DateTimePicker1.minimum(), m_state.messages);
     const DrawFile file(m_state.drawFilePath());
     QString error;
     const auto stored = file.readAll(&error);
@@ -373,11 +364,10 @@ void DrawDownload::takeResultsFile(const HttpResponse& response)
         return;
     }
     m_stored = merge.added > 0;
-    QString summary = QStringLiteral("Ergebnisdatei: %1 neue Ziehungen").arg(merge.added);
-    if (merge.kept > 0)
-        summary += QStringLiteral(", %1 abweichende gespeicherte behalten").arg(merge.kept);
+    QString summary = m_state.messages.text(Message::ResultsFileSummary).arg(merge.added);
+    if (merge.kept > 0) summary += m_state.messages.text(Message::ResultsFileKept).arg(merge.kept);
     if (text.rejected > 0)
-        summary += QStringLiteral(", %1 Zeilen abgelehnt, erste: %2")
+        summary += m_state.messages.text(Message::ResultsFileRejected)
                        .arg(text.rejected)
                        .arg(text.firstRejected);
     m_state.setStatusText(1, summary);
@@ -412,18 +402,12 @@ void DrawDownload::finish()
         // draws come from.
         QString error;
         const auto records = DrawFile(m_state.drawFilePath()).readShared(&error);
-        if (m_failure != kNoSource && records && records->empty())
-            m_services.dialogs.notify(
-                QStringLiteral(
-                    "Es sind noch keine Ziehungen gespeichert, und es konnten keine geladen "
-                    "werden:\n%1\n\n"
-                    "Woher die Ziehungen kommen, stellen Sie auf der Seite "
-                    "\u201EInternet-Optionen\u201C ein: die Adresse der Ergebnisdatei oder eines "
-                    "Ziehungsdaten-Servers. Eine Ergebnisdatei, die Sie selbst geladen haben, "
-                    "lesen Sie auf der Seite \u201EDatenbank\u201C mit \u201EImport aus "
-                    "Text\u201C ein.")
-                    .arg(m_failure),
-                QStringLiteral("Ziehungen laden"));
+        if (m_failure != m_state.messages.text(Message::DownloadNoSource) && records &&
+            records->empty())
+            m_services.dialogs.notify(m_state.messages.text(Message::NoDrawsLoaded) +
+                                          QLatin1Char('\n') + m_failure + QStringLiteral("\n\n") +
+                                          m_state.messages.text(Message::WhereDrawsComeFrom),
+                                      m_state.messages.text(Message::DownloadCaption));
     }
     emit finished();
 }

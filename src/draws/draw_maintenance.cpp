@@ -21,8 +21,6 @@ namespace kw {
 
 namespace {
 
-const QString kImportCaption = QStringLiteral("Import aus Text");
-
 // Dates compared as whole days; a record with no usable date matches nothing read.
 qint64 dayKey(DayCount day)
 {
@@ -179,7 +177,7 @@ QString exportLine(const DrawRecord& record)
     return line;
 }
 
-ImportedLine parseImportLine(const QString& line, int starMaximum)
+ImportedLine parseImportLine(const QString& line, int starMaximum, const MessageTable& messages)
 {
     static const QRegularExpression numbered(
         QStringLiteral("^\\d+\\.\\s+(\\d{1,2}\\.\\d{1,2}\\.\\d{4})\\s+(\\S.*)$"));
@@ -211,17 +209,17 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
             date = dateOf(fields[1], {"dd.MM.yyyy", "d.M.yyyy"});
             numbers = fields.mid(2);
         } else {
-            result.error = QStringLiteral("unbekanntes Zeilenformat");
+            result.error = messages.text(Message::LineUnknownFormat);
             return result;
         }
     }
     if (numbers.size() != 5) {
-        result.error = QStringLiteral("nicht fünf Zahlen");
+        result.error = messages.text(Message::LineNotFiveNumbers);
         return result;
     }
     // Day counts start after 30.12.1899; a record of an earlier date is never shown.
     if (!date.isValid() || date.year() < 1900) {
-        result.error = QStringLiteral("ungültiges Datum");
+        result.error = messages.text(Message::LineBadDate);
         return result;
     }
     DrawRecord record;
@@ -230,16 +228,16 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
         const QString field = numbers[i].trimmed();
         const auto value = smallNumber(field);
         if (!value) {
-            result.error = QStringLiteral("\"%1\" ist keine Zahl").arg(field);
+            result.error = messages.text(Message::LineNotANumber).arg(field);
             return result;
         }
         if (*value < 1 || *value > 42) {
-            result.error = QStringLiteral("Zahl %1 außerhalb von 1 bis 42").arg(*value);
+            result.error = messages.text(Message::LineOutOfRange).arg(*value);
             return result;
         }
         for (int j = 1; j <= i; ++j) {
             if (record.slot(j) == *value) {
-                result.error = QStringLiteral("Zahl %1 doppelt").arg(*value);
+                result.error = messages.text(Message::LineDouble).arg(*value);
                 return result;
             }
         }
@@ -248,9 +246,7 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
     for (int i = 0; i < stars.size(); ++i) {
         const auto value = smallNumber(stars[i]);
         if (!value || *value > starMaximum) {
-            result.error = QStringLiteral("Sternzahl \"%1\" außerhalb von 0 bis %2")
-                               .arg(stars[i])
-                               .arg(starMaximum);
+            result.error = messages.text(Message::LineBadStar).arg(stars[i]).arg(starMaximum);
             return result;
         }
         record.setSlot(7 + i, *value);
@@ -260,7 +256,8 @@ ImportedLine parseImportLine(const QString& line, int starMaximum)
     return result;
 }
 
-DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest)
+DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest,
+                       const MessageTable& messages)
 {
     DrawText result;
     std::set<qint64> dates;
@@ -274,14 +271,14 @@ DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earli
             continue;
         }
         contentSeen = true;
-        ImportedLine line = parseImportLine(text, starMaximum);
+        ImportedLine line = parseImportLine(text, starMaximum, messages);
         if (line.record && line.record->datum < earliest) continue;
         if (line.record && !dates.insert(dayKey(line.record->datum)).second)
-            line.error = QStringLiteral("Datum schon in einer früheren Zeile");
+            line.error = messages.text(Message::LineDateRepeated);
         if (!line.error.isEmpty()) {
             if (++result.rejected == 1)
                 result.firstRejected =
-                    QStringLiteral("Zeile %1: \"%2\" (%3)").arg(i + 1).arg(text, line.error);
+                    messages.text(Message::RejectedLine).arg(i + 1).arg(text, line.error);
             continue;
         }
         result.draws.push_back({*line.record, line.hasStars});
@@ -377,8 +374,8 @@ void deleteShownDraw(MainState& state, Services& services)
         numbers += (i > 1 ? QStringLiteral(", ") : QString()) + QString::number(state.Zahl[i]);
     const QString date = dateFromDayCount(state.Datum1).toString(QStringLiteral("dd.MM.yyyy"));
     if (!services.dialogs.askYesNo(
-            QStringLiteral("Die Ziehung vom %1 (%2) löschen?").arg(date, numbers),
-            QStringLiteral("Ziehung löschen")))
+            state.messages.text(Message::DeleteDrawQuestion).arg(date, numbers),
+            state.messages.text(Message::DeleteDrawCaption)))
         return;
     const DrawFile file(state.drawFilePath());
     {
@@ -418,9 +415,9 @@ void importDraws(MainState& state, Services& services)
     if (!maintenancePossible(state)) return;
     MaintenanceGuard guard(state);
     FileDialogRequest request;
-    request.title = kImportCaption;
+    request.title = state.messages.text(Message::ImportCaption);
     request.initialFolder = state.Home;
-    request.filter = QStringLiteral("Textdatei (*.txt *.csv);;Alle Dateien (*)");
+    request.filter = state.messages.text(Message::ImportFilter);
     request.defaultExtension = QStringLiteral("txt");
     const QString path = services.dialogs.openFileName(request);
     if (path.isEmpty()) {
@@ -433,7 +430,8 @@ void importDraws(MainState& state, Services& services)
         services.dialogs.notify(error);
         return;
     }
-    const DrawText text = parseDrawText(*lines, state.SternenzahlMax);
+    const MessageTable& m = state.messages;
+    const DrawText text = parseDrawText(*lines, state.SternenzahlMax, 0, m);
 
     const DrawFile file(state.drawFilePath());
     std::optional<ImportMerge> merge;
@@ -446,12 +444,10 @@ void importDraws(MainState& state, Services& services)
         }
         // Draws corrected by hand must not vanish without the user's word.
         const bool replace =
-            differing > 0 &&
-            services.dialogs.askYesNo(
-                QStringLiteral("%1 Ziehungen der Datei weichen von den gespeicherten ab.\n"
-                               "Sollen die gespeicherten ersetzt werden?")
-                    .arg(differing),
-                kImportCaption);
+            differing > 0 && services.dialogs.askYesNo(
+                                 m.text(Message::ImportDiffering).arg(differing) +
+                                     QLatin1Char('\n') + m.text(Message::ImportReplaceQuestion),
+                                 m.text(Message::ImportCaption));
         BusyCursor busy(services.dialogs);
         const auto stored = readHistory(file, services);
         if (!stored) return;
@@ -459,18 +455,14 @@ void importDraws(MainState& state, Services& services)
         if (merge->added + merge->replaced > 0 && !rewrite(file, merge->records, services)) return;
     }
 
-    QString report =
-        QStringLiteral(
-            "%1:\n%2 Ziehungen hinzugefügt\n%3 ersetzt\n%4 unverändert\n%5 Zeilen abgelehnt")
-            .arg(QDir::toNativeSeparators(path))
-            .arg(merge->added)
-            .arg(merge->replaced)
-            .arg(merge->unchanged)
-            .arg(text.rejected);
-    if (merge->kept > 0)
-        report += QStringLiteral("\n%1 abweichende Ziehungen behalten").arg(merge->kept);
-    if (text.rejected > 0) report += QStringLiteral("\nErste abgelehnte ") + text.firstRejected;
-    services.dialogs.notify(report, kImportCaption);
+    QStringList report = {QDir::toNativeSeparators(path) + QLatin1Char(':'),
+                          m.text(Message::ImportAdded).arg(merge->added),
+                          m.text(Message::ImportReplaced).arg(merge->replaced),
+                          m.text(Message::ImportUnchanged).arg(merge->unchanged),
+                          m.text(Message::ImportRejected).arg(text.rejected)};
+    if (merge->kept > 0) report << m.text(Message::ImportKept).arg(merge->kept);
+    if (text.rejected > 0) report << m.text(Message::ImportFirstRejected) + text.firstRejected;
+    services.dialogs.notify(report.join(QLatin1Char('\n')), m.text(Message::ImportCaption));
     selectNewestDraw(state, services);
     if (merge->added + merge->replaced > 0) recountFrequencyChart(state, services);
 }

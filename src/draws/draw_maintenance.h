@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "draws/draw_record.h"
+#include "i18n/message_table.h"
 
 namespace kw {
 
@@ -43,7 +44,9 @@ struct ImportedLine {
     bool hasStars = false;             // slots 7 and 8 came from the line
     QString error;                     // why the line was rejected
 };
-ImportedLine parseImportLine(const QString& line, int starMaximum);
+// The reasons are the table's texts.
+ImportedLine parseImportLine(const QString& line, int starMaximum,
+                             const MessageTable& messages = MessageTable::german());
 
 // What merging a file's draws into the history comes to.
 struct ImportMerge {
@@ -74,7 +77,8 @@ struct DrawText {
     int rejected = 0;
     QString firstRejected;  // Zeile 5: "<line>" (why)
 };
-DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest = 0);
+DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest = 0,
+                       const MessageTable& messages = MessageTable::german());
 
 // Entry, deletion and import do nothing while a download runs (it appends to the
 // DrawFile meanwhile), nor while the tip search or an analysis walks the history. Each rereads the

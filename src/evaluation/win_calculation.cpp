@@ -172,7 +172,7 @@ void QuotaLoad::start(HttpClient* http, const MainState& state, DayCount date,
     m_texts = texts;
     m_locale = locale;
     if (state.QuotaServer.trimmed().isEmpty()) {
-        fail(kNoQuotaServer);
+        fail(state.messages.text(Message::NoQuotaServer));
         return;
     }
     QString error;

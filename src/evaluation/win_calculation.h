@@ -75,8 +75,6 @@ struct QuotaTexts {
     QString withoutWarranty = QStringLiteral("Angabe ohne Gewähr");
     QString loaded = QStringLiteral("Quote für den %s geladen");  // %s: the date dd.mm.yy
 };
-inline const QString kNoQuotaServer =
-    QStringLiteral("Kein Quoten-Server eingestellt (auf \u201EInternet-Optionen\u201C)");
 
 // A quota answer read: the caption with the stake and the quota texts of the
 // twelve rows, top row first ("-" where a field could not be read).

@@ -10,6 +10,12 @@ QString MessageTable::text(int index) const
     return m_entries.at(index).left(kMaxEntryLength);
 }
 
+const MessageTable& MessageTable::german()
+{
+    static const MessageTable table;
+    return table;
+}
+
 QStringList MessageTable::builtIn()
 {
     // Unused positions (0, 1, 31, 47 to 49, 69, 70) stay occupied so that every
@@ -93,6 +99,54 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Die Tipps wurden an den Warenkorb übergeben."),
         QStringLiteral("Soll die bearbeitete Tippliste übernommen werden?"),
         QStringLiteral("Tippliste übernehmen?"),  // 75
+        QStringLiteral("Die Sprachdatei fehlt: "),
+        QStringLiteral("Übergabe des Tippscheins direkt an "),
+        QStringLiteral("einfach per Zufall bestimmen"),
+        QStringLiteral("Losnummer noch nie gezogen"),
+        QStringLiteral("letzten 6 Stellen der Losnummer nie gezogen"),
+        QStringLiteral("letzten 5 Stellen der Losnummer nie gezogen"),
+        QStringLiteral("letzten 4 Stellen der Losnummer nie gezogen"),  // 82
+        QStringLiteral("Keine Ziehungsquelle eingestellt (Ziehungsdaten-Server oder Ergebnisdatei "
+                       "auf \u201EInternet-Optionen\u201C)"),
+        QStringLiteral("Keine Verbindung zum Ziehungsdaten-Server"),
+        QStringLiteral("Verbindung zum Ziehungsdaten-Server abgebrochen"),
+        QStringLiteral("Antwort f\u00FCr den %1 gr\u00F6\u00DFer als %2 Bytes, nichts gespeichert"),
+        QStringLiteral("Antwort f\u00FCr den %1 mit %2 Zeilen, nichts gespeichert"),
+        QStringLiteral("Ergebnisdatei nicht geladen: "),
+        QStringLiteral("Ergebnisdatei: %1 neue Ziehungen"),
+        QStringLiteral(", %1 abweichende gespeicherte behalten"),
+        QStringLiteral(", %1 Zeilen abgelehnt, erste: %2"),
+        QStringLiteral(
+            "Es sind noch keine Ziehungen gespeichert, und es konnten keine geladen werden:"),
+        QStringLiteral(
+            "Woher die Ziehungen kommen, stellen Sie auf der Seite \u201EInternet-Optionen\u201C "
+            "ein: die Adresse der Ergebnisdatei oder eines Ziehungsdaten-Servers. Eine "
+            "Ergebnisdatei, die Sie selbst geladen haben, lesen Sie auf der Seite "
+            "\u201EDatenbank\u201C mit \u201EImport aus Text\u201C ein."),
+        QStringLiteral("Ziehungen laden"),
+        QStringLiteral("Import aus Text"),
+        QStringLiteral("Textdatei (*.txt *.csv);;Alle Dateien (*)"),
+        QStringLiteral("%1 Ziehungen der Datei weichen von den gespeicherten ab."),
+        QStringLiteral("Sollen die gespeicherten ersetzt werden?"),
+        QStringLiteral("%1 Ziehungen hinzugef\u00FCgt"),
+        QStringLiteral("%1 ersetzt"),
+        QStringLiteral("%1 unver\u00E4ndert"),
+        QStringLiteral("%1 Zeilen abgelehnt"),
+        QStringLiteral("%1 abweichende Ziehungen behalten"),
+        QStringLiteral("Erste abgelehnte "),
+        QStringLiteral("Zeile %1: \"%2\" (%3)"),
+        QStringLiteral("unbekanntes Zeilenformat"),
+        QStringLiteral("nicht f\u00FCnf Zahlen"),
+        QStringLiteral("ung\u00FCltiges Datum"),
+        QStringLiteral("\"%1\" ist keine Zahl"),
+        QStringLiteral("Zahl %1 au\u00DFerhalb von 1 bis 42"),
+        QStringLiteral("Zahl %1 doppelt"),
+        QStringLiteral("Sternzahl \"%1\" au\u00DFerhalb von 0 bis %2"),
+        QStringLiteral("Datum schon in einer fr\u00FCheren Zeile"),
+        QStringLiteral("Die Ziehung vom %1 (%2) l\u00F6schen?"),
+        QStringLiteral("Ziehung l\u00F6schen"),
+        QStringLiteral("Kein Quoten-Server eingestellt (auf \u201EInternet-Optionen\u201C)"),
+        QStringLiteral("Warenkorb-Server: keine Warenkorb-Adresse erhalten"),
     };
 }
 

@@ -6,6 +6,57 @@
 
 namespace kw {
 
+// The entries of the texts the program composes beyond the original table (76 on).
+namespace Message {
+enum : int {
+    LanguageFileMissing = 76,
+    PortalCaption,
+    TicketOption0,  // the five items of the portal's ticket option group
+    TicketOption1,
+    TicketOption2,
+    TicketOption3,
+    TicketOption4,
+    // The draw download and the results file.
+    DownloadNoSource,
+    DownloadNoConnection,
+    DownloadBrokenOff,
+    DownloadTooLarge,
+    DownloadTooManyLines,
+    ResultsFileNotLoaded,
+    ResultsFileSummary,
+    ResultsFileKept,
+    ResultsFileRejected,
+    NoDrawsLoaded,
+    WhereDrawsComeFrom,
+    DownloadCaption,
+    // The import of draws from a text file and its lines' faults.
+    ImportCaption,
+    ImportFilter,
+    ImportDiffering,
+    ImportReplaceQuestion,
+    ImportAdded,
+    ImportReplaced,
+    ImportUnchanged,
+    ImportRejected,
+    ImportKept,
+    ImportFirstRejected,
+    RejectedLine,
+    LineUnknownFormat,
+    LineNotFiveNumbers,
+    LineBadDate,
+    LineNotANumber,
+    LineOutOfRange,
+    LineDouble,
+    LineBadStar,
+    LineDateRepeated,
+    // Deleting a draw, the quota server, the web cart.
+    DeleteDrawQuestion,
+    DeleteDrawCaption,
+    NoQuotaServer,
+    NoCartAddress,
+};
+}
+
 class MessageTable {
 public:
     static constexpr int kMaxEntryLength = 4096;
@@ -18,6 +69,8 @@ public:
     void replaceAll(const QStringList& lines) { m_entries = lines; }
 
     static QStringList builtIn();
+    // The built-in German table, made once.
+    static const MessageTable& german();
 
 private:
     QStringList m_entries;

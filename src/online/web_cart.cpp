@@ -186,7 +186,7 @@ QStringList fillCartLinks(const QString& linkTemplate, const CartTips& tips)
     return links;
 }
 
-CartAnswer readCartAnswer(const HttpResponse& response)
+CartAnswer readCartAnswer(const HttpResponse& response, const MessageTable& messages)
 {
     CartAnswer answer;
     if (!response.answered()) {
@@ -204,7 +204,7 @@ CartAnswer readCartAnswer(const HttpResponse& response)
     }
     const QString link = decoded(response.body).trimmed();
     if (!isLink(link)) {
-        answer.reason = QStringLiteral("Warenkorb-Server: keine Warenkorb-Adresse erhalten");
+        answer.reason = messages.text(Message::NoCartAddress);
         return answer;
     }
     answer.kind = CartAnswer::Kind::Template;
@@ -277,7 +277,7 @@ void CartTransfer::cancel()
 
 void CartTransfer::answered(const HttpResponse& response)
 {
-    const CartAnswer answer = readCartAnswer(response);
+    const CartAnswer answer = readCartAnswer(response, m_state.messages);
     m_call.reset();  // the connection is closed
     switch (answer.kind) {
     case CartAnswer::Kind::Message: showMessage(answer.page); return;

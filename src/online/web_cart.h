@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+#include "i18n/message_table.h"
+
 namespace kw {
 
 class HttpCall;
@@ -70,7 +72,8 @@ struct CartAnswer {
 };
 // An answer with a status from 400 on is a message when it contains "Mitteilung";
 // any other failure, and an answer that is no http(s) link, gives the fallback.
-CartAnswer readCartAnswer(const HttpResponse& response);
+CartAnswer readCartAnswer(const HttpResponse& response,
+                          const MessageTable& messages = MessageTable::german());
 // The service's message as a page that shows its text and runs nothing of it: the
 // markup is taken out and the text written escaped, under a policy that forbids
 // scripts, so a page opened from the data folder cannot act on the user's files.

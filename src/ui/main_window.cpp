@@ -100,6 +100,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     createDialogs();
     bindWinCalculation();
     bindOnline();
+    bindLanguage();
 }
 
 TForm1::~TForm1()
@@ -154,7 +155,7 @@ void TForm1::buildMenu()
     for (const auto& [name, caption] : languages) {
         auto* item = menuAction(this, name, QString::fromUtf8(caption));
         item->setCheckable(true);
-        item->setEnabled(false);  // the language files come with the translations
+        item->setEnabled(false);
         language->addAction(item);
     }
     language->addSeparator();
@@ -233,6 +234,7 @@ void TForm1::createDialogs()
     m_form3 = new TForm3(this, m_services.dialogs);
     m_form5 = new TForm5(this, m_state.random, m_services.dialogs,
                          ticketHistoryPath(m_services.userDataLocation));
+    m_form5->showOptionItems(m_state.messages);
     m_form6 = new TForm6(this);
     m_form6->attach(m_state.random, m_services.dialogs, m_services.clock);
     m_form8 = new TForm8(this, m_services);
@@ -287,12 +289,11 @@ void TForm1::showState()
 
 void TForm1::FormShow()
 {
-    // Runs once the window is on screen. The language switch joins here; the
+    // Runs once the window is on screen: the saved language is applied, the
     // CurrentDraw for today is selected and evaluated, the chart shows the number
     // distribution, then the draws since the newest stored one are fetched.
     createHistoryForDownload(m_state, m_services);
-    SpeedButton5Click();
-    SpeedButton2Click();
+    SpracheSetzen();
     KugelwartClick();
 }
 

@@ -62,6 +62,8 @@ public:
     static QString defaultProductPage();
     static QStringList defaultLinks();
     const QString& productPage() const { return m_productPage; }
+    // The windows in the order they were made, as the language files visit them.
+    QList<QWidget*> languageWindows() const;
 
 public slots:
     void FormCreate();
@@ -145,6 +147,29 @@ public slots:
     // Handing the tips to an online portal: the web cart and the click scripts.
     void WarenkorbClick();
     void OnlineTippClick();
+    // The languages: the saved one at first show, loading one, writing a template.
+    void SpracheSetzen();
+    bool DateiLaden1Click(const QString& baseFile, const QString& code);
+    void Dateispeichern1Click();
+    void Deutsch1Click();
+    void Englich1Click();
+    void Franz1Click();
+    void Spanisch1Click();
+    void Italenisch1Click();
+    void Russisch1Click();
+    void rkisch1Click();
+    void Niederlndisch1Click();
+    void Polnisch1Click();
+    void schechisch1Click();
+    void Ungarisch1Click();
+    void Grischisch1Click();
+    void Schwedisch1Click();
+    void Norwegisch1Click();
+    void Dnisch1Click();
+    void Slowakisch1Click();
+    void Finnisch1Click();
+    void Portugisisch1Click();
+    void Chinese1Click();
 
 signals:
     // A fresh entry dialog, preset, about to run modally (a test fills and ends it).
@@ -177,11 +202,15 @@ private:
     void bindDownload();
     void bindWinCalculation();
     void bindOnline();
+    void bindLanguage();
+    void switchLanguage(int number);
+    void keepRestCaptions();
     void showDownload();
     void bindAnalyses();
     void showAnalyses();
     RunHooks runHooks();
     void closeIfAsked();
+    QString languageBaseFile() const;
     void openAddress(const QString& address);
 
     Services m_services;

@@ -14,10 +14,8 @@ namespace kw {
 
 namespace {
 
-const QString kSearchCaption = QStringLiteral("Tipps in DB suchen");
-const QString kParameterCaption = QStringLiteral("Historische Analyse der Parameter");
-const QString kDatabaseCaption =
-    QStringLiteral("Historische Analyse beginnend mit dem oben gewählten Datum");
+// The property that holds a button's caption while nothing runs (the language's).
+constexpr char kRestCaption[] = "restCaption";
 
 }  // namespace
 
@@ -29,6 +27,7 @@ void TForm1::bindAnalyses()
     connect(search, &QPushButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(m_databasePage->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
     connect(m_databasePage->BitBtn19, &QPushButton::clicked, this, &TForm1::BitBtn19Click);
+    keepRestCaptions();
     connect(&m_state, &MainState::runChanged, this, &TForm1::showAnalyses);
     connect(&m_state, &MainState::downloadChanged, this, &TForm1::showAnalyses);
     showAnalyses();
@@ -36,15 +35,16 @@ void TForm1::bindAnalyses()
 
 void TForm1::showAnalyses()
 {
-    const std::pair<QPushButton*, std::pair<HistoryOperation, const QString*>> buttons[] = {
+    const std::pair<QPushButton*, HistoryOperation> buttons[] = {
         {m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton4")),
-         {HistoryOperation::TipSearch, &kSearchCaption}},
-        {m_databasePage->BitBtn9, {HistoryOperation::ParameterAnalysis, &kParameterCaption}},
-        {m_databasePage->BitBtn19, {HistoryOperation::DatabaseAnalysis, &kDatabaseCaption}},
+         HistoryOperation::TipSearch},
+        {m_databasePage->BitBtn9, HistoryOperation::ParameterAnalysis},
+        {m_databasePage->BitBtn19, HistoryOperation::DatabaseAnalysis},
     };
     for (const auto& [button, operation] : buttons) {
-        button->setText(historyButtonCaption(m_state, operation.first, *operation.second));
-        button->setEnabled(historyButtonEnabled(m_state, operation.first));
+        button->setText(
+            historyButtonCaption(m_state, operation, button->property(kRestCaption).toString()));
+        button->setEnabled(historyButtonEnabled(m_state, operation));
     }
     // The user's own generation waits until the history has been walked.
     const bool idle = !historyOperationRunning(m_state);
@@ -53,6 +53,16 @@ void TForm1::showAnalyses()
     // The win calculation's modal dialog would hold a run until closed.
     m_tipPage->findChild<QPushButton*>(QStringLiteral("auswertung"))
         ->setEnabled(idle && !m_state.run.running(Task::Generation));
+}
+
+void TForm1::keepRestCaptions()
+{
+    // Called while the buttons show their captions at rest: at start, and when a
+    // language has just been applied (which gives them their rest captions again).
+    for (QPushButton* button : {m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton4")),
+                                m_databasePage->BitBtn9, m_databasePage->BitBtn19})
+        button->setProperty(kRestCaption, button->text());
+    m_state.Tippsberechnen = m_tipPage->BitBtn4->text();
 }
 
 void TForm1::SpeedButton4Click()

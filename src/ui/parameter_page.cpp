@@ -276,4 +276,12 @@ void ParameterPage::showState()
     }
 }
 
+void ParameterPage::setOptionItems(const QStringList& items)
+{
+    for (QButtonGroup* group : m_radioGroups) {
+        for (QAbstractButton* item : group->buttons())
+            item->setText(items.value(group->id(item)).left(4096));
+    }
+}
+
 }  // namespace kw

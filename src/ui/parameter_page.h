@@ -29,6 +29,8 @@ public:
     QSpinBox* upDown(int number) const;
     // Shows the state's positions, ranges and check states.
     void showState();
+    // The item texts of both "Eurozahlen Option" groups, by line (the items stay).
+    void setOptionItems(const QStringList& items);
 
 signals:
     // A button or label beside an option: show this chart.

@@ -1,5 +1,7 @@
 #include "ui/portal_dialog.h"
 
+#include "i18n/message_table.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 #include "platform/dialogs.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"
+#include "ui/language_texts.h"
 
 namespace kw {
 
@@ -25,6 +28,7 @@ TForm5::TForm5(QWidget* parent, RandomGenerator& random, Dialogs& dialogs, QStri
 {
     setObjectName(QStringLiteral("TForm5"));
     new ControlList(this);
+    m_captionStart = QStringLiteral("Übergabe des Tippscheins direkt an ");
     setPortalName(QStringLiteral("Lottoland"));
     auto* root = new QVBoxLayout(this);
 
@@ -59,6 +63,7 @@ TForm5::TForm5(QWidget* parent, RandomGenerator& random, Dialogs& dialogs, QStri
     games->addStretch();
     Label3 = makeLabel(this, "Label3", QStringLiteral("Kosten:"));
     Label4 = makeLabel(this, "Label4", QString());
+    setTag(Label4, kValueLabelTag);  // the costs
     games->addWidget(Label3);
     games->addWidget(Label4);
     root->addLayout(games);
@@ -103,7 +108,16 @@ TForm5::TForm5(QWidget* parent, RandomGenerator& random, Dialogs& dialogs, QStri
 
 void TForm5::setPortalName(const QString& portal)
 {
-    setWindowTitle(QStringLiteral("Übergabe des Tippscheins direkt an ") + portal);
+    m_portal = portal;
+    setWindowTitle(m_captionStart + portal);
+}
+
+void TForm5::showOptionItems(const MessageTable& messages)
+{
+    m_captionStart = messages.text(Message::PortalCaption);
+    setPortalName(m_portal);
+    for (int i = 0; i < kTicketLevels; ++i)
+        options->button(i)->setText(messages.text(Message::TicketOption0 + i));
 }
 
 TicketDigits TForm5::digits() const

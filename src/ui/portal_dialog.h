@@ -18,6 +18,7 @@ class QToolButton;
 namespace kw {
 
 class Dialogs;
+class MessageTable;
 class RandomGenerator;
 
 class TForm5 : public QDialog {
@@ -26,6 +27,8 @@ public:
     // ticketHistory: where "Zahlen08.dat" stands (ticketHistoryPath()); may be empty.
     TForm5(QWidget* parent, RandomGenerator& random, Dialogs& dialogs, QString ticketHistory);
     void setPortalName(const QString& portal);
+    // The texts the dialog composes (caption, option items) in the table's language.
+    void showOptionItems(const MessageTable& messages);
 
     int Tipp = 0;           // the tips the costs count
     QString LosNr;          // the confirmed ticket number
@@ -69,6 +72,8 @@ private:
     RandomGenerator& m_random;
     Dialogs& m_dialogs;
     QString m_ticketHistory;
+    QString m_captionStart;  // the caption before the portal's name
+    QString m_portal;
     std::array<QSpinBox*, 7> m_digits{};
 };
 

@@ -13,6 +13,7 @@
 
 #include "ui/chart_view.h"
 #include "ui/controls.h"
+#include "ui/language_texts.h"
 
 namespace kw {
 
@@ -103,6 +104,7 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
                        QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
     SpeedButton5->setEnabled(false);
     Label29 = makeLabel(draw, "Label29", QString());
+    setTag(Label29, kValueLabelTag);  // the CurrentDraw's date
     drawLayout->addWidget(DateTimePicker1);
     drawLayout->addWidget(SpeedButton5);
     drawLayout->addWidget(Label29, 1);
@@ -236,6 +238,7 @@ InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(
         label->setFont(font);
         label->setCursor(Qt::PointingHandCursor);
         label->installEventFilter(this);
+        setTag(label, kUntranslatedTag);  // an address, in every language
         linkLabels << label;
         linkLayout->addWidget(label);
     }

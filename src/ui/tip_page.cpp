@@ -12,6 +12,7 @@
 #include "state/main_state.h"
 #include "tips/tip_sheet.h"
 #include "ui/controls.h"
+#include "ui/language_texts.h"
 #include "ui/tip_list_view.h"
 #include "ui/vertical_label.h"
 
@@ -54,6 +55,9 @@ TipPage::TipPage(QWidget* parent) : QWidget(parent)
                     QStringLiteral("Zur Internetseite des Spiels"));
     Label44 = named(new VerticalLabel(QStringLiteral("Kugelwart 1.0"), this), "Label44",
                     QStringLiteral("Zur Internetseite des Spiels"));
+    // The product's names stay as they are in every language.
+    setTag(Label43, kUntranslatedTag);
+    setTag(Label44, kUntranslatedTag);
     middle->addWidget(banner(this, "Panel2", Label43, QColor(0, 90, 160)));
 
     auto* centre = new QVBoxLayout;
@@ -112,6 +116,9 @@ QWidget* TipPage::buildHeader()
                                   QStringLiteral("nächste Ziehung anzeigen"));
     Label35 = makeLabel(panel, "Label35", QString());
     Label13 = makeLabel(panel, "Label13", QStringLiteral("Quersumme"));
+    // They show the CurrentDraw: no language changes them.
+    setTag(Label35, kValueLabelTag);
+    setTag(Label13, kValueLabelTag);
     QFont strong = Label35->font();
     strong.setBold(true);
     strong.setPointSizeF(strong.pointSizeF() * 1.2);

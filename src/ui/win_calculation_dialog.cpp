@@ -5,11 +5,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/control_list.h"
 #include "ui/controls.h"
+#include "ui/language_texts.h"
 #include "ui/zoom.h"
 
 namespace kw {
@@ -83,6 +83,9 @@ TForm9::TForm9(QWidget* parent, const MainState& state, HttpClient* http)
         row.label = makeLabel(Panel1, name("Label", kClassLabels[r]).constData(), classes[r].label);
         row.quota = makeEdit(Panel1, name("Edit", kQuotaEdits[r]), classes[r].odds, 11);
         row.sum = makeLabel(Panel1, name("Label", kSumLabels[r]).constData(), QString());
+        // The classes' names follow the date, the sums the evaluation: no language changes them.
+        setTag(row.label, kValueLabelTag);
+        setTag(row.sum, kValueLabelTag);
         row.sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.sum->setMinimumWidth(
             QFontMetrics(row.sum->font()).horizontalAdvance(QStringLiteral("0000000000,00")));
@@ -95,6 +98,7 @@ TForm9::TForm9(QWidget* parent, const MainState& state, HttpClient* http)
     line->setFrameShape(QFrame::HLine);
     grid->addWidget(line, kPrizeClasses + 1, 3);
     Label20 = makeLabel(Panel1, "Label20", QString());
+    setTag(Label20, kValueLabelTag);
     Label20->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = Label20->font();
     bold.setBold(true);
@@ -118,14 +122,20 @@ TForm9::TForm9(QWidget* parent, const MainState& state, HttpClient* http)
     buttons->addWidget(BitBtn1);
     root->addLayout(buttons);
 
-    auto* bar = new QStatusBar(this);
+    // The status in two panels, one above the other: a long text wraps instead of
+    // being cut off.
+    auto* bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
+    auto* barLayout = new QVBoxLayout(bar);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    barLayout->setSpacing(2);
     for (int i = 0; i < 2; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setMinimumWidth(i == 0 ? 150 : 50);
-        bar->addWidget(panel, i);
+        panel->setWordWrap(true);
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        barLayout->addWidget(panel);
         m_panels[i] = panel;
     }
     root->addWidget(bar);

@@ -367,8 +367,9 @@ private slots:
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("proxyHost");
         QTest::addColumn<QString>("status");
-        QTest::newRow("no quota server") << "  "
-                                         << "" << kNoQuotaServer;
+        QTest::newRow("no quota server")
+            << "  "
+            << "" << MessageTable::german().text(Message::NoQuotaServer);
         QTest::newRow("proxy port no number") << "127.0.0.1:1"
                                               << "127.0.0.1"
                                               << "Proxy-Port: 'abc' ist kein gültiger Integerwert";

@@ -56,13 +56,13 @@ private slots:
                  QStringLiteral("Quersumme:  100"));
     }
 
-    // The questions of 71 to 75 never show an empty text with the built-in table,
-    // and 69 and 70 keep their places.
+    // The questions of 71 to 75 and the program's own texts from 76 on never show
+    // an empty text with the built-in table, and 69 and 70 keep their places.
     void extendedEntriesPresent()
     {
         const MessageTable table;
-        QCOMPARE(table.size(), 76);
-        for (int i = 71; i <= 75; ++i)
+        QVERIFY(table.size() > 76);
+        for (int i = 71; i < table.size(); ++i)
             QVERIFY2(!table.text(i).isEmpty(), qPrintable(QString::number(i)));
         QVERIFY(table.text(72).endsWith(QLatin1Char('?')));
         QVERIFY(table.text(75).endsWith(QLatin1Char('?')));
@@ -71,7 +71,7 @@ private slots:
     void beyondTheEndIsEmpty()
     {
         const MessageTable table;
-        QVERIFY(table.text(76).isEmpty());
+        QVERIFY(table.text(table.size()).isEmpty());
         QVERIFY(table.text(100000).isEmpty());
         QVERIFY(table.text(-1).isEmpty());
     }

@@ -1,0 +1,118 @@
+﻿
+
+Bez gwarancji poprawności liczb!
+Czy na pewno usunąć wszystkie dane losowań i od dnia 
+ pobrać je ponownie z Internetu?
+Usunąć dane losowań?
+Rozkład liczb
+Losowania: 
+Suma liczb: 
+Jak często losowano poszczególne euroliczby?
+Przy ilu zgodnych liczbach zatrzymać?
+Test zakładu
+Znaleziono trafienie w losowaniu z dnia  
+ – szukać dalej?
+Znaleziono losowanie
+Znalezione pary:  
+Znalezione trójki:  
+Najpierw wczytaj dane losowań
+Rozkład sum liczb
+Znaleziono czwórki!
+Zatrzymaj
+Obliczanie par
+Obliczanie trójek
+Obliczanie czwórek
+Obliczanie rozkładu liczb
+Obliczanie liczb zaległych
+Obliczanie liczb sąsiednich z ostatniego losowania
+Rozpoczęcie obliczania zakładów
+Zakład
+Zmień parametry, aby obliczyć 12 zakładów
+Zakłady zostały obliczone ponownie
+
+Quendels Lotto – zakład na 
+Euroliczba
+Która liczba jest zaległa, tzn. od ilu losowań nie została wylosowana?
+Twoja szczęśliwa liczba (1-99999999)?
+Podaj swoją szczęśliwą liczbę dla generatora losowego!
+Szczęśliwa liczba
+ustawiona
+Rozkład liczb w zakładzie
+Czy analizę ustawień od dnia 
+przeprowadzić teraz?
+bieżące zakłady zostaną przy tym usunięte!
+Bieżące ustawienia dały
+Liczba bez euroliczb
+zakładów
+Błąd przy wprowadzaniu liczby losowej
+
+
+
+Wybierz liczby do obliczeń
+Edytuj zakład
+Losowo
+Stop
+Która euroliczba najdłużej nie była losowana?
+Czy analizę bazy danych od dnia
+przeprowadzić teraz?
+bieżące zakłady zostaną przy tym usunięte!
+Przy ilu zgodnych liczbach zatrzymać?
+Porównaj wynik losowania
+Znaleziono trafienie w losowaniu z dnia
+Szukać dalej?
+Znaleziono losowanie
+Trafienia w losowaniach z bazy danych
+Jak często w następnym losowaniu padły podobne liczby
+Czy przekazać zakłady
+Przekazać?
+Czy najpierw wyczyścić listę?
+Wyczyścić listę?
+
+
+Trwa obliczanie zakładów. Czy mimo to usunąć zakłady?
+Usunąć zakłady?
+Zakłady zostały przekazane do koszyka.
+Czy przejąć edytowaną listę zakładów?
+Przejąć listę zakładów?
+Brak pliku językowego: 
+Przekazanie kuponu bezpośrednio do 
+po prostu wybrać losowo
+numer losu jeszcze nigdy niewylosowany
+ostatnie 6 cyfr numeru losu nigdy niewylosowane
+ostatnie 5 cyfr numeru losu nigdy niewylosowane
+ostatnie 4 cyfry numeru losu nigdy niewylosowane
+Nie ustawiono źródła losowań (serwer danych losowań lub plik wyników na stronie „Opcje internetowe”)
+Brak połączenia z serwerem danych losowań
+Przerwano połączenie z serwerem danych losowań
+Odpowiedź dla %1 większa niż %2 bajtów, nic nie zapisano
+Odpowiedź dla %1 ma %2 wierszy, nic nie zapisano
+Nie wczytano pliku wyników: 
+Plik wyników: nowe losowania: %1
+, zachowane odmienne zapisane: %1
+, odrzucone wiersze: %1, pierwszy: %2
+Nie zapisano jeszcze żadnych losowań i nie udało się żadnych pobrać:
+Skąd pochodzą losowania, ustawisz na stronie „Opcje internetowe”: adres pliku wyników lub serwera danych losowań. Samodzielnie pobrany plik wyników wczytasz na stronie „Baza danych” przyciskiem „Import z tekstu”.
+Pobieranie losowań
+Import z tekstu
+Plik tekstowy (*.txt *.csv);;Wszystkie pliki (*)
+Losowania w pliku różniące się od zapisanych: %1.
+Zastąpić zapisane losowania?
+Dodane losowania: %1
+Zastąpione: %1
+Bez zmian: %1
+Odrzucone wiersze: %1
+Zachowane odmienne losowania: %1
+Pierwszy odrzucony: 
+wiersz %1: „%2” (%3)
+nieznany format wiersza
+nie pięć liczb
+nieprawidłowa data
+„%1” nie jest liczbą
+liczba %1 spoza zakresu 1–42
+liczba %1 występuje dwa razy
+liczba dodatkowa „%1” spoza zakresu 0–%2
+data już w jednym z wcześniejszych wierszy
+Usunąć losowanie z %1 (%2)?
+Usuń losowanie
+Nie ustawiono serwera wygranych (na stronie „Opcje internetowe”)
+Serwer koszyka: nie otrzymano adresu koszyka
