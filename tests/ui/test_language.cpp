@@ -17,11 +17,14 @@
 #include "state/settings_table.h"
 #include "support/draw_records.h"
 #include "support/window_fixture.h"
+#include "ui/dialog_windows.h"
 #include "ui/language_texts.h"
 #include "ui/main_window.h"
 #include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
 #include "ui/portal_dialog.h"
+#include "ui/script_chooser_dialog.h"
+#include "ui/slip_dialog.h"
 #include "ui/tip_page.h"
 #include "ui/win_calculation_dialog.h"
 
@@ -425,7 +428,9 @@ private slots:
         });
         w->auswertungClick();
         for (QDialog* dialog :
-             {static_cast<QDialog*>(w->form5()), static_cast<QDialog*>(w->form6())}) {
+             {static_cast<QDialog*>(w->form3()), static_cast<QDialog*>(w->form5()),
+              static_cast<QDialog*>(w->form6()), static_cast<QDialog*>(w->form8()),
+              static_cast<QDialog*>(w->qksForm())}) {
             dialog->show();
             QCoreApplication::processEvents();
             save(dialog, dialog->objectName());
