@@ -116,3 +116,4 @@ Usunąć losowanie z %1 (%2)?
 Usuń losowanie
 Nie ustawiono serwera wygranych (na stronie „Opcje internetowe”)
 Serwer koszyka: nie otrzymano adresu koszyka
+Lista: obliczono %1 z %2 wierszy

@@ -1,5 +1,8 @@
 #include "evaluation/sheet_evaluation.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/sound.h"
 #include "state/main_state.h"
 #include "tips/integer_text.h"
@@ -13,6 +16,15 @@ void countClass(MainState& state, int hits)
     // A draw with a number twice lets a row reach more than five hits.
     if (hits >= 0 && hits < static_cast<int>(state.Statistik.size())) ++state.Statistik[hits][0];
 }
+
+// The lines of the list as last evaluated (sharing their texts) with the draw
+// they were compared with and their hit counts.
+struct ListResults {
+    QStringList lines;
+    std::array<int, 5> draw{};
+    std::vector<int> hits;
+    QStringList texts;
+};
 
 }  // namespace
 
@@ -106,18 +118,42 @@ RowEntries splitListLine(const QString& line, QString& collapsed)
 
 int Listengewinncheck(MainState& state, Sound& sound)
 {
-    state.Gewinne.clear();
-    state.Gewinne.reserve(state.Gewinnzahlen.size());
+    // The results of the last evaluation hold for the lines that are still the
+    // same (they share their text) against the same draw: a long list filled a
+    // few lines at a time is evaluated once for every line added, not once for
+    // every line in every step.
+    static ListResults kept;
+    const std::array<int, 5> draw{state.Zahl[1], state.Zahl[2], state.Zahl[3], state.Zahl[4],
+                                  state.Zahl[5]};
+    const QStringList& lines = state.Gewinnzahlen;
+    qsizetype same = 0;
+    if (kept.draw == draw)
+        while (same < kept.lines.size() && same < lines.size() &&
+               lines[same].constData() == kept.lines[same].constData() &&
+               lines[same].size() == kept.lines[same].size())
+            ++same;
+    kept.lines = lines;
+    kept.draw = draw;
+    kept.hits.resize(static_cast<std::size_t>(same));
+    kept.texts.resize(same);
+
     for (int h = 1; h <= 5; ++h) state.Statistik[h].fill(0);
+    QString collapsed;
+    for (qsizetype i = same; i < lines.size(); ++i) {
+        Zettelcheck(state, splitListLine(lines[i], collapsed));
+        kept.hits.push_back(state.Gewinn);
+        kept.texts.append(QString::number(state.Gewinn));
+    }
+    // Gewinn, Treffer, Zusatz and Super as the last line leaves them.
+    if (same > 0 && same == lines.size())
+        Zettelcheck(state, splitListLine(lines.last(), collapsed));
+    state.Gewinne = kept.texts;
     int best = 0;
     bool success = false;
-    QString collapsed;
-    for (const QString& line : std::as_const(state.Gewinnzahlen)) {
-        Zettelcheck(state, splitListLine(line, collapsed));
-        state.Gewinne.append(QString::number(state.Gewinn));
-        countClass(state, state.Gewinn);
-        success = success || state.Gewinn >= 2;
-        best = std::max(best, 100 * state.Gewinn);
+    for (const int hits : kept.hits) {
+        countClass(state, hits);
+        success = success || hits >= 2;
+        best = std::max(best, 100 * hits);
     }
     state.setStatusText(0, QString::number(state.Gewinnzahlen.size()) + QStringLiteral(" Rows  ") +
                                QString::number(best / 100) + QLatin1Char('+') +

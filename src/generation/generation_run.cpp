@@ -39,6 +39,40 @@ HistoryIndexes& indexesFor(const DrawHistory& draws)
     return kept;
 }
 
+// The list's lines as the last run read them, with their numbers and the match
+// test's index over them, so that the next run reads only the lines added since.
+struct ListRows {
+    QStringList lines;  // each shares its text with the list's line it was read from
+    std::vector<std::uint64_t> masks;
+    SubsetBitmap index;
+    std::size_t indexed = 0;  // masks[0, indexed) are in index
+
+    void keep(qsizetype count)
+    {
+        lines.resize(count);
+        masks.resize(static_cast<std::size_t>(count));
+        if (indexed > masks.size()) reindex(index.size());
+    }
+    void reindex(int size)
+    {
+        index.reset(size);
+        indexed = 0;
+    }
+};
+
+ListRows& listRowsRead()
+{
+    static ListRows kept;
+    return kept;
+}
+
+// A line kept in ListRows is the list's line still when both share their text:
+// a line that was changed since holds text of its own.
+bool sameText(const QString& kept, const QString& line)
+{
+    return kept.constData() == line.constData() && kept.size() == line.size();
+}
+
 std::uint64_t maskOf(const int* numbers, int count)
 {
     std::uint64_t mask = 0;
@@ -64,6 +98,41 @@ QString statusLine(const MainState& state, int row, const CandidateRow& c, int s
            QString::number(c[2]) + QStringLiteral("  ") + QString::number(c[3]) +
            QStringLiteral("  ") + QString::number(c[4]) + QStringLiteral("  ") +
            QString::number(c[5]) + blanks + QStringLiteral("QS: ") + QString::number(sum);
+}
+
+// How a sheet row's attempts begin: empty, or a locked row's first numbers.
+struct RowStart {
+    CandidateRow row{};
+    int fill = 1;              // the next slot to draw
+    std::uint64_t placed = 0;  // the numbers 1..63 among the first
+    bool poolSuffices = true;  // whether the pool holds enough other numbers to complete it
+};
+
+RowStart rowStart(const TipSheet& sheet, int r, std::uint64_t poolNumbers)
+{
+    RowStart start;
+    if (sheet.isLocked(r) && !sheet.cell(r, 1).isEmpty()) {
+        for (int col = 1; col <= 3; ++col) {
+            const auto value = parseInteger(sheet.cell(r, col));
+            if (!value) break;
+            start.row[start.fill++] = *value;
+        }
+    }
+    for (int s = 1; s < start.fill; ++s)
+        if (start.row[s] > 0 && start.row[s] < 64) start.placed |= std::uint64_t(1) << start.row[s];
+    start.poolSuffices = std::popcount(poolNumbers & ~start.placed) >= 6 - start.fill;
+    return start;
+}
+
+// Slots 1..5 in ascending order.
+void sortFive(CandidateRow& c)
+{
+    for (int i = 2; i <= 5; ++i) {
+        const int value = c[i];
+        int j = i - 1;
+        for (; j >= 1 && c[j] > value; --j) c[j + 1] = c[j];
+        c[j + 1] = value;
+    }
 }
 
 // Everything the run changes for its own duration, put back however it ends.
@@ -125,9 +194,18 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                 QStringLiteral("Es können nicht mehr als 6500 Reihen berechnet werden!!"));
             return outcome;
         }
+        // Only the lines added since the last run are read: a long list's fill
+        // runs once for every few lines it adds.
+        ListRows& known = listRowsRead();
+        const QStringList& lines = state.Gewinnzahlen;
+        qsizetype same = 0;
+        while (same < known.lines.size() && same < lines.size() &&
+               sameText(known.lines[same], lines[same]))
+            ++same;
+        known.keep(same);
         QString collapsed;
-        for (const QString& line : std::as_const(state.Gewinnzahlen)) {
-            const RowEntries fields = splitListLine(line, collapsed);
+        for (qsizetype i = same; i < lines.size(); ++i) {
+            const RowEntries fields = splitListLine(lines[i], collapsed);
             int numbers[5] = {};
             for (int f = 0; f < 5; ++f) {
                 if (fields[f].isEmpty()) continue;
@@ -139,8 +217,10 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                 }
                 numbers[f] = *value;
             }
-            comparison.push_back(maskOf(numbers, 5));
+            known.lines.append(lines[i]);
+            known.masks.push_back(maskOf(numbers, 5));
         }
+        comparison = known.masks;
         listCount = static_cast<int>(comparison.size());
         showStandardView(state);
         state.setParameter(Param::RowCount,
@@ -189,6 +269,17 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         }
         HistoryIndexes& indexes = indexesFor(draws);
         SubsetBitmap shared;
+        std::size_t indexed = 0;
+        if (listCount > 0) {
+            // The list's part of the match test's index, kept from run to run.
+            ListRows& known = listRowsRead();
+            const int matchesRefused = state.parameter(Param::MaxMatches) + 1;
+            if (known.index.size() != matchesRefused) known.reindex(matchesRefused);
+            while (known.indexed < known.masks.size())
+                known.index.addRow(known.masks[known.indexed++]);
+            shared = known.index;
+            indexed = known.indexed;
+        }
         RowTestContext context{state,
                                comparison,
                                last,
@@ -197,7 +288,8 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                                *draws,
                                indexes.neverDrawn.get(),
                                indexes.recent.get(),
-                               &shared};
+                               &shared,
+                               indexed};
 
         state.setStatusText(1, m.text(27));
         state.Berechnunglaeuft = true;
@@ -207,6 +299,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
         for (int i = 0; i <= pool.PoolEnd; ++i) poolNumbers |= std::uint64_t(1) << pool.entry(i);
         poolNumbers &= ~std::uint64_t(1);
         const auto running = [&state] { return state.run.goingOn(Task::Generation); };
+        RandomGenerator& random = state.random;
 
         for (int r = 1; r <= kTipRowCount; ++r) {
             TipSheet& sheet = state.sheet;
@@ -219,23 +312,19 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
             } else if (r == 1 || (attempts < laufMax && r - 1 < state.parameter(Param::RowCount))) {
                 generated = true;
                 bool complete = false;
+                RowStart start = rowStart(sheet, r, poolNumbers);
                 while (!complete && attempts < laufMax && running()) {
                     if (hooks.eventsDue()) {
+                        sortFive(c);  // a candidate refused early is not sorted yet
                         if (c[5] != 0)
                             state.setStatusText(
                                 1, statusLine(state, r, c, c[1] + c[2] + c[3] + c[4] + c[5]));
                         hooks.letEventsThrough();
                         if (!running()) break;
+                        start = rowStart(sheet, r, poolNumbers);  // the user may have edited it
                     }
-                    c = {};
-                    int fill = 1;
-                    if (sheet.isLocked(r) && !sheet.cell(r, 1).isEmpty()) {
-                        for (int col = 1; col <= 3; ++col) {
-                            const auto value = parseInteger(sheet.cell(r, col));
-                            if (!value) break;
-                            c[fill++] = *value;
-                        }
-                    }
+                    c = start.row;
+                    int fill = start.fill;
                     ++attempts;
                     if (attempts == laufMax / 2) state.setParameter(Param::ForcePair, 0);
                     if (r >= 3) {
@@ -256,22 +345,33 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                             state.setParameter(Param::MaxFromLastDraw, 2);
                         }
                     }
-                    // A pool without enough different numbers can never complete the row.
-                    std::uint64_t placed = 0;
-                    for (int s = 1; s < fill; ++s)
-                        if (c[s] > 0 && c[s] < 64) placed |= std::uint64_t(1) << c[s];
-                    if (std::popcount(poolNumbers & ~placed) < 6 - fill) {
+                    if (!start.poolSuffices) {
                         attempts = laufMax;
                         break;
                     }
-                    while (c[5] == 0) {
-                        const int value = pool.entry(state.random.random(pool.PoolEnd + 1));
-                        bool taken = value == 0;
-                        for (int s = 1; s < fill && !taken; ++s) taken = c[s] == value;
-                        if (!taken) c[fill++] = value;
+                    // Draw until the row holds five numbers, a number already in it
+                    // (or an empty entry) drawn again.
+                    std::uint64_t taken = start.placed;
+                    bool allBits = start.fill == 1;  // whether taken holds all five numbers
+                    while (fill <= 5) {
+                        const int value = pool.entry(random.random(pool.PoolEnd + 1));
+                        if (value == 0) continue;
+                        if (value < 64) {
+                            if (taken >> value & 1) continue;
+                            taken |= std::uint64_t(1) << value;
+                        } else {
+                            if (std::find(c.begin() + 1, c.begin() + fill, value) !=
+                                c.begin() + fill)
+                                continue;
+                            allBits = false;
+                        }
+                        c[fill++] = value;
                     }
+                    // Most candidates of a long list fail the first test: those
+                    // are refused without their sorting and the other tests.
+                    if (allBits && refusedByMatches(taken, r, context)) continue;
                     const int sum = c[1] + c[2] + c[3] + c[4] + c[5];
-                    std::sort(c.begin() + 1, c.begin() + 6);
+                    sortFive(c);
                     // The status line of the candidate is written when the window can
                     // show it (before letting events through) and for an accepted row.
                     complete = RowAcceptable(c, r, context);
@@ -327,6 +427,11 @@ void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
     while (listWasShown && result.linesAdded > 0 && !result.stopped &&
            !state.Gewinnzahlen.isEmpty() &&
            state.Gewinnzahlen.size() < state.parameter(Param::RowCount)) {
+        // Shown while the next run goes on (the window shows it when it lets
+        // input through); the run's end puts the plain count back.
+        state.setStatusText(0, state.messages.text(Message::ListFillProgress)
+                                   .arg(state.Gewinnzahlen.size())
+                                   .arg(state.parameter(Param::RowCount)));
         result = generationRun(state, services, hooks);
         restoreView();
     }

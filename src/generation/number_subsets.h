@@ -23,7 +23,10 @@ private:
     void forEachSubsetRank(std::uint64_t mask, Visit visit) const;
 
     int m_size = 0;
-    std::vector<bool> m_bits;
+    std::vector<std::uint64_t> m_words;  // bit rank % 64 of word rank / 64
+    // Subsets of three (the size of the usual test) once more, by their two
+    // least numbers a < b: bit c of m_thirds[a * 43 + b] for the set {a, b, c}.
+    std::vector<std::uint64_t> m_thirds;
 };
 
 }  // namespace kw

@@ -89,6 +89,23 @@ bool refusedByEveryRowIndex(const CandidateRow& row, RowTestContext& c)
 
 }  // namespace
 
+bool refusedByMatches(std::uint64_t numbers, int r, RowTestContext& c)
+{
+    if (r < 2 || (numbers & ~kRowNumbers) != 0) return false;
+    const MainState& s = c.state;
+    if (!c.comparisonIndex || !s.isOn(Param::MatchBoundsOnEveryRow) ||
+        s.parameter(Param::MinMatches) > 0 || c.comparisonRows.empty())
+        return false;
+    const int shared = s.parameter(Param::MaxMatches) + 1;
+    if (c.comparisonIndex->size() != shared) {
+        c.comparisonIndex->reset(shared);
+        c.comparisonIndexed = 0;
+    }
+    while (c.comparisonIndexed < c.comparisonRows.size())
+        c.comparisonIndex->addRow(c.comparisonRows[c.comparisonIndexed++]);
+    return shared <= 5 && c.comparisonIndex->containsSubsetOf(numbers);
+}
+
 int CountEven(const CandidateRow& row)
 {
     int count = 0;

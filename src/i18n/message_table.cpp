@@ -147,6 +147,7 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Ziehung l\u00F6schen"),
         QStringLiteral("Kein Quoten-Server eingestellt (auf \u201EInternet-Optionen\u201C)"),
         QStringLiteral("Warenkorb-Server: keine Warenkorb-Adresse erhalten"),
+        QStringLiteral("Liste: %1 von %2 Reihen berechnet"),
     };
 }
 

@@ -54,6 +54,7 @@ enum : int {
     DeleteDrawCaption,
     NoQuotaServer,
     NoCartAddress,
+    ListFillProgress,  // a list filled up to the requested count: rows reached, requested
 };
 }
 

@@ -10,11 +10,6 @@ MainState::MainState()
         value(spec.param) = {spec.defaultValue, spec.minimum, spec.maximum};
 }
 
-int MainState::parameter(Param param) const
-{
-    return value(param).position;
-}
-
 int MainState::parameterMinimum(Param param) const
 {
     return value(param).minimum;

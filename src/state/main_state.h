@@ -125,7 +125,7 @@ public:
 
     // Generation parameters by meaning (generation/parameters.h); a check box is a
     // parameter of range 0..1. Positions always lie within their range.
-    int parameter(Param param) const;
+    int parameter(Param param) const { return value(param).position; }
     bool isOn(Param param) const { return parameter(param) != 0; }
     int parameterMinimum(Param param) const;
     int parameterMaximum(Param param) const;
