@@ -227,6 +227,9 @@ QWidget* TipPage::buildActionRow()
     add(makeButton(
         row, "Button6", QStringLiteral("Verteilung der Tipps"),
         QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden")));
+    add(makeButton(row, "ChancenBerechnen", QStringLiteral("Chancen berechnen"),
+                   QStringLiteral("Genaue Gewinnchancen der gezeigten Tipps über alle möglichen "
+                                  "Ziehungen, verglichen mit Zufallstipps")));
     layout->addWidget(winCalculation);
     layout->addStretch();
     return row;
