@@ -142,3 +142,4 @@ Obliczanie szans …
 Brak zakładów z pięcioma liczbami.
 Zapisano w %1
 Nie zapisano Chancen.txt: %1
+„1 : N” oznacza: średnio raz na N losowań.

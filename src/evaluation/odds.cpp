@@ -99,21 +99,26 @@ QString percentText(double percent)
 QString drawsCell(double count, bool exact, const MessageTable& messages)
 {
     if (count <= 0) return messages.text(Message::OddsNever);
+    // A mean too small to show (far below one draw in all) has no sensible odds.
+    if (!exact && count < 0.05) return countText(0, false);
     const double odds = kAllDraws / count;
     return messages.text(Message::OddsDrawsCell)
         .arg(countText(count, exact), percentText(100 * count / kAllDraws),
              numberLocale().toString(odds, 'f', odds < 10 ? 1 : 0));
 }
 
+// Winning rows per draw; below one also as "1 : N", one winning row in N draws.
 QString perDrawText(double value)
 {
-    return numberLocale().toString(value, 'f', value < 0.01 ? 6 : 4);
+    const QString text = numberLocale().toString(value, 'f', value < 0.01 ? 6 : 4);
+    if (value <= 0 || value >= 1) return text;
+    return QStringLiteral("%1 (1 : %2)").arg(text, numberLocale().toString(1 / value, 'f', 0));
 }
 
 QString coverageCell(double covered, int all, bool exact)
 {
-    return QStringLiteral("%1 (%2 %)").arg(countText(covered, exact),
-                                           percentText(100 * covered / all));
+    return QStringLiteral("%1 (%2 %)")
+        .arg(countText(covered, exact), percentText(100 * covered / all));
 }
 
 }  // namespace
@@ -196,7 +201,8 @@ std::optional<OddsFigures> tipOdds(const std::vector<TipRow>& rows, const HitQuo
     bits.byNumber.assign((kNumbers + 1) * bits.words, 0);
     int index = 0;
     for (const TipRow& r : distinct) {
-        for (int n : r) bits.byNumber[n * bits.words + index / 64] |= std::uint64_t{1} << (index % 64);
+        for (int n : r)
+            bits.byNumber[n * bits.words + index / 64] |= std::uint64_t{1} << (index % 64);
         ++index;
     }
 
@@ -287,8 +293,7 @@ std::vector<OddsTableRow> oddsTable(const OddsFigures& tips, const OddsFigures& 
                          drawsCell(random.*field, false, messages)});
     };
     const auto best = [&](int message, int k) {
-        table.push_back({messages.text(message),
-                         drawsCell(tips.bestClassDraws[k], true, messages),
+        table.push_back({messages.text(message), drawsCell(tips.bestClassDraws[k], true, messages),
                          drawsCell(random.bestClassDraws[k], false, messages)});
     };
     best(Message::OddsBestFive, 5);
@@ -327,6 +332,7 @@ QStringList oddsNotes(const OddsFigures& tips, int skipped, bool averageQuotas,
     notes << messages.text(averageQuotas ? Message::OddsNoteAverageQuotas
                                          : Message::OddsNoteLoadedQuotas);
     notes << messages.text(Message::OddsNoteRandom);
+    notes << messages.text(Message::OddsNoteOneIn);
     return notes;
 }
 

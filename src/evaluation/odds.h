@@ -14,7 +14,7 @@ namespace kw {
 class MainState;
 class MessageTable;
 
-inline constexpr int kAllDraws = 850668;  // C(42, 5)
+inline constexpr int kAllDraws = 850668;   // C(42, 5)
 inline constexpr int kAllTriples = 11480;  // C(42, 3)
 inline constexpr int kAllPairs = 861;      // C(42, 2)
 
@@ -39,15 +39,18 @@ HitQuotas averageHitQuotas();
 struct OddsFigures {
     int rows = 0;
     int distinctRows = 0;
-    std::array<double, 6> bestClassDraws{};  // index 3..5: the best row has exactly k hits
-    double winningDraws = 0;                 // some row has 3 hits or more
-    double drawsBelowTwo = 0;                // no row has 2 hits or more
+    std::array<double, 6> bestClassDraws{};      // index 3..5: the best row has exactly k hits
+    double winningDraws = 0;                     // some row has 3 hits or more
+    double drawsBelowTwo = 0;                    // no row has 2 hits or more
     std::array<double, 6> winningRowsPerDraw{};  // index 3..5
     double payoutPerDraw = 0;
     double stakePerDraw = 0;
     double triplesCovered = 0;  // of kAllTriples
     double pairsCovered = 0;    // of kAllPairs
-    double returnPercent() const { return stakePerDraw > 0 ? 100 * payoutPerDraw / stakePerDraw : 0; }
+    double returnPercent() const
+    {
+        return stakePerDraw > 0 ? 100 * payoutPerDraw / stakePerDraw : 0;
+    }
 };
 
 struct OddsProgress {

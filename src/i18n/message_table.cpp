@@ -180,6 +180,7 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Keine Tipps mit f\u00FCnf Zahlen vorhanden."),
         QStringLiteral("Gespeichert in %1"),
         QStringLiteral("Chancen.txt nicht gespeichert: %1"),
+        QStringLiteral("\u201E1 : N\u201C hei\u00DFt: im Mittel einmal in N Ziehungen."),
     };
 }
 

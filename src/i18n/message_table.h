@@ -81,6 +81,7 @@ enum : int {
     OddsNoTips,
     OddsSaved,
     OddsNotSaved,
+    OddsNoteOneIn,
 };
 }
 

@@ -29,7 +29,8 @@ void TForm1::ChancenBerechnenClick()
     int skipped = 0;
     const std::vector<TipRow> rows = shownTipRows(m_state, &skipped);
     if (rows.empty()) {
-        m_services.dialogs.notify(messages.text(Message::OddsNoTips), messages.text(Message::OddsCaption));
+        m_services.dialogs.notify(messages.text(Message::OddsNoTips),
+                                  messages.text(Message::OddsCaption));
         return;
     }
     std::array<QString, kPrizeClasses> quotaTexts;
@@ -59,10 +60,11 @@ void TForm1::ChancenBerechnenClick()
 
     const QString path = QDir(m_state.Home).filePath(QStringLiteral("Chancen.txt"));
     QString error;
-    const bool written =
-        writeTextLines(path, oddsReportLines(*tips, random, skipped, averageQuotas, messages), &error);
-    const QString savedNote = written ? messages.text(Message::OddsSaved).arg(QDir::toNativeSeparators(path))
-                                      : messages.text(Message::OddsNotSaved).arg(error);
+    const bool written = writeTextLines(
+        path, oddsReportLines(*tips, random, skipped, averageQuotas, messages), &error);
+    const QString savedNote =
+        written ? messages.text(Message::OddsSaved).arg(QDir::toNativeSeparators(path))
+                : messages.text(Message::OddsNotSaved).arg(error);
     OddsDialog dialog(this);
     dialog.fill(*tips, random, oddsNotes(*tips, skipped, averageQuotas, messages), savedNote,
                 messages);

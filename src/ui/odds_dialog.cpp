@@ -36,8 +36,9 @@ OddsDialog::OddsDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-void OddsDialog::fill(const OddsFigures& tips, const OddsFigures& random, const QStringList& noteLines,
-                      const QString& savedNote, const MessageTable& messages)
+void OddsDialog::fill(const OddsFigures& tips, const OddsFigures& random,
+                      const QStringList& noteLines, const QString& savedNote,
+                      const MessageTable& messages)
 {
     setWindowTitle(messages.text(Message::OddsCaption));
     heading->setText(messages.text(Message::OddsHeading).arg(tips.rows));
