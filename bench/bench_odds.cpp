@@ -45,8 +45,8 @@ int main()
             randomWinning = random.winningDraws;
         }
         std::sort(times.begin(), times.end());
-        std::printf("  %5d rows: %8.2f ms  (%d runs; draws with a win: %.0f, random rows %.1f)\n", count,
-                    times[times.size() / 2], runs, winning, randomWinning);
+        std::printf("  %5d rows: %8.2f ms  (%d runs; draws with a win: %.0f, random rows %.1f)\n",
+                    count, times[times.size() / 2], runs, winning, randomWinning);
     }
     return 0;
 }

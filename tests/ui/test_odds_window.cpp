@@ -168,7 +168,8 @@ private slots:
         }
         w->state().Gewinnzahlen = lines;
         w->state().listView = true;
-        const Shown shown = clickOdds(*w, QDir(folder).filePath(QStringLiteral("odds_6500_lines.png")));
+        const Shown shown =
+            clickOdds(*w, QDir(folder).filePath(QStringLiteral("odds_6500_lines.png")));
         QCOMPARE(shown.heading, MessageTable::german().text(Message::OddsHeading).arg(6500));
     }
 };
