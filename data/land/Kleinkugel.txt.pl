@@ -128,6 +128,8 @@ Szukaj zakładów w bazie
 Tutaj sprawdzisz, czy ten zakład został już kiedyś wylosowany
 Rozkład zakładów
 Tutaj na wykresie widać, które liczby i jak często były losowane
+Oblicz szanse
+Dokładne szanse wygranej pokazanych zakładów we wszystkich możliwych losowaniach, w porównaniu z zakładami losowymi
 Liczba zakładów:
 
 Szczęśliwa liczba
@@ -273,6 +275,8 @@ Maks. liczba przebiegów
 tys.
 
 Jeśli przy tych ustawieniach nie udało się obliczyć wszystkich zakładów, spróbuj zwiększyć liczbę przebiegów obliczeń. 
+
+Stawka za zakład
 
 Wykres
 

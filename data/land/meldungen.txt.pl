@@ -117,3 +117,30 @@ Usuń losowanie
 Nie ustawiono serwera wygranych (na stronie „Opcje internetowe”)
 Serwer koszyka: nie otrzymano adresu koszyka
 Lista: obliczono %1 z %2 wierszy
+Szanse Twoich zakładów
+%1 zakładów wobec wszystkich 850 668 możliwych losowań (5 z 42)
+Twoje zakłady
+Zakłady losowe
+Losowania z 5 trafieniami
+Losowania z 4 trafieniami jako najlepszym wynikiem
+Losowania z 3 trafieniami jako najlepszym wynikiem
+Losowania z jakąkolwiek wygraną (3 trafienia lub więcej)
+Losowania, w których żaden zakład nie ma 2 trafień
+Wygrywające zakłady z %1 trafieniami na losowanie (średnio)
+Oczekiwana wypłata na losowanie (EUR)
+Stawka na losowanie (EUR)
+Zwrot: wypłata w % stawki
+Pokryte trójki (z 11 480)
+Pokryte pary (z 861)
+%1 (%2 %, 1 : %3)
+nigdy
+Podwójne zakłady (tutaj %1): zakład zagrany dwa razy wygrywa dwa razy i kosztuje dwa razy (wygrywające zakłady, wypłata, stawka). Przy losowaniach i pokryciu liczy się raz.
+%1 wierszy bez pięciu różnych liczb od 1 do 42 nie zostało policzonych.
+Wypłata według kursów z obliczenia wygranych dla 3, 4 i 5 trafień (bez liczb dodatkowych).
+Wypłata według średnich kursów dla 3, 4 i 5 trafień (bez liczb dodatkowych), ponieważ nie wczytano kursów.
+Zakłady losowe: dokładna średnia dla tylu samo czysto losowych zakładów, obliczona, nie wylosowana. Wypłata i zwrot nie zależą od tego, jakie liczby się skreśla.
+Obliczanie szans …
+Brak zakładów z pięcioma liczbami.
+Zapisano w %1
+Nie zapisano Chancen.txt: %1
+„1 : N” oznacza: średnio raz na N losowań.

@@ -10,6 +10,7 @@
 //   kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf
 //                                         the tips as crosses on slips, one page each
 //   kugelwart-cli script --template FILE  the filled click scripts, "----" between two
+//   kugelwart-cli odds [--list FILE]      the odds of the tips, as "Chancen.txt" holds them
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
 #include "evaluation/history_analysis.h"
+#include "evaluation/odds.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/generation_run.h"
 #include "online/click_export.h"
@@ -56,6 +58,7 @@ const char* const kHelp =
     "       kugelwart-cli analyse database [--threshold T] [options]\n"
     "       kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf [options]\n"
     "       kugelwart-cli script --template FILE [--list FILE] [--today YYYY-MM-DD]\n"
+    "       kugelwart-cli odds [--list FILE] [options]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
     "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
     "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
@@ -82,7 +85,12 @@ const char* const kHelp =
     "script fills the click-script template FILE with the shown tips (or the tip list in\n"
     "  --list FILE) as the export for the web robot does, twelve tips per script, the draw\n"
     "  day by the weekday of --today (default: today), and prints each script, a line\n"
-    "  \"----\" between two. It writes no file and starts nothing.\n";
+    "  \"----\" between two. It writes no file and starts nothing.\n"
+    "odds counts the saved sheet's tips, or the list in FILE, against all 850668 draws\n"
+    "  and prints the lines \"Ziehungen: N\", \"5 Richtige: N\", \"4 Richtige: N\",\n"
+    "  \"3 Richtige: N\" (the best row has exactly that many hits), \"Gewinn: N\" and\n"
+    "  \"unter 2 Richtigen: N\", then the table beside random tips, with the average\n"
+    "  quotas and the saved stake per tip. It writes no file.\n";
 
 // Messages go to standard error; questions are answered No (or Yes when told so),
 // input is cancelled (or answered as told).
@@ -293,6 +301,28 @@ int printScripts(kw::MainState& state, kw::Services& services, const QString& te
     return 0;
 }
 
+// The odds of the saved sheet's rows, or of the list in listFile; no draw history needed.
+int printOdds(kw::MainState& state, const QString& listFile)
+{
+    if (!listFile.isEmpty()) {
+        QString error;
+        const auto lines = kw::readTextLines(listFile, &error);
+        if (!lines) return fail(kFailed, error);
+        state.Gewinnzahlen = *lines;
+        state.listView = true;
+    }
+    int skipped = 0;
+    const std::vector<kw::TipRow> rows = kw::shownTipRows(state, &skipped);
+    const kw::HitQuotas quotas = kw::averageHitQuotas();
+    const double stake = state.EinsatzJeTipp / 100.0;
+    const auto tips = kw::tipOdds(rows, quotas, stake);
+    const kw::OddsFigures random = kw::randomOdds(tips->rows, quotas, stake);
+    QTextStream out(stdout);
+    for (const QString& line : kw::oddsReportLines(*tips, random, skipped, true, state.messages))
+        out << line << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -330,7 +360,7 @@ int main(int argc, char** argv)
             return fail(kUsage, QStringLiteral("analyse needs parameters or database"));
     } else if (command != QLatin1String("generate") && command != QLatin1String("print") &&
                command != QLatin1String("evaluate") && command != QLatin1String("slip") &&
-               command != QLatin1String("script")) {
+               command != QLatin1String("script") && command != QLatin1String("odds")) {
         return fail(kUsage, QStringLiteral("unknown command '%1'").arg(command));
     }
 
@@ -414,6 +444,7 @@ int main(int argc, char** argv)
             return fail(kUsage, QStringLiteral("script needs --template FILE"));
         return printScripts(state, services, templateFile, listFile, today.value_or(clock.today()));
     }
+    if (command == QLatin1String("odds")) return printOdds(state, listFile);
     if (!kw::DrawFile(state.drawFilePath()).exists())
         return fail(kFailed, QStringLiteral("no draw history at %1").arg(state.drawFilePath()));
     QString error;

@@ -148,6 +148,40 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Kein Quoten-Server eingestellt (auf \u201EInternet-Optionen\u201C)"),
         QStringLiteral("Warenkorb-Server: keine Warenkorb-Adresse erhalten"),
         QStringLiteral("Liste: %1 von %2 Reihen berechnet"),
+        QStringLiteral("Chancen Ihrer Tipps"),
+        QStringLiteral("%1 Tipps gegen alle 850.668 m\u00F6glichen Ziehungen (5 aus 42)"),
+        QStringLiteral("Ihre Tipps"),
+        QStringLiteral("Zufallstipps"),
+        QStringLiteral("Ziehungen mit 5 Richtigen"),
+        QStringLiteral("Ziehungen mit 4 Richtigen als bestem Ergebnis"),
+        QStringLiteral("Ziehungen mit 3 Richtigen als bestem Ergebnis"),
+        QStringLiteral("Ziehungen mit irgendeinem Gewinn (3 Richtige oder mehr)"),
+        QStringLiteral("Ziehungen, in denen kein Tipp 2 Richtige hat"),
+        QStringLiteral("Gewinnende Tipps mit %1 Richtigen je Ziehung (Mittel)"),
+        QStringLiteral("Erwartete Auszahlung je Ziehung (EUR)"),
+        QStringLiteral("Einsatz je Ziehung (EUR)"),
+        QStringLiteral("R\u00FCckfluss: Auszahlung in % des Einsatzes"),
+        QStringLiteral("Abgedeckte Dreier (von 11.480)"),
+        QStringLiteral("Abgedeckte Paare (von 861)"),
+        QStringLiteral("%1 (%2 %, 1 : %3)"),
+        QStringLiteral("nie"),
+        QStringLiteral("Doppelte Tipps (hier %1): Ein doppelt gespielter Tipp gewinnt doppelt und "
+                       "kostet doppelt (gewinnende Tipps, Auszahlung, Einsatz). Bei den Ziehungen "
+                       "und der Abdeckung z\u00E4hlt er einmal."),
+        QStringLiteral("%1 Zeilen ohne f\u00FCnf verschiedene Zahlen von 1 bis 42 sind nicht "
+                       "mitgez\u00E4hlt."),
+        QStringLiteral("Auszahlung mit den Quoten der Gewinnberechnung f\u00FCr 3, 4 und 5 "
+                       "Richtige (ohne Eurozahlen)."),
+        QStringLiteral("Auszahlung mit den Durchschnittsquoten f\u00FCr 3, 4 und 5 Richtige (ohne "
+                       "Eurozahlen), da keine Quoten geladen sind."),
+        QStringLiteral("Zufallstipps: der genaue Mittelwert f\u00FCr ebenso viele rein "
+                       "zuf\u00E4llige Tipps, berechnet, nicht ausgelost. Auszahlung und "
+                       "R\u00FCckfluss h\u00E4ngen nicht davon ab, welche Zahlen man tippt."),
+        QStringLiteral("Chancen werden berechnet \u2026"),
+        QStringLiteral("Keine Tipps mit f\u00FCnf Zahlen vorhanden."),
+        QStringLiteral("Gespeichert in %1"),
+        QStringLiteral("Chancen.txt nicht gespeichert: %1"),
+        QStringLiteral("\u201E1 : N\u201C hei\u00DFt: im Mittel einmal in N Ziehungen."),
     };
 }
 

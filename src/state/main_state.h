@@ -93,9 +93,10 @@ public:
     // Internet options.
     QString ProxyHostEdit;
     QString ProxyPortEdit = QStringLiteral("80");
-    QString DrawServer;     // the draw-data server's address; empty: none set
-    QString QuotaServer;    // the quota server's address; empty: none set
-    QString Ergebnisdatei;  // the address of a complete results file; empty: none set
+    QString DrawServer;       // the draw-data server's address; empty: none set
+    QString QuotaServer;      // the quota server's address; empty: none set
+    int EinsatzJeTipp = 150;  // the stake of one tip in cents ("Einsatz je Tipp")
+    QString Ergebnisdatei;    // the address of a complete results file; empty: none set
     QString Lottoportal = QStringLiteral("Lottoland");
     QString CartServer;      // the web-cart service's address; empty: the cart link at once
     QString CartLink;        // the link opened when the service gives no template

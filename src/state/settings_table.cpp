@@ -1,5 +1,7 @@
 #include "state/settings_table.h"
 
+#include <algorithm>
+
 #include "draws/draw_download.h"
 #include "generation/parameters.h"
 #include "online/web_cart.h"
@@ -176,6 +178,12 @@ std::vector<SettingsValue> buildTable()
     table.push_back(address(kQuotaServerValue, QString(), &MainState::QuotaServer));
     table.push_back(address(kResultsFileValue, kDefaultResultsFile, &MainState::Ergebnisdatei));
     table.push_back(address(kCartServerValue, QString(), &MainState::CartServer));
+    table.push_back(stateValue(
+        QStringLiteral("EinsatzJeTipp"), SettingsKind::Integer, 150, LoadGroup::Ungrouped,
+        [](const MainState& s) { return QVariant(s.EinsatzJeTipp); },
+        [](MainState& s, const QVariant& v) {
+            s.EinsatzJeTipp = std::clamp(v.toInt(), 0, 100000);
+        }));
     table.push_back(configured(kCartLinkValue, kDefaultCartLink, &MainState::CartLink));
     table.push_back(configured(kScriptServerValue, QString(), &MainState::ScriptServer));
     table.push_back(configured(kRobotInstallerValue, QString(), &MainState::RobotInstaller));

@@ -99,6 +99,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     FormCreate();
     createDialogs();
     bindWinCalculation();
+    bindOdds();
     bindOnline();
     bindLanguage();
 }

@@ -27,6 +27,7 @@ class TForm5;
 class TForm6;
 class TForm8;
 class TForm9;
+class OddsDialog;
 class TQKSForm;
 
 // The window's size as designed; the saved size is applied over it. With a title
@@ -144,6 +145,8 @@ public slots:
     void Tipp12EditClick() { TippEdit(12); }
     // The win calculation.
     void auswertungClick();
+    // The odds of the shown tips.
+    void ChancenBerechnenClick();
     // Handing the tips to an online portal: the web cart and the click scripts.
     void WarenkorbClick();
     void OnlineTippClick();
@@ -176,6 +179,8 @@ signals:
     void drawEntryDialogOpened(TForm3* dialog);
     // The win calculation, prepared, about to run modally (a test acts in it and ends it).
     void winCalculationOpened(TForm9* dialog);
+    // The odds, computed and shown, about to run modally (a test looks and ends it).
+    void oddsOpened(kw::OddsDialog* dialog);
     // The slip positioning with the tips, about to run modally.
     void slipDialogOpened(TForm8* dialog);
     // The script chooser, filled, about to run modally (a test acts in it and ends it).
@@ -201,6 +206,7 @@ private:
     void bindMaintenance();
     void bindDownload();
     void bindWinCalculation();
+    void bindOdds();
     void bindOnline();
     void bindLanguage();
     void switchLanguage(int number);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "generation/parameters.h"
 #include "state/main_state.h"
@@ -191,6 +193,18 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
         text(general, "Label109",
              QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
                             "Einstellungen nicht alle Reihen berechnet werden konnten. ")));
+    // The stake of one tip, for the expected return of "Chancen berechnen".
+    m_stake = named(new QDoubleSpinBox(general), "EinsatzJeTipp");
+    m_stake->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    m_stake->setRange(0, 1000);
+    m_stake->setDecimals(2);
+    m_stake->setSingleStep(0.5);
+    m_stake->setSuffix(QStringLiteral(" EUR"));
+    connect(m_stake, &QDoubleSpinBox::valueChanged, this, [this](double euros) {
+        m_state.EinsatzJeTipp = static_cast<int>(std::lround(euros * 100));
+    });
+    g->addWidget(line(
+        general, {makeLabel(general, "LabelEinsatz", QStringLiteral("Einsatz je Tipp")), m_stake}));
 
     showState();
 }
@@ -269,6 +283,10 @@ void ParameterPage::showState()
     }
     for (int n = 1; n <= 2; ++n)
         m_radioGroups.at(n - 1)->button(m_state.radioGroup(n))->setChecked(true);
+    {
+        const QSignalBlocker block(m_stake);
+        m_stake->setValue(m_state.EinsatzJeTipp / 100.0);
+    }
     for (auto& [number, spin] : m_spins) {
         const QSignalBlocker block(spin);
         spin->setRange(m_state.upDownMinimum(number), m_state.upDownMaximum(number));

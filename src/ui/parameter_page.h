@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
 class QTabWidget;
@@ -48,6 +49,7 @@ private:
     MainState& m_state;
     std::map<int, QCheckBox*> m_boxes;
     std::map<int, QSpinBox*> m_spins;
+    QDoubleSpinBox* m_stake = nullptr;  // "Einsatz je Tipp"
     std::array<QButtonGroup*, 2> m_radioGroups{};
     std::map<QObject*, const char*> m_chartLabels;
 };

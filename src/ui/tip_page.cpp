@@ -227,7 +227,14 @@ QWidget* TipPage::buildActionRow()
     add(makeButton(
         row, "Button6", QStringLiteral("Verteilung der Tipps"),
         QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden")));
+    // Made here, among the controls; shown after "Gewinnberechnung".
+    auto* odds =
+        makeButton(row, "ChancenBerechnen", QStringLiteral("Chancen berechnen"),
+                   QStringLiteral("Genaue Gewinnchancen der gezeigten Tipps über alle möglichen "
+                                  "Ziehungen, verglichen mit Zufallstipps"));
+    odds->setEnabled(false);
     layout->addWidget(winCalculation);
+    layout->addWidget(odds);
     layout->addStretch();
     return row;
 }
