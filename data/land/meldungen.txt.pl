@@ -116,3 +116,9 @@ Usunąć losowanie z %1 (%2)?
 Usuń losowanie
 Nie ustawiono serwera wygranych (na stronie „Opcje internetowe”)
 Serwer koszyka: nie otrzymano adresu koszyka
+Porównanie z losowymi typami: %1 przebiegów w tych samych tygodniach z tyloma samymi zakładami
+Trafienia	Ustawienia	Losowe średnio	5. percentyl	95. percentyl	Ranga
+Trafienia razem
+Ustawienia wypadły lepiej niż przypadek: ich %1 trafień leży powyżej 95. percentyla losowych typów (%2).
+Ustawienia wypadły gorzej niż przypadek: ich %1 trafień leży poniżej 5. percentyla losowych typów (%2).
+Ustawienia nie wypadły wyraźnie lepiej niż przypadek: ich %1 trafień mieści się w rozrzucie losowych typów (%2 do %3, średnio %4), różnica może być czystym przypadkiem.

@@ -147,6 +147,17 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Ziehung l\u00F6schen"),
         QStringLiteral("Kein Quoten-Server eingestellt (auf \u201EInternet-Optionen\u201C)"),
         QStringLiteral("Warenkorb-Server: keine Warenkorb-Adresse erhalten"),
+        QStringLiteral("Vergleich mit Zufallstipps: %1 L\u00E4ufe mit denselben Wochen und gleich "
+                       "vielen Reihen"),
+        QStringLiteral("Treffer\tEinstellungen\tZufall Mittel\t5. Perzentil\t95. Perzentil\tRang"),
+        QStringLiteral("Treffer gesamt"),
+        QStringLiteral("Die Einstellungen waren besser als der Zufall: ihre %1 Treffer liegen "
+                       "\u00FCber dem 95. Perzentil der Zufallstipps (%2)."),
+        QStringLiteral("Die Einstellungen waren schlechter als der Zufall: ihre %1 Treffer liegen "
+                       "unter dem 5. Perzentil der Zufallstipps (%2)."),
+        QStringLiteral("Die Einstellungen waren nicht erkennbar besser als der Zufall: ihre %1 "
+                       "Treffer liegen innerhalb der Streuung der Zufallstipps (%2 bis %3, Mittel "
+                       "%4), der Unterschied kann reiner Zufall sein."),
     };
 }
 

@@ -54,6 +54,13 @@ enum : int {
     DeleteDrawCaption,
     NoQuotaServer,
     NoCartAddress,
+    // The parameter analysis compared with random tips.
+    RandomComparisonHeading,
+    RandomComparisonColumns,
+    RandomComparisonAllHits,
+    RandomComparisonBetter,
+    RandomComparisonWorse,
+    RandomComparisonWithin,
 };
 }
 
