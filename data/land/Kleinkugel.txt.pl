@@ -274,6 +274,8 @@ tys.
 
 Jeśli przy tych ustawieniach nie udało się obliczyć wszystkich zakładów, spróbuj zwiększyć liczbę przebiegów obliczeń. 
 
+Przebiegi losowych typów do porównania
+
 Wykres
 
 Data początkowa analizy:
@@ -338,6 +340,8 @@ Analiza historyczna parametrów
 
 Na podstawie ustawionych parametrów obliczane i oceniane są zakłady
 
+porównaj z losowymi typami
+Rozgrywa te same tygodnie także z losowymi typami i porównuje trafienia
 Analiza historyczna od daty wybranej powyżej
 
 Czy losowanie dało już kiedyś czwórkę lub piątkę?

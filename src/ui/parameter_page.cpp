@@ -191,6 +191,15 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
         text(general, "Label109",
              QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
                             "Einstellungen nicht alle Reihen berechnet werden konnten. ")));
+    Zufallsvergleiche = named(new QSpinBox(general), "Zufallsvergleiche",
+                              QStringLiteral("So oft spielt die historische Analyse der Parameter "
+                                             "dieselben Wochen mit Zufallstipps"));
+    Zufallsvergleiche->setRange(1, kMaxRandomRuns);
+    connect(Zufallsvergleiche, &QSpinBox::valueChanged, this,
+            [this](int runs) { m_state.randomRuns = runs; });
+    g->addWidget(line(general, {makeLabel(general, "LabelZufallsvergleiche",
+                                          QStringLiteral("Läufe mit Zufallstipps zum Vergleich")),
+                                Zufallsvergleiche}));
 
     showState();
 }
@@ -274,6 +283,8 @@ void ParameterPage::showState()
         spin->setRange(m_state.upDownMinimum(number), m_state.upDownMaximum(number));
         spin->setValue(m_state.upDownPosition(number));
     }
+    const QSignalBlocker block(Zufallsvergleiche);
+    Zufallsvergleiche->setValue(m_state.randomRuns);
 }
 
 void ParameterPage::setOptionItems(const QStringList& items)
