@@ -1,6 +1,7 @@
 // The two historic analyses over the real history: the parameter analysis (one
-// generation run of twelve rows per week) and the database analysis (every draw
-// against every earlier one of the window and against the next).
+// generation run of twelve rows per week), also compared with 200 runs of random
+// tips, and the database analysis (every draw against every earlier one of the
+// window and against the next).
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -69,18 +70,30 @@ void printReport(const QStringList& report)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const auto history = kw::bench::loadHistory();
     if (!history) return 1;
     const QDate newest = kw::dateFromDayCount(history->back().datum);
     std::printf("real history: %zu draws up to %s\n", history->size(),
                 qPrintable(newest.toString(Qt::ISODate)));
 
+    const auto parameters = [](int randomRuns) {
+        return [randomRuns](kw::MainState& state, kw::Services& services, kw::RunHooks& hooks) {
+            return kw::analyseParameters(state, services, hooks, randomRuns);
+        };
+    };
+    const auto database = [](kw::MainState& state, kw::Services& services, kw::RunHooks& hooks) {
+        return kw::analyseDatabase(state, services, hooks);
+    };
+
+    double plainMs = 0;
     for (const int years : {1, 0}) {
         Bench b(*history);
         b.state.setUpDownPosition(8, 12);
         const QDate from = years ? newest.addYears(-years) : QDate(2018, 1, 1);
         QStringList report;
-        const double ms = b.run(from, {QStringLiteral("4711")}, kw::analyseParameters, &report);
+        const double ms = b.run(from, {QStringLiteral("4711")}, parameters(0), &report);
+        plainMs = ms;
         const int weeks = report.isEmpty() ? 0
                                            : report.last()
                                                  .section(QLatin1Char(':'), 1, 1)
@@ -93,12 +106,27 @@ int main(int argc, char** argv)
         if (!years) printReport(report);
     }
 
+    {
+        constexpr int kRuns = kw::kDefaultRandomRuns;
+        Bench b(*history);
+        b.state.setUpDownPosition(8, 12);
+        const QDate from(2018, 1, 1);
+        QStringList report;
+        const double ms = b.run(from, {QStringLiteral("4711")}, parameters(kRuns), &report);
+        std::printf(
+            "parameter analysis from %s (12 rows a week) with %d random runs: %.0f ms, "
+            "of it the random runs about %.0f ms\n",
+            qPrintable(from.toString(Qt::ISODate)), kRuns, ms, ms - plainMs);
+        printReport(report);
+        std::fflush(stdout);
+    }
+
     for (const int years : {1, 0}) {
         Bench b(*history);
         const QDate from = years ? newest.addYears(-years) : QDate(2018, 1, 2);
         QStringList report;
         // 6 hits are never reached: nothing is asked.
-        const double ms = b.run(from, {QStringLiteral("6")}, kw::analyseDatabase, &report);
+        const double ms = b.run(from, {QStringLiteral("6")}, database, &report);
         long long compared = 0;
         for (int line = 1; line <= 6 && line < report.size(); ++line)
             compared += report[line].section(QLatin1Char('>'), 1).toLongLong();

@@ -278,6 +278,8 @@ Jeśli przy tych ustawieniach nie udało się obliczyć wszystkich zakładów, s
 
 Stawka za zakład
 
+Przebiegi losowych typów do porównania
+
 Wykres
 
 Data początkowa analizy:
@@ -342,6 +344,8 @@ Analiza historyczna parametrów
 
 Na podstawie ustawionych parametrów obliczane i oceniane są zakłady
 
+porównaj z losowymi typami
+Rozgrywa te same tygodnie także z losowymi typami i porównuje trafienia
 Analiza historyczna od daty wybranej powyżej
 
 Czy losowanie dało już kiedyś czwórkę lub piątkę?

@@ -144,3 +144,9 @@ Brak zakładów z pięcioma liczbami.
 Zapisano w %1
 Nie zapisano Chancen.txt: %1
 „1 : N” oznacza: średnio raz na N losowań.
+Porównanie z losowymi typami: %1 przebiegów w tych samych tygodniach z tyloma samymi zakładami
+Trafienia	Ustawienia	Losowe średnio	5. percentyl	95. percentyl	Ranga
+Trafienia razem
+Ustawienia wypadły lepiej niż przypadek: ich %1 trafień leży powyżej 95. percentyla losowych typów (%2).
+Ustawienia wypadły gorzej niż przypadek: ich %1 trafień leży poniżej 5. percentyla losowych typów (%2).
+Ustawienia nie wypadły wyraźnie lepiej niż przypadek: ich %1 trafień mieści się w rozrzucie losowych typów (%2 do %3, średnio %4), różnica może być czystym przypadkiem.

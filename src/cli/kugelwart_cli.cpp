@@ -54,7 +54,7 @@ const char* const kHelp =
     "       kugelwart-cli stats KIND [N] [options]\n"
     "       kugelwart-cli print [--list FILE] [--date YYYY-MM-DD] [options]\n"
     "       kugelwart-cli evaluate [--date YYYY-MM-DD] [--list FILE] [options]\n"
-    "       kugelwart-cli analyse parameters [options]\n"
+    "       kugelwart-cli analyse parameters [--baseline K] [options]\n"
     "       kugelwart-cli analyse database [--threshold T] [options]\n"
     "       kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf [options]\n"
     "       kugelwart-cli script --template FILE [--list FILE] [--today YYYY-MM-DD]\n"
@@ -75,6 +75,7 @@ const char* const kHelp =
     "  --date YYYY-MM-DD   print, evaluate: the draw on or after that date, else the last\n"
     "                      (default: the draw for today, or for --end)\n"
     "  --threshold T       analyse database: the hits that count as a find (default 5)\n"
+    "  --baseline K        analyse parameters: compare with K runs of random tips (1..10000)\n"
     "analyse runs the historic analysis from the --end date on, the parameters' with\n"
     "--seed as the lucky number; every question is answered Yes. It prints the report\n"
     "that the window writes to Test.txt.\n"
@@ -370,6 +371,7 @@ int main(int argc, char** argv)
     std::optional<int> rows;
     std::optional<kw::DayCount> start, end, drawDate;
     std::optional<QString> threshold;
+    int baseline = 0;
     QStringList settings;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
@@ -402,6 +404,11 @@ int main(int argc, char** argv)
             if (!kw::parseInteger(value))
                 return fail(kUsage, QStringLiteral("--threshold needs a whole number"));
             threshold = value;
+        } else if (option == QLatin1String("--baseline") && kind == QLatin1String("parameters")) {
+            const auto runs = kw::parseInteger(value);
+            if (!runs || *runs < 1 || *runs > kw::kMaxRandomRuns)
+                return fail(kUsage, QStringLiteral("--baseline needs 1..10000"));
+            baseline = *runs;
         } else if (option == QLatin1String("--template") && command == QLatin1String("script")) {
             templateFile = value;
         } else if (option == QLatin1String("--today") && command == QLatin1String("script")) {
@@ -532,7 +539,7 @@ int main(int argc, char** argv)
         std::optional<QStringList> report;
         if (kind == QLatin1String("parameters")) {
             // The lucky number's question offers the seed, which the answer keeps.
-            report = kw::analyseParameters(state, services, hooks);
+            report = kw::analyseParameters(state, services, hooks, baseline);
         } else {
             dialogs.input = threshold.value_or(QStringLiteral("5"));
             report = kw::analyseDatabase(state, services, hooks);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/generation_run.h"
+#include "generation/random_generator.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
@@ -134,6 +136,62 @@ QStringList parameterReport(const MainState& state, const ClassSums& sums, int w
     return lines;
 }
 
+// The 5th or 95th percentile of sorted values: the smallest value that at least
+// that share of the runs does not exceed.
+long long percentile(const std::vector<long long>& sorted, int percent)
+{
+    const auto n = static_cast<long long>(sorted.size());
+    const long long rank = std::max(1LL, (n * percent + 99) / 100);
+    return sorted[static_cast<size_t>(rank - 1)];
+}
+
+// One line of the comparison: the settings' figure, the runs' mean, 5th and 95th
+// percentile, and the share of runs below the settings (ties count half).
+struct Spread {
+    long long settings = 0;
+    double mean = 0;
+    long long low = 0;
+    long long high = 0;
+    double rank = 0;
+};
+
+Spread spreadOf(long long settings, std::vector<long long> runs)
+{
+    std::sort(runs.begin(), runs.end());
+    Spread spread;
+    spread.settings = settings;
+    long long sum = 0;
+    double below = 0;
+    for (long long value : runs) {
+        sum += value;
+        if (value < settings)
+            below += 1;
+        else if (value == settings)
+            below += 0.5;
+    }
+    const auto n = static_cast<double>(runs.size());
+    spread.mean = static_cast<double>(sum) / n;
+    spread.low = percentile(runs, 5);
+    spread.high = percentile(runs, 95);
+    spread.rank = 100.0 * below / n;
+    return spread;
+}
+
+QString spreadLine(const QString& name, const Spread& s)
+{
+    return name + QStringLiteral("\t=> ") + QString::number(s.settings) + QLatin1Char('\t') +
+           QString::number(s.mean, 'f', 1) + QLatin1Char('\t') + QString::number(s.low) +
+           QLatin1Char('\t') + QString::number(s.high) + QLatin1Char('\t') +
+           QString::number(std::lround(s.rank)) + QStringLiteral(" %");
+}
+
+long long allHits(const HitClassCounts& counts)
+{
+    long long hits = 0;
+    for (int h = 0; h <= kReportedHits; ++h) hits += h * counts[static_cast<size_t>(h)];
+    return hits;
+}
+
 using HitCounts = std::array<long long, 7>;
 
 QStringList databaseReport(const MainState& state, const HitCounts& earlier, const HitCounts& next)
@@ -189,7 +247,63 @@ QString notAnIntegerText(const QString& text)
     return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
 }
 
-std::optional<QStringList> analyseParameters(MainState& state, Services& services, RunHooks& hooks)
+HitClassCounts randomTipCounts(const std::vector<PlayedWeek>& weeks, std::uint32_t seed)
+{
+    constexpr int kHighest = 42;
+    RandomGenerator random;
+    random.setSeed(seed);
+    HitClassCounts counts{};
+    for (const PlayedWeek& week : weeks) {
+        // How often each number was drawn (a number drawn twice counts twice).
+        std::array<int, kHighest + 1> drawn{};
+        for (int n : week.draw)
+            if (n >= 1 && n <= kHighest) ++drawn[static_cast<size_t>(n)];
+        for (int r = 0; r < week.rows; ++r) {
+            std::uint64_t taken = 0;
+            int hits = 0;
+            for (int picked = 0; picked < 5;) {
+                const int n = random.random(kHighest) + 1;
+                if (taken & (std::uint64_t{1} << n)) continue;
+                taken |= std::uint64_t{1} << n;
+                hits += drawn[static_cast<size_t>(n)];
+                ++picked;
+            }
+            countHits(counts, hits);
+        }
+    }
+    return counts;
+}
+
+QStringList randomComparisonReport(const MessageTable& m, const HitClassCounts& settings,
+                                   const std::vector<HitClassCounts>& runs)
+{
+    QStringList lines{QString(), m.text(Message::RandomComparisonHeading).arg(runs.size()),
+                      m.text(Message::RandomComparisonColumns)};
+    if (runs.empty()) return lines;
+    std::vector<long long> values(runs.size());
+    for (int h = 0; h <= kReportedHits; ++h) {
+        for (size_t k = 0; k < runs.size(); ++k) values[k] = runs[k][static_cast<size_t>(h)];
+        lines << spreadLine(QString::number(h) + QLatin1Char('x'),
+                            spreadOf(settings[static_cast<size_t>(h)], values));
+    }
+    for (size_t k = 0; k < runs.size(); ++k) values[k] = allHits(runs[k]);
+    const Spread hits = spreadOf(allHits(settings), values);
+    lines << spreadLine(m.text(Message::RandomComparisonAllHits), hits);
+    if (hits.settings > hits.high)
+        lines << m.text(Message::RandomComparisonBetter).arg(hits.settings).arg(hits.high);
+    else if (hits.settings < hits.low)
+        lines << m.text(Message::RandomComparisonWorse).arg(hits.settings).arg(hits.low);
+    else
+        lines << m.text(Message::RandomComparisonWithin)
+                     .arg(hits.settings)
+                     .arg(hits.low)
+                     .arg(hits.high)
+                     .arg(QString::number(hits.mean, 'f', 1));
+    return lines;
+}
+
+std::optional<QStringList> analyseParameters(MainState& state, Services& services, RunHooks& hooks,
+                                             int randomRuns)
 {
     if (!mayStart(state, HistoryOperation::ParameterAnalysis)) return std::nullopt;
     const MessageTable& m = state.messages;
@@ -222,6 +336,7 @@ std::optional<QStringList> analyseParameters(MainState& state, Services& service
 
     ClassSums sums{};
     int weeks = 0;
+    std::vector<PlayedWeek> played;
     DayCount previous = dayCountFromDate(services.clock.today());
     // The analysis keeps its own date: what the user does with the picker meanwhile
     // does not move it, not even for the further runs of a week in the list view. A
@@ -257,12 +372,32 @@ std::optional<QStringList> analyseParameters(MainState& state, Services& service
         ++weeks;
         for (int h = 0; h <= kReportedHits; ++h)
             for (int c = 0; c < 3; ++c) sums[h][c] += state.Statistik[h][c];
+        if (randomRuns > 0) {
+            PlayedWeek week;
+            for (int i = 0; i < 5; ++i) week.draw[static_cast<size_t>(i)] = state.Zahl[i + 1];
+            for (const auto& row : state.Statistik) week.rows += row[0];
+            played.push_back(week);
+        }
         current = state.DateTimePicker1.date();
         state.setStatusText(0, shortDate(current));
         if (hooks.eventsDue()) hooks.letEventsThrough();
         if (!operation.goingOn()) return std::nullopt;
     }
-    return parameterReport(state, sums, weeks);
+    QStringList report = parameterReport(state, sums, weeks);
+    if (randomRuns <= 0) return report;
+
+    HitClassCounts settings{};
+    for (int h = 0; h <= kReportedHits; ++h) settings[static_cast<size_t>(h)] = sums[h][0];
+    std::vector<HitClassCounts> runs;
+    runs.reserve(static_cast<size_t>(randomRuns));
+    for (int k = 1; k <= randomRuns; ++k) {
+        runs.push_back(randomTipCounts(played, static_cast<std::uint32_t>(k)));
+        state.setStatusText(
+            0, QString::number(k) + QStringLiteral(" / ") + QString::number(randomRuns));
+        if (hooks.eventsDue()) hooks.letEventsThrough();
+        if (!operation.goingOn()) return std::nullopt;
+    }
+    return report + randomComparisonReport(m, settings, runs);
 }
 
 std::optional<QStringList> analyseDatabase(MainState& state, Services& services, RunHooks& hooks)

@@ -6,11 +6,15 @@
 // its button stops it, and the window closes only once it has ended.
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace kw {
 
 class MainState;
+class MessageTable;
 struct RunHooks;
 struct Services;
 
@@ -34,9 +38,34 @@ bool historyButtonEnabled(const MainState& state, HistoryOperation operation);
 // lucky number, then generates the tips of every week from that date on with the
 // start button's run (CheckBox20 off, the view as it was) and evaluates them
 // against the draw a week later. In the list view each week's tips replace the
-// list. Returns the report; none when the user said No, the lucky number was no
-// whole number (entry 46), the history is empty or the analysis was stopped.
-std::optional<QStringList> analyseParameters(MainState& state, Services& services, RunHooks& hooks);
+// list. With randomRuns above 0 the same weeks are then played that many times
+// with plain random tips and the comparison follows the report's lines. Returns
+// the report; none when the user said No, the lucky number was no whole number
+// (entry 46), the history is empty or the analysis was stopped.
+std::optional<QStringList> analyseParameters(MainState& state, Services& services, RunHooks& hooks,
+                                             int randomRuns = 0);
+
+// The rows of each hit class, 0 to 5 hits.
+using HitClassCounts = std::array<long long, 6>;
+
+// A week the parameter analysis played: the draw its rows were compared with and
+// how many rows there were.
+struct PlayedWeek {
+    std::array<int, 5> draw{};
+    int rows = 0;
+};
+
+// Plain random tips for the played weeks: each week as many rows as the settings
+// gave, every row five different numbers drawn uniformly from 1 to 42 with the
+// program's generator seeded with seed. Counts the rows by their hits.
+HitClassCounts randomTipCounts(const std::vector<PlayedWeek>& weeks, std::uint32_t seed);
+
+// The comparison of the settings' counts with those of random runs (seeded 1, 2,
+// ...): per hit class and for all hits together the settings' figure, the runs'
+// mean, 5th and 95th percentile and the settings' percentile rank, then whether
+// the settings did better than chance.
+QStringList randomComparisonReport(const MessageTable& messages, const HitClassCounts& settings,
+                                   const std::vector<HitClassCounts>& runs);
 
 // BitBtn19Click. Asks whether to start from the date of DateTimePicker1 and for the
 // threshold, then for each draw from that date on until the newest: row 1 holds

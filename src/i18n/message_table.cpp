@@ -182,6 +182,17 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Gespeichert in %1"),
         QStringLiteral("Chancen.txt nicht gespeichert: %1"),
         QStringLiteral("\u201E1 : N\u201C hei\u00DFt: im Mittel einmal in N Ziehungen."),
+        QStringLiteral("Vergleich mit Zufallstipps: %1 L\u00E4ufe mit denselben Wochen und gleich "
+                       "vielen Reihen"),
+        QStringLiteral("Treffer\tEinstellungen\tZufall Mittel\t5. Perzentil\t95. Perzentil\tRang"),
+        QStringLiteral("Treffer gesamt"),
+        QStringLiteral("Die Einstellungen waren besser als der Zufall: ihre %1 Treffer liegen "
+                       "\u00FCber dem 95. Perzentil der Zufallstipps (%2)."),
+        QStringLiteral("Die Einstellungen waren schlechter als der Zufall: ihre %1 Treffer liegen "
+                       "unter dem 5. Perzentil der Zufallstipps (%2)."),
+        QStringLiteral("Die Einstellungen waren nicht erkennbar besser als der Zufall: ihre %1 "
+                       "Treffer liegen innerhalb der Streuung der Zufallstipps (%2 bis %3, Mittel "
+                       "%4), der Unterschied kann reiner Zufall sein."),
     };
 }
 

@@ -83,6 +83,13 @@ enum : int {
     OddsSaved,
     OddsNotSaved,
     OddsNoteOneIn,
+    // The parameter analysis compared with random tips.
+    RandomComparisonHeading,
+    RandomComparisonColumns,
+    RandomComparisonAllHits,
+    RandomComparisonBetter,
+    RandomComparisonWorse,
+    RandomComparisonWithin,
 };
 }
 

@@ -23,6 +23,9 @@ namespace kw {
 // 1 January 2018: no picker goes earlier.
 inline constexpr DayCount kFirstAnalysisDay = 43101.0;
 inline constexpr int kStatusPanels = 2;
+// Runs of random tips the parameter analysis is compared with.
+inline constexpr int kDefaultRandomRuns = 200;
+inline constexpr int kMaxRandomRuns = 10000;
 
 class MainState : public QObject {
     Q_OBJECT
@@ -114,6 +117,9 @@ public:
     RunState run;
     // Which analysis Task::Analysis is: the database's (BitBtn19), else the parameters' (BitBtn9).
     bool databaseAnalysis = false;
+    // The parameter analysis compared with plain random tips, and with how many runs.
+    bool compareWithRandom = false;
+    int randomRuns = kDefaultRandomRuns;
     int downloadTimeout = 5000;        // ms to connect, and of silence while the answer comes
     int dayAnswerDeadline = 30000;     // ms one day's request may take in all
     int resultsFileDeadline = 300000;  // ms the results file may take in all

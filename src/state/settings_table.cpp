@@ -150,6 +150,16 @@ std::vector<SettingsValue> buildTable()
     }
     table.push_back(text(QStringLiteral("Lottoportal"), QStringLiteral("Lottoland"),
                          LoadGroup::Parameters, &MainState::Lottoportal));
+    table.push_back(stateValue(
+        QStringLiteral("Zufallsvergleiche"), SettingsKind::Integer, kDefaultRandomRuns,
+        LoadGroup::Parameters, [](const MainState& s) { return QVariant(s.randomRuns); },
+        [](MainState& s, const QVariant& v) {
+            s.randomRuns = std::clamp(v.toInt(), 1, kMaxRandomRuns);
+        }));
+    table.push_back(stateValue(
+        QStringLiteral("Zufallsvergleich"), SettingsKind::Boolean, false, LoadGroup::Parameters,
+        [](const MainState& s) { return QVariant(s.compareWithRandom); },
+        [](MainState& s, const QVariant& v) { s.compareWithRandom = v.toBool(); }));
     // The 84 tip cells in ascending field number, each through the sheet's validation.
     for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) {
         if (TipSheet::rowOfEdit(edit) == 0) continue;

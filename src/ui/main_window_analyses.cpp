@@ -1,6 +1,7 @@
 // The main window's looks back over the history: the tip search and the two
 // historic analyses, each stopped by a second click on its button.
 #include <QAction>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -27,6 +28,8 @@ void TForm1::bindAnalyses()
     connect(search, &QPushButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(m_databasePage->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
     connect(m_databasePage->BitBtn19, &QPushButton::clicked, this, &TForm1::BitBtn19Click);
+    connect(m_databasePage->Zufallsvergleich, &QCheckBox::toggled, this,
+            [this](bool on) { m_state.compareWithRandom = on; });
     keepRestCaptions();
     connect(&m_state, &MainState::runChanged, this, &TForm1::showAnalyses);
     connect(&m_state, &MainState::downloadChanged, this, &TForm1::showAnalyses);
@@ -35,6 +38,10 @@ void TForm1::bindAnalyses()
 
 void TForm1::showAnalyses()
 {
+    {
+        const QSignalBlocker block(m_databasePage->Zufallsvergleich);
+        m_databasePage->Zufallsvergleich->setChecked(m_state.compareWithRandom);
+    }
     const std::pair<QPushButton*, HistoryOperation> buttons[] = {
         {m_tipPage->findChild<QPushButton*>(QStringLiteral("SpeedButton4")),
          HistoryOperation::TipSearch},
@@ -75,7 +82,8 @@ void TForm1::SpeedButton4Click()
 void TForm1::BitBtn9Click()
 {
     RunHooks hooks = runHooks();
-    if (const auto report = analyseParameters(m_state, m_services, hooks))
+    const int randomRuns = m_state.compareWithRandom ? m_state.randomRuns : 0;
+    if (const auto report = analyseParameters(m_state, m_services, hooks, randomRuns))
         showAnalysisReport(m_state, m_services, *report);
     closeIfAsked();
 }

@@ -205,6 +205,15 @@ ParameterPage::ParameterPage(QWidget* parent, MainState& state) : QWidget(parent
     });
     g->addWidget(line(
         general, {makeLabel(general, "LabelEinsatz", QStringLiteral("Einsatz je Tipp")), m_stake}));
+    Zufallsvergleiche = named(new QSpinBox(general), "Zufallsvergleiche",
+                              QStringLiteral("So oft spielt die historische Analyse der Parameter "
+                                             "dieselben Wochen mit Zufallstipps"));
+    Zufallsvergleiche->setRange(1, kMaxRandomRuns);
+    connect(Zufallsvergleiche, &QSpinBox::valueChanged, this,
+            [this](int runs) { m_state.randomRuns = runs; });
+    g->addWidget(line(general, {makeLabel(general, "LabelZufallsvergleiche",
+                                          QStringLiteral("Läufe mit Zufallstipps zum Vergleich")),
+                                Zufallsvergleiche}));
 
     showState();
 }
@@ -292,6 +301,8 @@ void ParameterPage::showState()
         spin->setRange(m_state.upDownMinimum(number), m_state.upDownMaximum(number));
         spin->setValue(m_state.upDownPosition(number));
     }
+    const QSignalBlocker block(Zufallsvergleiche);
+    Zufallsvergleiche->setValue(m_state.randomRuns);
 }
 
 void ParameterPage::setOptionItems(const QStringList& items)

@@ -25,6 +25,7 @@ public:
     ParameterPage(QWidget* parent, MainState& state);
     QTabWidget*
         pages;  // "Statistisch", "Schein Optimierung", "Mathematisch", "Eurozahlen", "Allgemein"
+    QSpinBox* Zufallsvergleiche;  // the runs of random tips the parameter analysis compares with
 
     QCheckBox* checkBox(int number) const;
     QSpinBox* upDown(int number) const;

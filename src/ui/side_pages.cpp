@@ -1,5 +1,6 @@
 #include "ui/side_pages.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -163,6 +164,11 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
                                  "ausgewertet")),
         0, 0);
     analysesLayout->addWidget(BitBtn9, 0, 1);
+    Zufallsvergleich = named(
+        new QCheckBox(QStringLiteral("mit Zufallstipps vergleichen"), analyses), "Zufallsvergleich",
+        QStringLiteral("Spielt dieselben Wochen auch mit Zufallstipps und "
+                       "vergleicht die Treffer"));
+    analysesLayout->addWidget(Zufallsvergleich, 0, 2);
     BitBtn19 = makeButton(analyses, "BitBtn19",
                           QStringLiteral("Historische Analyse beginnend mit dem oben gewählten "
                                          "Datum"));
@@ -171,7 +177,7 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
                   QStringLiteral("War eine Ziehung schonmal ein 4er oder 5er?")),
         1, 0);
     analysesLayout->addWidget(BitBtn19, 1, 1);
-    analysesLayout->setColumnStretch(2, 1);
+    analysesLayout->setColumnStretch(3, 1);
     for (QPushButton* b : {BitBtn9, BitBtn19}) b->setEnabled(false);
     layout->addWidget(analyses);
     layout->addStretch();

@@ -7,6 +7,7 @@
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QSpinBox;
@@ -44,20 +45,21 @@ public:
     QDateEdit* DateTimePicker1;
     QLabel* Label29;
     QToolButton* SpeedButton5;
-    QPushButton* BitBtn1;       // download
-    QPushButton* BitBtn8;       // "Eingeben"
-    QPushButton* BitBtn6;       // "Löschen"
-    QPushButton* BitBtn3;       // "Export nach Text"
-    QPushButton* BitBtn10;      // "Import aus Text"
-    QToolButton* SpeedButton8;  // stops the download; shown while it runs
-    QPushButton* BitBtn2;       // rebuild; not shown
-    QPushButton* Button2;       // "Paare suchen"
-    QPushButton* Button3;       // "Dreier suchen"
-    QPushButton* Button4;       // "Vierer suchen"
-    QPushButton* Button5;       // "Ausstehende"
-    QPushButton* Button8;       // "Sternzahl ausstehende"
-    QPushButton* BitBtn9;       // the historic analysis of the parameters
-    QPushButton* BitBtn19;      // the historic analysis of the database
+    QPushButton* BitBtn1;         // download
+    QPushButton* BitBtn8;         // "Eingeben"
+    QPushButton* BitBtn6;         // "Löschen"
+    QPushButton* BitBtn3;         // "Export nach Text"
+    QPushButton* BitBtn10;        // "Import aus Text"
+    QToolButton* SpeedButton8;    // stops the download; shown while it runs
+    QPushButton* BitBtn2;         // rebuild; not shown
+    QPushButton* Button2;         // "Paare suchen"
+    QPushButton* Button3;         // "Dreier suchen"
+    QPushButton* Button4;         // "Vierer suchen"
+    QPushButton* Button5;         // "Ausstehende"
+    QPushButton* Button8;         // "Sternzahl ausstehende"
+    QPushButton* BitBtn9;         // the historic analysis of the parameters
+    QCheckBox* Zufallsvergleich;  // and whether it compares with random tips
+    QPushButton* BitBtn19;        // the historic analysis of the database
 };
 
 class InternetPage : public QWidget {

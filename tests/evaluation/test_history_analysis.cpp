@@ -47,10 +47,10 @@ struct Fixture : StateFixture {
         Services services = s();
         searchTips(state, services, hooks);
     }
-    std::optional<QStringList> parameters()
+    std::optional<QStringList> parameters(int randomRuns = 0)
     {
         Services services = s();
-        return analyseParameters(state, services, hooks);
+        return analyseParameters(state, services, hooks, randomRuns);
     }
     std::optional<QStringList> database()
     {
@@ -86,6 +86,39 @@ QStringList zeroParameterReport(int rowsPerWeek)
     for (int h = 0; h <= 5; ++h) lines << QStringLiteral("%1x\t=> 0\t\t=> 0\t\t=> 0").arg(h);
     lines << "" << QStringLiteral("Ziehungen : 0      Tipp: %1 => 0Reihen").arg(rowsPerWeek);
     return lines;
+}
+
+// The program's generator replayed by hand: seed := seed * 134775813 + 1, a draw
+// from 0 to n - 1 is the upper half of seed * n.
+struct ReplayedGenerator {
+    std::uint32_t seed;
+    int next(int n)
+    {
+        seed = seed * 134775813u + 1u;
+        return static_cast<int>((std::uint64_t{seed} * static_cast<std::uint64_t>(n)) >> 32);
+    }
+};
+
+// Random rows for the weeks, counted by brute force: every row's numbers against
+// every drawn number.
+HitClassCounts countByHand(const std::vector<PlayedWeek>& weeks, std::uint32_t seed)
+{
+    ReplayedGenerator generator{seed};
+    HitClassCounts counts{};
+    for (const PlayedWeek& week : weeks) {
+        for (int r = 0; r < week.rows; ++r) {
+            QList<int> row;
+            while (row.size() < 5) {
+                const int n = generator.next(42) + 1;
+                if (!row.contains(n)) row << n;
+            }
+            int hits = 0;
+            for (int n : row)
+                for (int drawn : week.draw) hits += n == drawn;
+            ++counts[static_cast<size_t>(hits)];
+        }
+    }
+    return counts;
 }
 
 }  // namespace
@@ -293,6 +326,138 @@ private slots:
         const auto disturbed = again.parameters();
         QVERIFY(disturbed);
         QCOMPARE(*disturbed, *report);
+    }
+
+    // Random rows for the played weeks: as many as each week had, five different
+    // numbers from 1 to 42 each, the same for the same seed; a number drawn twice
+    // counts twice.
+    void randomTipsReplayTheGenerator()
+    {
+        const std::vector<PlayedWeek> weeks{
+            {{1, 2, 3, 4, 5}, 40}, {{7, 7, 20, 21, 42}, 25}, {{30, 31, 32, 33, 34}, 0}};
+        for (std::uint32_t seed : {1u, 2u, 3u, 200u}) {
+            const HitClassCounts counts = randomTipCounts(weeks, seed);
+            QCOMPARE(counts, countByHand(weeks, seed));
+            long long rows = 0;
+            for (long long c : counts) rows += c;
+            QCOMPARE(rows, 65LL);
+        }
+        QVERIFY(randomTipCounts(weeks, 1) != randomTipCounts(weeks, 2));
+    }
+
+    // The section's figures for four runs counted by hand: with four runs the 5th
+    // percentile is the smallest, the 95th the largest; the rank counts runs below
+    // and half of those equal. The sentence judges all hits together.
+    void comparisonSection_data()
+    {
+        QTest::addColumn<long long>("settingsThrees");
+        QTest::addColumn<QString>("allHitsLine");
+        QTest::addColumn<QString>("sentence");
+        // Runs' all hits: 10+2*3+3*1=19, 11+2*2+3*2=21, 9+2*4=17, 12+2*3+3*1=21.
+        QTest::newRow("within") << 1LL
+                                << QStringLiteral("Treffer gesamt\t=> 19\t19.5\t17\t21\t38 %")
+                                << QStringLiteral(
+                                       "Die Einstellungen waren nicht erkennbar besser als der "
+                                       "Zufall: ihre 19 Treffer liegen innerhalb der Streuung der "
+                                       "Zufallstipps (17 bis 21, Mittel 19.5), der Unterschied "
+                                       "kann reiner Zufall sein.");
+        QTest::newRow("better")
+            << 3LL << QStringLiteral("Treffer gesamt\t=> 25\t19.5\t17\t21\t100 %")
+            << QStringLiteral(
+                   "Die Einstellungen waren besser als der Zufall: ihre 25 "
+                   "Treffer liegen über dem 95. Perzentil der Zufallstipps (21).");
+        QTest::newRow("worse")
+            << -2LL << QStringLiteral("Treffer gesamt\t=> 10\t19.5\t17\t21\t0 %")
+            << QStringLiteral(
+                   "Die Einstellungen waren schlechter als der Zufall: ihre 10 "
+                   "Treffer liegen unter dem 5. Perzentil der Zufallstipps (17).");
+    }
+    void comparisonSection()
+    {
+        QFETCH(long long, settingsThrees);
+        QFETCH(QString, allHitsLine);
+        QFETCH(QString, sentence);
+        // Settings: 20 rows with 0, 10 with 1, 3 with 2, and the threes of the row
+        // (negative: the ones are that many fewer).
+        HitClassCounts settings{20, 10, 3, std::max(0LL, settingsThrees), 0, 0};
+        if (settingsThrees < 0) settings[1] += 3 * settingsThrees;
+        const std::vector<HitClassCounts> runs{
+            {21, 10, 3, 1, 0, 0}, {20, 11, 2, 2, 0, 0}, {22, 9, 4, 0, 0, 0}, {21, 12, 3, 1, 0, 0}};
+        const QStringList lines = randomComparisonReport(MessageTable::german(), settings, runs);
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines[0], QString());
+        QCOMPARE(lines[1], QStringLiteral("Vergleich mit Zufallstipps: 4 Läufe mit denselben "
+                                          "Wochen und gleich vielen Reihen"));
+        QCOMPARE(lines[2], QStringLiteral("Treffer\tEinstellungen\tZufall Mittel\t5. Perzentil\t"
+                                          "95. Perzentil\tRang"));
+        // 0 hits: 20 against 21, 20, 22, 21: mean 21, none below, one equal: 12.5 %, shown as 13.
+        QCOMPARE(lines[3], QStringLiteral("0x\t=> 20\t21.0\t20\t22\t13 %"));
+        // 2 hits: 3 against 3, 2, 4, 3: one below, two equal: 50 %.
+        QCOMPARE(lines[5], QStringLiteral("2x\t=> 3\t3.0\t2\t4\t50 %"));
+        QCOMPARE(lines[7], QStringLiteral("4x\t=> 0\t0.0\t0\t0\t50 %"));
+        QCOMPARE(lines[9], allHitsLine);
+        QCOMPARE(lines[10], sentence);
+    }
+
+    // With the comparison the report begins as without it; the section's counts
+    // are those of random rows for the weeks played, as many as the settings had.
+    void parametersWithRandomComparison()
+    {
+        const auto history = randomHistory(QDate(2025, 6, 1), QDate(2026, 8, 22), 3);
+        QStringList reports[2];
+        for (int runs : {0, 3}) {
+            Fixture f(history);
+            f.state.setUpDownPosition(8, 6);
+            f.state.DateTimePicker1.setDate(day(2026, 7, 25));
+            f.dialogs.yesNoAnswers = {true};
+            f.dialogs.inputAnswers = {QStringLiteral("4711")};
+            const auto report = f.parameters(runs);
+            QVERIFY(report);
+            reports[runs ? 1 : 0] = *report;
+        }
+        const QStringList& plain = reports[0];
+        const QStringList& compared = reports[1];
+        QCOMPARE(compared.mid(0, plain.size()), plain);
+        QCOMPARE(compared.size(), plain.size() + 11);
+        // Five weeks of six rows, each against the draw a week later; the last one's
+        // step lands on the newest draw again.
+        QCOMPARE(plain.last(), QStringLiteral("Ziehungen : 5      Tipp: 6 => 30Reihen"));
+        std::vector<PlayedWeek> weeks;
+        for (int week = 1; week <= 5; ++week) {
+            const DayCount drawDay = std::min(day(2026, 7, 25) + 7 * week, day(2026, 8, 22));
+            for (const DrawRecord& r : history)
+                if (r.datum == drawDay)
+                    weeks.push_back({{r.slot(1), r.slot(2), r.slot(3), r.slot(4), r.slot(5)}, 6});
+        }
+        QCOMPARE(weeks.size(), size_t{5});
+        HitClassCounts settings{};
+        for (int h = 0; h <= 5; ++h)
+            settings[static_cast<size_t>(h)] =
+                plain[3 + h].split(QStringLiteral("=> ")).at(1).trimmed().toLongLong();
+        const std::vector<HitClassCounts> runs{countByHand(weeks, 1), countByHand(weeks, 2),
+                                               countByHand(weeks, 3)};
+        QCOMPARE(compared.mid(plain.size()),
+                 randomComparisonReport(MessageTable::german(), settings, runs));
+    }
+
+    // A stop during the random runs ends the analysis without a report.
+    void parametersStoppedDuringRandomRuns()
+    {
+        Fixture f(randomHistory(QDate(2025, 6, 1), QDate(2026, 8, 22), 3));
+        f.state.setUpDownPosition(8, 4);
+        f.state.DateTimePicker1.setDate(day(2026, 8, 8));
+        f.dialogs.yesNoAnswers = {true};
+        int passes = 0;
+        f.hooks.eventsDue = [] { return true; };
+        f.hooks.letEventsThrough = [&] {
+            if (f.state.statusText(0) == QStringLiteral("2 / 50")) {
+                ++passes;
+                f.parameters();  // the second click
+            }
+        };
+        QVERIFY(!f.parameters(50));
+        QCOMPARE(passes, 1);
+        QVERIFY(!historyOperationRunning(f.state));
     }
 
     void parametersWithLuckyNumberNoInteger()

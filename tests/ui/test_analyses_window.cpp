@@ -2,6 +2,7 @@
 // buttons, what else can be clicked while one runs, the report in Test.txt, and
 // the companion's "analyse" printing the same report.
 #include <QAction>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
@@ -144,6 +145,45 @@ private slots:
         QCOMPARE(cli.exitCode, 0);
         QCOMPARE(cli.output.replace('\n', "\r\n"), bytes);
         QVERIFY(!QFile::exists(f.reportPath()));
+    }
+
+    // "mit Zufallstipps vergleichen" beside the button, off at first: checked, the
+    // report goes on with the comparison against as many random runs as the
+    // Parameter page says; the companion's --baseline prints the same.
+    void parameterReportWithRandomComparison()
+    {
+        Fixture f(longHistory());
+        QTRY_VERIFY(f.button("BitBtn9")->isEnabled());
+        auto* compare = child<QCheckBox>(f.w.get(), "Zufallsvergleich");
+        auto* runs = child<QSpinBox>(f.w.get(), "Zufallsvergleiche");
+        QCOMPARE(compare->text(), QStringLiteral("mit Zufallstipps vergleichen"));
+        QVERIFY(!compare->isChecked());
+        QCOMPARE(runs->value(), 200);
+        compare->click();
+        QVERIFY(f.w->state().compareWithRandom);
+        runs->setValue(7);
+        QCOMPARE(f.w->state().randomRuns, 7);
+        f.w->tipPage()->UpDown8->setValue(5);
+        f.setDates(QDate(2026, 2, 1), QDate(2026, 8, 8));
+        f.dialogs.yesNoAnswers = {true};
+        f.dialogs.inputAnswers = {QStringLiteral("4711")};
+        f.button("BitBtn9")->click();
+        QCOMPARE(f.dialogs.notices(), QStringList());
+        const auto lines = readTextLines(f.reportPath(), nullptr);
+        QVERIFY(lines);
+        QCOMPARE(lines->size(), 11 + 11);
+        QCOMPARE(lines->at(12), QStringLiteral("Vergleich mit Zufallstipps: 7 Läufe mit denselben "
+                                               "Wochen und gleich vielen Reihen"));
+        QVERIFY(lines->last().startsWith(QStringLiteral("Die Einstellungen waren ")));
+
+        QFile::remove(f.reportPath());
+        const Companion cli =
+            runCompanion(f, {"analyse", "parameters", "--seed", "4711", "--rows", "5", "--start",
+                             "2026-02-01", "--end", "2026-08-08", "--baseline", "7"});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(cli.output), lines->join('\n') + '\n');
+        const Companion bad = runCompanion(f, {"analyse", "parameters", "--baseline", "0"});
+        QCOMPARE(bad.exitCode, 2);
     }
 
     // The database report in the system's code page; the companion answers every
