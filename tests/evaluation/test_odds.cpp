@@ -73,6 +73,8 @@ const HitQuotas kQuotas{0, 0, 0, 15, 100, 50000};
 
 }  // namespace
 
+Q_DECLARE_METATYPE(std::vector<kw::TipRow>)
+
 class TestOdds : public QObject {
     Q_OBJECT
 private slots:
@@ -237,8 +239,6 @@ private slots:
         QVERIFY(lines.join('\n').contains(QStringLiteral("1 Zeilen ohne")));
     }
 };
-
-Q_DECLARE_METATYPE(std::vector<kw::TipRow>)
 
 QTEST_GUILESS_MAIN(TestOdds)
 #include "test_odds.moc"
