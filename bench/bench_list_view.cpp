@@ -63,5 +63,23 @@ int main(int argc, char** argv)
     std::printf("  evaluate (Listengewinncheck): %6.2f ms\n", median(evaluate));
     std::printf("  refill both lists + repaint:  %6.2f ms\n", median(refill));
     std::printf("  together:                     %6.2f ms\n", median(total));
+
+    // A long fill's runs add a line or a few to a dense list; after each the window
+    // evaluates the new lines and shows both lists.
+    state.Gewinnzahlen = state.Gewinnzahlen.mid(0, 6000);
+    kw::Listengewinncheck(state, sound);
+    page.showLists(state);
+    std::vector<double> step;
+    for (int run = 0; run < 500; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        state.Gewinnzahlen << QStringLiteral("1\t2\t3\t4\t") + QString::number(5 + run % 38);
+        kw::Listengewinncheck(state, sound);
+        page.showLists(state);
+        QCoreApplication::processEvents();
+        step.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("a fill's run adding one line to 6000..6500 lines, median of 500:\n");
+    std::printf("  evaluate, show, repaint:      %6.2f ms\n", median(step));
     return 0;
 }

@@ -132,7 +132,11 @@ int Listengewinncheck(MainState& state, Sound& sound)
                lines[same].constData() == kept.lines[same].constData() &&
                lines[same].size() == kept.lines[same].size())
             ++same;
-    kept.lines = lines;
+    // Kept lists are appended to, never shared with the state's: the list's next
+    // line, or the next result, is then added without copying all before it.
+    state.Gewinne = QStringList();
+    kept.lines.resize(same);
+    kept.lines.append(lines.mid(same));
     kept.draw = draw;
     kept.hits.resize(static_cast<std::size_t>(same));
     kept.texts.resize(same);

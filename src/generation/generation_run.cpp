@@ -183,7 +183,8 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
     const int requested = state.parameter(Param::RowCount);
     std::vector<std::uint64_t> comparison;
     int listCount = 0;
-    if (listShown(state)) {
+    const bool fillsList = listShown(state);
+    if (fillsList) {
         if (state.Gewinnzahlen.size() >= requested) {
             services.dialogs.notify(QStringLiteral("Es sind schon ") + QString::number(requested) +
                                     QStringLiteral(" Reihen erreicht"));
@@ -291,12 +292,20 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                                &shared,
                                indexed};
 
+        // A list being filled shows the rows it holds while the run goes on (the
+        // statistics for the pool have shown their date there).
+        if (fillsList)
+            state.setStatusText(0, m.text(Message::ListFillProgress).arg(listCount).arg(requested));
         state.setStatusText(1, m.text(27));
         state.Berechnunglaeuft = true;
         hooks.showTipPage();
         int attempts = 0;
         std::uint64_t poolNumbers = 0;
-        for (int i = 0; i <= pool.PoolEnd; ++i) poolNumbers |= std::uint64_t(1) << pool.entry(i);
+        bool rowNumbersOnly = true;  // every entry a pick may hit is 0..42
+        for (int i = 0; i <= pool.PoolEnd; ++i) {
+            if (pool.entry(i) < 64) poolNumbers |= std::uint64_t(1) << pool.entry(i);
+            rowNumbersOnly = rowNumbersOnly && pool.entry(i) <= 42;
+        }
         poolNumbers &= ~std::uint64_t(1);
         const auto running = [&state] { return state.run.goingOn(Task::Generation); };
         RandomGenerator& random = state.random;
@@ -313,6 +322,9 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                 generated = true;
                 bool complete = false;
                 RowStart start = rowStart(sheet, r, poolNumbers);
+                // Answers the first test alone for most candidates (the parameters it
+                // reads change only while events are let through).
+                const SubsetBitmap* refusalIndex = matchRefusalIndex(r, context);
                 while (!complete && attempts < laufMax && running()) {
                     if (hooks.eventsDue()) {
                         sortFive(c);  // a candidate refused early is not sorted yet
@@ -322,6 +334,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                         hooks.letEventsThrough();
                         if (!running()) break;
                         start = rowStart(sheet, r, poolNumbers);  // the user may have edited it
+                        refusalIndex = matchRefusalIndex(r, context);
                     }
                     c = start.row;
                     int fill = start.fill;
@@ -353,6 +366,31 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                     // (or an empty entry) drawn again.
                     std::uint64_t taken = start.placed;
                     bool allBits = start.fill == 1;  // whether taken holds all five numbers
+                    std::array<int, 5> five{};       // the numbers in the order drawn
+                    bool fiveAtOnce = false;
+                    if (fill == 1 && rowNumbersOnly) {
+                        // Five draws at once: mostly five different numbers, whose bits
+                        // then add up to their union (bit 0: an empty entry).
+                        const std::array<int, 5> picks = random.random5(pool.PoolEnd + 1);
+                        std::uint64_t sum = 0;
+                        for (int i = 0; i < 5; ++i) {
+                            c[i + 1] = five[i] = pool.entry(picks[i]);
+                            const std::uint64_t bit = std::uint64_t(1) << five[i];
+                            taken |= bit;
+                            sum += bit;
+                        }
+                        fiveAtOnce = sum == taken && (taken & 1) == 0;
+                        if (fiveAtOnce) {
+                            fill = 6;
+                        } else {  // the same five draws one by one
+                            taken = 0;
+                            for (const int value : five) {
+                                if (value == 0 || (taken >> value & 1)) continue;
+                                taken |= std::uint64_t(1) << value;
+                                c[fill++] = value;
+                            }
+                        }
+                    }
                     while (fill <= 5) {
                         const int value = pool.entry(random.random(pool.PoolEnd + 1));
                         if (value == 0) continue;
@@ -369,7 +407,13 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
                     }
                     // Most candidates of a long list fail the first test: those
                     // are refused without their sorting and the other tests.
-                    if (allBits && refusedByMatches(taken, r, context)) continue;
+                    if (allBits && refusalIndex) {
+                        if (rowNumbersOnly && !fiveAtOnce) five = {c[1], c[2], c[3], c[4], c[5]};
+                        if (rowNumbersOnly ? refusalIndex->containsSubsetOf(five, taken)
+                                           : (taken & ~kRowNumbers) == 0 &&
+                                                 refusalIndex->containsSubsetOf(taken))
+                            continue;
+                    }
                     const int sum = c[1] + c[2] + c[3] + c[4] + c[5];
                     sortFive(c);
                     // The status line of the candidate is written when the window can
@@ -427,11 +471,6 @@ void BrechnungStart(MainState& state, Services& services, RunHooks& hooks)
     while (listWasShown && result.linesAdded > 0 && !result.stopped &&
            !state.Gewinnzahlen.isEmpty() &&
            state.Gewinnzahlen.size() < state.parameter(Param::RowCount)) {
-        // Shown while the next run goes on (the window shows it when it lets
-        // input through); the run's end puts the plain count back.
-        state.setStatusText(0, state.messages.text(Message::ListFillProgress)
-                                   .arg(state.Gewinnzahlen.size())
-                                   .arg(state.parameter(Param::RowCount)));
         result = generationRun(state, services, hooks);
         restoreView();
     }

@@ -97,8 +97,15 @@ void SubsetBitmap::addRow(std::uint64_t mask)
             n[count++] = std::countr_zero(rest);
         for (int i = 0; i < count; ++i)
             for (int j = i + 1; j < count; ++j)
-                for (int k = j + 1; k < count; ++k)
-                    m_thirds[n[i] * 43 + n[j]] |= std::uint64_t(1) << n[k];
+                for (int k = j + 1; k < count; ++k) {
+                    const auto mark = [this](int a, int b, int c) {
+                        m_thirds[a * 43 + b] |= std::uint64_t(1) << c;
+                        m_thirds[b * 43 + a] |= std::uint64_t(1) << c;
+                    };
+                    mark(n[i], n[j], n[k]);
+                    mark(n[i], n[k], n[j]);
+                    mark(n[j], n[k], n[i]);
+                }
     }
     forEachSubsetRank(mask, [this](std::uint32_t rank) {
         m_words[rank / 64] |= std::uint64_t(1) << rank % 64;

@@ -64,46 +64,23 @@ std::uint64_t distinctMask(const CandidateRow& row)
     return mask;
 }
 
-// With "every row within the bounds" and no least number of matches, the match
-// test refuses exactly when some comparison row shares more than the most:
-// then a subset index answers it without walking the rows.
-bool everyRowFast(const CandidateRow& row, const RowTestContext& c)
-{
-    const MainState& s = c.state;
-    return c.comparisonIndex && s.isOn(Param::MatchBoundsOnEveryRow) &&
-           s.parameter(Param::MinMatches) <= 0 && !c.comparisonRows.empty() &&
-           distinctMask(row) != 0;
-}
-
-bool refusedByEveryRowIndex(const CandidateRow& row, RowTestContext& c)
-{
-    const int shared = c.state.parameter(Param::MaxMatches) + 1;
-    if (c.comparisonIndex->size() != shared) {
-        c.comparisonIndex->reset(shared);
-        c.comparisonIndexed = 0;
-    }
-    while (c.comparisonIndexed < c.comparisonRows.size())
-        c.comparisonIndex->addRow(c.comparisonRows[c.comparisonIndexed++]);
-    return shared <= 5 && c.comparisonIndex->containsSubsetOf(distinctMask(row));
-}
-
 }  // namespace
 
-bool refusedByMatches(std::uint64_t numbers, int r, RowTestContext& c)
+const SubsetBitmap* matchRefusalIndex(int r, RowTestContext& c)
 {
-    if (r < 2 || (numbers & ~kRowNumbers) != 0) return false;
     const MainState& s = c.state;
-    if (!c.comparisonIndex || !s.isOn(Param::MatchBoundsOnEveryRow) ||
+    if (r < 2 || !c.comparisonIndex || !s.isOn(Param::MatchBoundsOnEveryRow) ||
         s.parameter(Param::MinMatches) > 0 || c.comparisonRows.empty())
-        return false;
+        return nullptr;
     const int shared = s.parameter(Param::MaxMatches) + 1;
+    if (shared > 5) return nullptr;
     if (c.comparisonIndex->size() != shared) {
         c.comparisonIndex->reset(shared);
         c.comparisonIndexed = 0;
     }
     while (c.comparisonIndexed < c.comparisonRows.size())
         c.comparisonIndex->addRow(c.comparisonRows[c.comparisonIndexed++]);
-    return shared <= 5 && c.comparisonIndex->containsSubsetOf(numbers);
+    return c.comparisonIndex;
 }
 
 int CountEven(const CandidateRow& row)
@@ -147,8 +124,12 @@ bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& c)
     const auto on = [&s](Param p) { return s.isOn(p); };
     const auto value = [&s](Param p) { return s.parameter(p); };
 
-    if (r >= 2 && everyRowFast(row, c)) {
-        if (refusedByEveryRowIndex(row, c)) return false;
+    // With "every row within the bounds" and no least number of matches, the test
+    // refuses exactly when some comparison row shares more than the most: the subset
+    // index answers it without walking the rows.
+    const std::uint64_t five = distinctMask(row);
+    if (const SubsetBitmap* index = five != 0 ? matchRefusalIndex(r, c) : nullptr) {
+        if (index->containsSubsetOf(five)) return false;
     } else if (r >= 2) {
         int minHits = 6, maxHits = 0;
         bool violation = false;

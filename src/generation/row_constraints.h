@@ -42,10 +42,9 @@ bool dreierodervierer(const CandidateRow& row, RowTestContext& context);
 
 inline constexpr std::uint64_t kRowNumbers = ((std::uint64_t(1) << 43) - 1) & ~std::uint64_t(1);
 
-// The first test of RowAcceptable alone, for a row of five different numbers
-// given as bits (bits beyond 1..42: not refused here): true when it refuses the row (for certain);
-// false when it does not or cannot tell, RowAcceptable then has the answer.
-bool refusedByMatches(std::uint64_t numbers, int r, RowTestContext& context);
+// The index that answers the first test of RowAcceptable for sheet row r, brought up
+// to date; none when that test needs more than the index (or refuses nothing).
+const SubsetBitmap* matchRefusalIndex(int r, RowTestContext& context);
 
 // The tests for sheet row r (1..12); true when the candidate is accepted.
 bool RowAcceptable(const CandidateRow& row, int r, RowTestContext& context);

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <algorithm>
 #include <bit>
 #include <set>
 
@@ -562,6 +563,50 @@ private slots:
             refused += !expected;
         }
         QVERIFY(refused > 200 && refused < 3800);
+    }
+
+    // Five numbers in the order drawn get the answer of their bit set, for every
+    // size of the marked subsets.
+    void fiveNumbersAsTheirBitSet_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size = 1; size <= 5; ++size)
+            QTest::newRow(qPrintable(QStringLiteral("subsets of %1").arg(size))) << size;
+    }
+    void fiveNumbersAsTheirBitSet()
+    {
+        QFETCH(int, size);
+        RandomGenerator random;
+        random.setSeed(static_cast<quint32>(size));
+        const auto drawFive = [&random] {
+            std::array<int, 5> five{};
+            std::uint64_t mask = 0;
+            for (int& n : five) {
+                do n = 1 + random.random(42);
+                while (mask >> n & 1);
+                mask |= std::uint64_t(1) << n;
+            }
+            return std::pair{five, mask};
+        };
+        SubsetBitmap index;
+        index.reset(size);
+        // Enough rows that both answers are frequent; every tenth row tested is a
+        // marked one, its numbers in reverse.
+        const int rowCount[] = {0, 4, 20, 150, 400, 400};
+        std::vector<std::pair<std::array<int, 5>, std::uint64_t>> marked;
+        for (int i = 0; i < rowCount[size]; ++i) {
+            marked.push_back(drawFive());
+            index.addRow(marked.back().second);
+        }
+        int found = 0;
+        for (int t = 0; t < 5000; ++t) {
+            auto [five, mask] = t % 10 == 0 ? marked[t / 10 % marked.size()] : drawFive();
+            if (t % 10 == 0) std::reverse(five.begin(), five.end());
+            const bool expected = index.containsSubsetOf(mask);
+            QCOMPARE(index.containsSubsetOf(five, mask), expected);
+            found += expected;
+        }
+        QVERIFY2(found > 400 && found < 4900, qPrintable(QString::number(found)));
     }
 
     void luckyNumber_data()

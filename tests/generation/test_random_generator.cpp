@@ -42,6 +42,30 @@ private slots:
         QCOMPARE(random.seed(), 134775814u);
     }
 
+    // Five draws at once are the next five draws, and the generator goes on after them.
+    void fiveAtOnceAreTheNextFive_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("range");
+        QTest::newRow("from zero") << 0u << 42;
+        QTest::newRow("a pool") << 4711u << 501;
+        QTest::newRow("one entry") << 0xffffffffu << 1;
+        QTest::newRow("widest") << 0x80000000u << 2147483647;
+    }
+    void fiveAtOnceAreTheNextFive()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(int, range);
+        RandomGenerator one, five;
+        one.setSeed(seed);
+        five.setSeed(seed);
+        for (int round = 0; round < 50; ++round) {
+            const std::array<int, 5> drawn = five.random5(range);
+            for (int i = 0; i < 5; ++i) QCOMPARE(drawn[i], one.random(range));
+            QCOMPARE(five.seed(), one.seed());
+        }
+    }
+
     void staysInRange()
     {
         RandomGenerator random;

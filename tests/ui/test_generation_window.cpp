@@ -1,7 +1,9 @@
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -12,6 +14,7 @@
 #include "support/window_fixture.h"
 #include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
+#include "ui/tip_list_view.h"
 #include "ui/tip_page.h"
 
 using namespace kw;
@@ -168,6 +171,54 @@ private slots:
         QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(),
                  QStringLiteral("Tipps wurden neu berechnet"));
         QVERIFY2(sheetRows(*w).isEmpty(), qPrintable(sheetRows(*w).join(QLatin1Char('|'))));
+        QVERIFY(!w->state().Berechnunglaeuft);
+    }
+
+    // A long list is filled run after run: between them the status bar shows the rows
+    // reached, and a click on the start button stops the fill with the list kept.
+    void listFillShowsProgressAndStops()
+    {
+        WindowFixture f;
+        f.writeDraws(history());
+        auto w = f.shownWindow();
+        w->ListenansichtClick();
+        QVERIFY(w->state().listView);
+        w->tipPage()->UpDown8->setValue(3000);
+        auto* status = child<QLabel>(w.get(), "StatusPanel0");
+        QStringList progress;
+        QTimer poll;
+        QElapsedTimer waited;
+        waited.start();
+        bool stopClicked = false;
+        connect(&poll, &QTimer::timeout, w.get(), [&] {
+            const QString text = status->text();
+            if (text.startsWith(QStringLiteral("Liste: ")) &&
+                (progress.isEmpty() || progress.last() != text))
+                progress << text;
+            // The user stops it on the second count shown (or, failing that, at last).
+            if (!stopClicked && (progress.size() == 2 || waited.elapsed() > 20000)) {
+                stopClicked = true;
+                w->tipPage()->BitBtn4->click();
+            }
+        });
+        poll.start(5);
+        QTest::mouseClick(w->tipPage()->BitBtn4, Qt::LeftButton);
+        poll.stop();
+
+        QCOMPARE(progress.size(), 2);
+        const QRegularExpression shape(QStringLiteral("^Liste: (\\d+) von 3000 Reihen berechnet$"));
+        int reached = -1;  // the first run starts from the empty list
+        for (const QString& text : progress) {
+            const QRegularExpressionMatch match = shape.match(text);
+            QVERIFY2(match.hasMatch(), qPrintable(text));
+            QVERIFY(match.captured(1).toInt() > reached);
+            reached = match.captured(1).toInt();
+        }
+        const auto lines = w->state().Gewinnzahlen.size();
+        QVERIFY2(lines >= reached && lines < 3000, qPrintable(QString::number(lines)));
+        QCOMPARE(w->tipPage()->Gewinnzahlen->lines(), w->state().Gewinnzahlen);
+        QCOMPARE(w->tipPage()->BitBtn4->text(), QStringLiteral("Tipps berechnen"));
+        QCOMPARE(status->text(), QString::number(lines) + QStringLiteral(" Rows"));
         QVERIFY(!w->state().Berechnunglaeuft);
     }
 
