@@ -282,15 +282,7 @@ private:
     {
         const Mask target = m_masks[static_cast<std::size_t>(
             m_uncovered[static_cast<std::size_t>(m_random.below(m_uncovered.size()))])];
-        m_candidates.clear();
-        for (std::size_t i = 0; i < m_rows.size(); ++i)
-            if (std::popcount(m_rows[i] & target) == m_t - 1)
-                m_candidates.push_back(static_cast<int>(i));
-        const std::size_t i =
-            m_candidates.empty()
-                ? static_cast<std::size_t>(m_random.below(m_rows.size()))
-                : static_cast<std::size_t>(
-                      m_candidates[static_cast<std::size_t>(m_random.below(m_candidates.size()))]);
+        const std::size_t i = rowLackingOne(target);
         const Mask row = m_rows[i];
         const Mask out = randomBit(row & ~target, m_random);
         const Mask in = randomBit(target & ~row, m_random);
@@ -316,6 +308,28 @@ private:
         for (int r : m_lost) decrement(r);
         for (int r : m_gained) increment(r);
         m_rows[i] = (row & ~out) | in;
+    }
+
+    // A row meeting the target in t - 1 places, drawn evenly among them (any row
+    // if none does). A few draws at random find one far faster than a look at every
+    // row when the wheel is large; only when they miss are all rows looked at.
+    std::size_t rowLackingOne(Mask target)
+    {
+        constexpr int kDraws = 48;
+        const std::size_t rows = m_rows.size();
+        if (rows > 2 * kDraws) {
+            for (int draw = 0; draw < kDraws; ++draw) {
+                const auto i = static_cast<std::size_t>(m_random.below(rows));
+                if (std::popcount(m_rows[i] & target) == m_t - 1) return i;
+            }
+        }
+        m_candidates.clear();
+        for (std::size_t i = 0; i < rows; ++i)
+            if (std::popcount(m_rows[i] & target) == m_t - 1)
+                m_candidates.push_back(static_cast<int>(i));
+        if (m_candidates.empty()) return static_cast<std::size_t>(m_random.below(rows));
+        return static_cast<std::size_t>(
+            m_candidates[static_cast<std::size_t>(m_random.below(m_candidates.size()))]);
     }
 
     int m_t, m_m;
