@@ -201,6 +201,33 @@ private slots:
         QVERIFY(proveWheel(numbers, inList, {4, 4}).holds);
     }
 
+    // A list that the rows would take past its 6500 lines stays as it is, with a notice.
+    void aFullListTakesNoRows()
+    {
+        WindowFixture f;
+        auto w = f.shownWindow();
+        const QStringList full(6450, QStringLiteral("1\t2\t3\t4\t5"));
+        w->state().Gewinnzahlen = full;
+        const QStringList noticesBefore = f.dialogs.notices();
+        Shown shown;
+        withWheelDialog(*w, [&](WheelDialog* d) {
+            pick(d, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+            choose(d, 4, 4, 3);
+            QTest::mouseClick(d->compute, Qt::LeftButton);
+            shown = read(d);
+            QTest::mouseClick(d->take, Qt::LeftButton);
+        });
+        QVERIFY(shown.rows.size() > 50);
+        QCOMPARE(f.dialogs.notices(),
+                 noticesBefore + QStringList{german()
+                                                 .text(Message::WheelTooManyRows)
+                                                 .arg(static_cast<int>(shown.rows.size()))
+                                                 .arg(6500)});
+        QCOMPARE(w->state().Gewinnzahlen, full);
+        QVERIFY(!w->state().listView);
+        QCOMPARE(w->state().sheet.cell(1, 1), QString());
+    }
+
     // While it builds, the grid, the guarantee and "Übernehmen" take no clicks; the
     // button cancels and the best wheel found is shown, proven.
     void clicksAndCancelWhileBuilding()
