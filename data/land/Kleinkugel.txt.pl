@@ -130,6 +130,8 @@ Rozkład zakładów
 Tutaj na wykresie widać, które liczby i jak często były losowane
 Oblicz szanse
 Dokładne szanse wygranej pokazanych zakładów we wszystkich możliwych losowaniach, w porównaniu z zakładami losowymi
+Utwórz system (koło)
+Rozkłada więcej wybranych liczb na jak najmniej zakładów, ze sprawdzoną gwarancją wygranej
 Liczba zakładów:
 
 Szczęśliwa liczba

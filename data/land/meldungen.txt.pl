@@ -150,3 +150,26 @@ Trafienia razem
 Ustawienia wypadły lepiej niż przypadek: ich %1 trafień leży powyżej 95. percentyla losowych typów (%2).
 Ustawienia wypadły gorzej niż przypadek: ich %1 trafień leży poniżej 5. percentyla losowych typów (%2).
 Ustawienia nie wypadły wyraźnie lepiej niż przypadek: ich %1 trafień mieści się w rozrzucie losowych typów (%2 do %3, średnio %4), różnica może być czystym przypadkiem.
+Utwórz system (koło)
+Wybrane liczby: %1 (od 6 do 24)
+Gwarancja:
+%1 jeśli %2
+Czas obliczeń (sekundy):
+Oblicz
+Anuluj
+Przejmij
+Zamknij
+Trwa szukanie: dotąd %1 zakładów po %2 s
+Zakłady: %1
+Koszt: %1 × %2 EUR = %3 EUR
+Gwarancja sprawdzona: wszystkie przypadki (%1)
+Gwarancja naruszona: wylosowano %1, żaden zakład nie ma %2 z nich
+Dolna granica (Schönheim): %1 zakładów – żaden system z tą gwarancją nie ma mniej
+Dolna granica: %1 zakładów – żaden system z tą gwarancją nie ma mniej
+System jest najmniejszy z możliwych.
+Przerwano: najlepszy system znaleziony do tej pory.
+Szanse systemu we wszystkich 850 668 losowaniach, obok tyle samo losowych zakładów:
+System
+Wybierz od 6 do 24 liczb.
+%1 zakładów nie zmieści się już na liście typów (najwyżej %2 wierszy).
+Liczba trafień w jednym zakładzie: co najmniej %1, gdy wylosowano %2 z wybranych liczb.

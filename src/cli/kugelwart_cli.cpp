@@ -11,6 +11,8 @@
 //                                         the tips as crosses on slips, one page each
 //   kugelwart-cli script --template FILE  the filled click scripts, "----" between two
 //   kugelwart-cli odds [--list FILE]      the odds of the tips, as "Chancen.txt" holds them
+//   kugelwart-cli wheel --numbers a,b,... --guarantee T --if M [--seconds S] [--seed N]
+//                                         a wheel's rows, "Reihen: N", the proof, the bound
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
@@ -25,6 +27,7 @@
 #include "evaluation/history_analysis.h"
 #include "evaluation/odds.h"
 #include "evaluation/sheet_evaluation.h"
+#include "evaluation/wheel.h"
 #include "generation/generation_run.h"
 #include "online/click_export.h"
 #include "platform/dialogs.h"
@@ -59,6 +62,8 @@ const char* const kHelp =
     "       kugelwart-cli slip [--list FILE] [--template FILE] --pdf OUT.pdf [options]\n"
     "       kugelwart-cli script --template FILE [--list FILE] [--today YYYY-MM-DD]\n"
     "       kugelwart-cli odds [--list FILE] [options]\n"
+    "       kugelwart-cli wheel --numbers a,b,c,... --guarantee T --if M [--seconds S]\n"
+    "                           [--seed N]\n"
     "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
     "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
     "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
@@ -91,7 +96,14 @@ const char* const kHelp =
     "  and prints the lines \"Ziehungen: N\", \"5 Richtige: N\", \"4 Richtige: N\",\n"
     "  \"3 Richtige: N\" (the best row has exactly that many hits), \"Gewinn: N\" and\n"
     "  \"unter 2 Richtigen: N\", then the table beside random tips, with the average\n"
-    "  quotas and the saved stake per tip. It writes no file.\n";
+    "  quotas and the saved stake per tip. It writes no file.\n"
+    "wheel builds rows of five of the 6 to 24 given numbers (1..42) such that, when M of\n"
+    "  them are drawn, some row has at least T of them (2 <= T <= M <= 5); it searches for\n"
+    "  S seconds (default 5) or until no smaller wheel can exist, with the seed N\n"
+    "  (default 1), then checks every case and prints one row per line, \"Reihen: N\",\n"
+    "  \"Garantie gepr\xC3\xBC"
+    "ft: K F\xC3\xA4lle\" (or the case no row meets, with exit status 1)\n"
+    "  and \"Schranke: L\", the least number of rows any such wheel needs.\n";
 
 // Messages go to standard error; questions are answered No (or Yes when told so),
 // input is cancelled (or answered as told).
@@ -324,6 +336,74 @@ int printOdds(kw::MainState& state, const QString& listFile)
     return 0;
 }
 
+// The wheel of the given numbers; needs neither the DataFolder nor the settings.
+int printWheel(QStringList args)
+{
+    std::vector<int> numbers;
+    std::optional<int> hits, drawn;
+    double seconds = 5;
+    std::uint64_t seed = 1;
+    while (!args.isEmpty()) {
+        const QString option = args.takeFirst();
+        if (args.isEmpty()) return fail(kUsage, QStringLiteral("%1 needs a value").arg(option));
+        const QString value = args.takeFirst();
+        if (option == QLatin1String("--numbers")) {
+            numbers.clear();
+            for (const QString& field : value.split(QLatin1Char(','))) {
+                const auto n = kw::parseInteger(field.trimmed());
+                if (!n) return fail(kUsage, QStringLiteral("'%1' is not a number").arg(field));
+                numbers.push_back(*n);
+            }
+        } else if (option == QLatin1String("--guarantee") || option == QLatin1String("--if")) {
+            const auto n = kw::parseInteger(value);
+            if (!n) return fail(kUsage, QStringLiteral("%1 needs a whole number").arg(option));
+            (option == QLatin1String("--if") ? drawn : hits) = *n;
+        } else if (option == QLatin1String("--seconds")) {
+            bool ok = false;
+            seconds = value.toDouble(&ok);
+            if (!ok || seconds <= 0 || seconds > 3600)
+                return fail(kUsage, QStringLiteral("--seconds needs a time above 0, at most 3600"));
+        } else if (option == QLatin1String("--seed")) {
+            const auto n = kw::parseInteger(value);
+            if (!n) return fail(kUsage, QStringLiteral("--seed needs a whole number"));
+            seed = static_cast<std::uint64_t>(*n);
+        } else {
+            return fail(kUsage, QStringLiteral("unknown option '%1'").arg(option));
+        }
+    }
+    if (numbers.empty()) return fail(kUsage, QStringLiteral("wheel needs --numbers"));
+    if (!hits || !drawn)
+        return fail(kUsage, QStringLiteral("wheel needs --guarantee T and --if M"));
+    const kw::WheelGuarantee guarantee{*hits, *drawn};
+    const QString problem = kw::wheelInputError(numbers, guarantee);
+    if (!problem.isEmpty()) return fail(kUsage, problem);
+
+    kw::WheelLimits limits;
+    limits.seconds = seconds;
+    limits.seed = seed;
+    const kw::WheelResult wheel = kw::buildWheel(numbers, guarantee, limits);
+    const kw::WheelProof proof = kw::proveWheel(numbers, wheel.rows, guarantee);
+    QTextStream out(stdout);
+    for (const kw::TipRow& row : wheel.rows) {
+        QStringList fields;
+        for (int n : row) fields << QString::number(n);
+        printRow(out, fields);
+    }
+    out << "Reihen: " << wheel.rows.size() << '\n';
+    if (proof.holds) {
+        out << QStringLiteral("Garantie gepr\u00FCft: %1 F\u00E4lle").arg(proof.cases) << '\n';
+    } else {
+        QStringList drawnNumbers;
+        for (int n : proof.failingCase) drawnNumbers << QString::number(n);
+        out << QStringLiteral("Garantie verletzt: gezogen %1, keine Reihe hat %2 davon")
+                   .arg(drawnNumbers.join(QLatin1Char(' ')))
+                   .arg(guarantee.hits)
+            << '\n';
+    }
+    out << "Schranke: " << kw::wheelLowerBound(static_cast<int>(numbers.size()), guarantee) << '\n';
+    return proof.holds ? 0 : kFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -343,6 +423,7 @@ int main(int argc, char** argv)
         return args.isEmpty() ? kUsage : 0;
     }
     const QString command = args.takeFirst();
+    if (command == QLatin1String("wheel")) return printWheel(args);
     QString kind;
     int pairsWith = 0;
     if (command == QLatin1String("stats")) {

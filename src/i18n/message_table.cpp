@@ -193,6 +193,33 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Die Einstellungen waren nicht erkennbar besser als der Zufall: ihre %1 "
                        "Treffer liegen innerhalb der Streuung der Zufallstipps (%2 bis %3, Mittel "
                        "%4), der Unterschied kann reiner Zufall sein."),
+        QStringLiteral("Rad / System erstellen"),
+        QStringLiteral("Gew\u00E4hlte Zahlen: %1 (6 bis 24)"),
+        QStringLiteral("Garantie:"),
+        QStringLiteral("%1 wenn %2"),
+        QStringLiteral("Rechenzeit (Sekunden):"),
+        QStringLiteral("Berechnen"),
+        QStringLiteral("Abbrechen"),
+        QStringLiteral("\u00DCbernehmen"),
+        QStringLiteral("Schlie\u00DFen"),
+        QStringLiteral("Suche l\u00E4uft: bisher %1 Reihen nach %2 s"),
+        QStringLiteral("Reihen: %1"),
+        QStringLiteral("Kosten: %1 \u00D7 %2 EUR = %3 EUR"),
+        QStringLiteral("Garantie gepr\u00FCft: alle %1 F\u00E4lle"),
+        QStringLiteral("Garantie verletzt: gezogen %1, keine Reihe hat %2 davon"),
+        QStringLiteral("Untere Schranke (Sch\u00F6nheim): %1 Reihen \u2013 kein Rad mit dieser "
+                       "Garantie kommt mit weniger aus"),
+        QStringLiteral("Untere Schranke: %1 Reihen \u2013 kein Rad mit dieser Garantie kommt mit "
+                       "weniger aus"),
+        QStringLiteral("Das Rad ist so klein wie m\u00F6glich."),
+        QStringLiteral("Abgebrochen: das beste bis dahin gefundene Rad."),
+        QStringLiteral("Chancen des Rades \u00FCber alle 850.668 Ziehungen, neben ebenso vielen "
+                       "Zufallstipps:"),
+        QStringLiteral("Rad"),
+        QStringLiteral("Bitte 6 bis 24 Zahlen w\u00E4hlen."),
+        QStringLiteral("%1 Reihen passen nicht mehr in die Tippliste (h\u00F6chstens %2 Zeilen)."),
+        QStringLiteral("Mindestens %1 Richtige in einer Reihe, wenn %2 der gew\u00E4hlten Zahlen "
+                       "gezogen werden."),
     };
 }
 

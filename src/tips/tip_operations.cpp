@@ -93,6 +93,38 @@ void showStandardView(MainState& state)
     setListShown(state, false);
 }
 
+RowsTaken takeRows(MainState& state, Sound& sound, const std::vector<std::array<int, 5>>& rows,
+                   int listMaximum)
+{
+    TipSheet& sheet = state.sheet;
+    int unlocked = 0;
+    for (int r = 1; r <= kTipRowCount; ++r) unlocked += sheet.isLocked(r) ? 0 : 1;
+    if (static_cast<int>(rows.size()) <= unlocked) {
+        if (listShown(state)) showStandardView(state);
+        clearUnlockedRows(state);
+        int r = 1;
+        for (const auto& row : rows) {
+            while (sheet.isLocked(r)) ++r;
+            for (int c = 0; c < 5; ++c) sheet.setCell(r, c + 1, QString::number(row[c]));
+            ++r;
+        }
+        Komplettcheck(state, sound);
+        return RowsTaken::Sheet;
+    }
+    if (state.Gewinnzahlen.size() + static_cast<qsizetype>(rows.size()) > listMaximum)
+        return RowsTaken::TooMany;
+    for (const auto& row : rows) {
+        QStringList fields;
+        for (int n : row) fields << QString::number(n);
+        state.Gewinnzahlen << fields.join(QLatin1Char('\t'));
+    }
+    state.setParameterMaximum(Param::RowCount, kListViewRowMaximum);
+    setListShown(state, true);
+    state.notifyListChanged();
+    Listengewinncheck(state, sound);
+    return RowsTaken::List;
+}
+
 void editListExternally(MainState& state, Services& services)
 {
     const QString path = listTextFile(state);

@@ -3,10 +3,13 @@
 // the sheet and the list view, taking rows over, editing the list outside.
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <vector>
 
 namespace kw {
 
 class MainState;
+class Sound;
 struct Services;
 
 inline constexpr int kListViewRowMaximum = 6000;
@@ -25,6 +28,15 @@ void showStandardView(MainState& state);
 // SpeedButton28Click: writes the list, opens it in the editor, reads it back when
 // the user says so.
 void editListExternally(MainState& state, Services& services);
+
+// Where takeRows put the rows.
+enum class RowsTaken { Sheet, List, TooMany };
+// Rows of five numbers from elsewhere (a wheel): up to as many as the sheet has
+// unlocked rows replace the sheet's unlocked rows, more are appended to the list,
+// which is shown; either is evaluated. Rows that would make the list longer than
+// listMaximum lines change nothing (TooMany).
+RowsTaken takeRows(MainState& state, Sound& sound, const std::vector<std::array<int, 5>>& rows,
+                   int listMaximum);
 
 // The list files in the DataFolder.
 QString listTextFile(const MainState& state);  // gewinnzahlen.txt

@@ -100,6 +100,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     createDialogs();
     bindWinCalculation();
     bindOdds();
+    bindWheel();
     bindOnline();
     bindLanguage();
 }

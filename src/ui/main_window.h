@@ -28,6 +28,7 @@ class TForm6;
 class TForm8;
 class TForm9;
 class OddsDialog;
+class WheelDialog;
 class TQKSForm;
 
 // The window's size as designed; the saved size is applied over it. With a title
@@ -147,6 +148,8 @@ public slots:
     void auswertungClick();
     // The odds of the shown tips.
     void ChancenBerechnenClick();
+    // A wheel of the player's numbers.
+    void RadErstellenClick();
     // Handing the tips to an online portal: the web cart and the click scripts.
     void WarenkorbClick();
     void OnlineTippClick();
@@ -181,6 +184,8 @@ signals:
     void winCalculationOpened(TForm9* dialog);
     // The odds, computed and shown, about to run modally (a test looks and ends it).
     void oddsOpened(kw::OddsDialog* dialog);
+    // The wheel dialog, about to run modally (a test picks, builds and ends it).
+    void wheelOpened(kw::WheelDialog* dialog);
     // The slip positioning with the tips, about to run modally.
     void slipDialogOpened(TForm8* dialog);
     // The script chooser, filled, about to run modally (a test acts in it and ends it).
@@ -207,6 +212,7 @@ private:
     void bindDownload();
     void bindWinCalculation();
     void bindOdds();
+    void bindWheel();
     void bindOnline();
     void bindLanguage();
     void switchLanguage(int number);

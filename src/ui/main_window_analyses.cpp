@@ -60,6 +60,9 @@ void TForm1::showAnalyses()
     // The win calculation's modal dialog would hold a run until closed.
     m_tipPage->findChild<QPushButton*>(QStringLiteral("auswertung"))
         ->setEnabled(idle && !m_state.run.running(Task::Generation));
+    // So would the wheel's, and its rows would change the tips under the run.
+    m_tipPage->findChild<QPushButton*>(QStringLiteral("RadErstellen"))
+        ->setEnabled(idle && !m_state.run.running(Task::Generation));
 }
 
 void TForm1::keepRestCaptions()

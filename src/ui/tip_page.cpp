@@ -233,8 +233,13 @@ QWidget* TipPage::buildActionRow()
                    QStringLiteral("Genaue Gewinnchancen der gezeigten Tipps über alle möglichen "
                                   "Ziehungen, verglichen mit Zufallstipps"));
     odds->setEnabled(false);
+    auto* wheel = makeButton(row, "RadErstellen", QStringLiteral("Rad / System erstellen"),
+                             QStringLiteral("Verteilt mehr gewählte Zahlen auf möglichst "
+                                            "wenige Reihen, mit geprüfter Gewinngarantie"));
+    wheel->setEnabled(false);
     layout->addWidget(winCalculation);
     layout->addWidget(odds);
+    layout->addWidget(wheel);
     layout->addStretch();
     return row;
 }

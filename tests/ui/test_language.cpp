@@ -26,6 +26,7 @@
 #include "ui/script_chooser_dialog.h"
 #include "ui/slip_dialog.h"
 #include "ui/tip_page.h"
+#include "ui/wheel_dialog.h"
 #include "ui/win_calculation_dialog.h"
 
 using namespace kw;
@@ -427,6 +428,13 @@ private slots:
             });
         });
         w->auswertungClick();
+        connect(w.get(), &TForm1::wheelOpened, this, [&](WheelDialog* dialog) {
+            QTimer::singleShot(0, dialog, [&, dialog] {
+                save(dialog, QStringLiteral("wheel"));
+                dialog->reject();
+            });
+        });
+        w->RadErstellenClick();
         for (QDialog* dialog :
              {static_cast<QDialog*>(w->form3()), static_cast<QDialog*>(w->form5()),
               static_cast<QDialog*>(w->form6()), static_cast<QDialog*>(w->form8()),
