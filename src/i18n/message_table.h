@@ -99,7 +99,7 @@ enum : int {
     WheelCompute,
     WheelCancel,
     WheelTake,
-    WheelClose,
+    DialogClose,
     WheelSearching,
     WheelRows,
     WheelCost,

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +29,7 @@ OddsDialog::OddsDialog(QWidget* parent) : QDialog(parent)
     notes->setWordWrap(true);
     saved = new QLabel(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    closeButton = buttons->button(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(heading);
     layout->addWidget(table);
@@ -41,6 +43,7 @@ void OddsDialog::fill(const OddsFigures& tips, const OddsFigures& random,
                       const MessageTable& messages)
 {
     setWindowTitle(messages.text(Message::OddsCaption));
+    closeButton->setText(messages.text(Message::DialogClose));
     heading->setText(messages.text(Message::OddsHeading).arg(tips.rows));
     const std::vector<OddsTableRow> rows = oddsTable(tips, random, messages);
     table->setRowCount(static_cast<int>(rows.size()));

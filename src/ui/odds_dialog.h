@@ -6,6 +6,7 @@
 #include "evaluation/odds.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace kw {
@@ -22,6 +23,7 @@ public:
     QTableWidget* table;
     QLabel* notes;
     QLabel* saved;
+    QPushButton* closeButton;
 };
 
 }  // namespace kw

@@ -160,7 +160,7 @@ WheelDialog::WheelDialog(QWidget* parent, const MessageTable& messages, int stak
     auto* buttons = new QHBoxLayout;
     take = new QPushButton(messages.text(Message::WheelTake), this);
     take->setObjectName(QStringLiteral("Take"));
-    closeButton = new QPushButton(messages.text(Message::WheelClose), this);
+    closeButton = new QPushButton(messages.text(Message::DialogClose), this);
     closeButton->setObjectName(QStringLiteral("Close"));
     for (QPushButton* button : {take, closeButton}) button->setAutoDefault(false);
     buttons->addStretch(1);

@@ -3,8 +3,10 @@
 // first six lines; with KUGELWART_SHOTS the dialog for twelve rows and a long list.
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -53,6 +55,22 @@ Shown clickOdds(TForm1& w, const QString& shot = {})
     QTest::mouseClick(child<QPushButton>(&w, "ChancenBerechnen"), Qt::LeftButton);
     QObject::disconnect(connection);
     return shown;
+}
+
+// A long list: 6500 lines of random rows, some of them twice.
+void showLongList(TForm1& w)
+{
+    std::mt19937 random(6500);
+    QStringList lines;
+    while (lines.size() < 6500) {
+        std::set<int> numbers;
+        while (numbers.size() < 5) numbers.insert(static_cast<int>(random() % 42) + 1);
+        QStringList fields;
+        for (int n : numbers) fields << QString::number(n);
+        lines << fields.join(QLatin1Char('\t')) + QStringLiteral("\t\t");
+    }
+    w.state().Gewinnzahlen = lines;
+    w.state().listView = true;
 }
 
 void generateTwelve(WindowFixture& f, TForm1& w)
@@ -146,6 +164,36 @@ private slots:
                  QStringList{MessageTable::german().text(Message::OddsNoTips)});
     }
 
+    // Counting a long list shows its progress; Cancel ends it with no dialog and no
+    // file, and the window goes on as before.
+    void cancelWhileCounting()
+    {
+        WindowFixture f;
+        auto w = f.shownWindow();
+        showLongList(*w);
+        bool opened = false;
+        connect(w.get(), &TForm1::oddsOpened, w.get(), [&opened](OddsDialog* dialog) {
+            opened = true;
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        });
+        int progressSeen = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, w.get(), [&] {
+            auto* progress = w->findChild<QProgressDialog*>();
+            if (!progress || !progress->isVisible()) return;
+            if (progress->value() > 0 && ++progressSeen == 2) progress->cancel();
+        });
+        poll.start(20);
+        QTest::mouseClick(child<QPushButton>(w.get(), "ChancenBerechnen"), Qt::LeftButton);
+        poll.stop();
+        QVERIFY(progressSeen >= 2);
+        QVERIFY(!opened);
+        QVERIFY(!QFile::exists(f.dataFolder() + QStringLiteral("Chancen.txt")));
+        QVERIFY(!w->findChild<QProgressDialog*>() ||
+                !w->findChild<QProgressDialog*>()->isVisible());
+        QVERIFY(child<QPushButton>(w.get(), "ChancenBerechnen")->isEnabled());
+    }
+
     void screenshots()
     {
         const QString folder = qEnvironmentVariable("KUGELWART_SHOTS");
@@ -156,18 +204,7 @@ private slots:
         generateTwelve(f, *w);
         clickOdds(*w, QDir(folder).filePath(QStringLiteral("odds_12_rows.png")));
 
-        // A long list: 6500 lines of random rows, some of them twice.
-        std::mt19937 random(6500);
-        QStringList lines;
-        while (lines.size() < 6500) {
-            std::set<int> numbers;
-            while (numbers.size() < 5) numbers.insert(static_cast<int>(random() % 42) + 1);
-            QStringList fields;
-            for (int n : numbers) fields << QString::number(n);
-            lines << fields.join(QLatin1Char('\t')) + QStringLiteral("\t\t");
-        }
-        w->state().Gewinnzahlen = lines;
-        w->state().listView = true;
+        showLongList(*w);
         const Shown shown =
             clickOdds(*w, QDir(folder).filePath(QStringLiteral("odds_6500_lines.png")));
         QCOMPARE(shown.heading, MessageTable::german().text(Message::OddsHeading).arg(6500));
