@@ -16,7 +16,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendels Kleinkugel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KUGELWART_VERSION));
     // The interface is German; without a locale of the user's own (C / POSIX),
     // dates and weekdays follow it too.
     if (QLocale::system().language() == QLocale::C)

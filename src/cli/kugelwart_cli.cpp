@@ -64,7 +64,8 @@ const char* const kHelp =
     "       kugelwart-cli odds [--list FILE] [options]\n"
     "       kugelwart-cli wheel --numbers a,b,c,... --guarantee T --if M [--seconds S]\n"
     "                           [--seed N]\n"
-    "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N, extra\n"
+    "       kugelwart-cli --version\n"
+    "KIND: frequency, overdue, sums, pairs, triples, quadruples, pairs-with N (1..42), extra\n"
     "evaluate: the saved sheet, or the tip list in FILE, against the draw on or after the\n"
     "  date (else the last draw): per sheet row the numbers (* marks a hit), TAB, the hits,\n"
     "  TAB, the sum; per list line the numbers, TAB, the hits; then \"h c count\" for every\n"
@@ -296,7 +297,7 @@ int printScripts(kw::MainState& state, kw::Services& services, const QString& te
     if (!listFile.isEmpty()) {
         const auto lines = kw::readTextLines(listFile, &error);
         if (!lines) return fail(kFailed, error);
-        state.Gewinnzahlen = *lines;
+        state.Gewinnzahlen = kw::normaliseListLines(*lines);
         state.listView = true;
     } else if (state.listView && QFileInfo::exists(kw::listTextFile(state))) {
         const auto lines = kw::readTextLines(kw::listTextFile(state), &error);
@@ -321,7 +322,7 @@ int printOdds(kw::MainState& state, const QString& listFile)
         QString error;
         const auto lines = kw::readTextLines(listFile, &error);
         if (!lines) return fail(kFailed, error);
-        state.Gewinnzahlen = *lines;
+        state.Gewinnzahlen = kw::normaliseListLines(*lines);
         state.listView = true;
     }
     int skipped = 0;
@@ -345,6 +346,11 @@ int printWheel(QStringList args)
     std::uint64_t seed = 1;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
+        static const QStringList known{QStringLiteral("--numbers"), QStringLiteral("--guarantee"),
+                                       QStringLiteral("--if"), QStringLiteral("--seconds"),
+                                       QStringLiteral("--seed")};
+        if (!known.contains(option))
+            return fail(kUsage, QStringLiteral("unknown option '%1'").arg(option));
         if (args.isEmpty()) return fail(kUsage, QStringLiteral("%1 needs a value").arg(option));
         const QString value = args.takeFirst();
         if (option == QLatin1String("--numbers")) {
@@ -422,6 +428,10 @@ int main(int argc, char** argv)
         std::fputs(kHelp, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? kUsage : 0;
     }
+    if (args.first() == QLatin1String("--version")) {
+        std::puts("kugelwart-cli " KUGELWART_VERSION);
+        return 0;
+    }
     const QString command = args.takeFirst();
     if (command == QLatin1String("wheel")) return printWheel(args);
     QString kind;
@@ -432,8 +442,8 @@ int main(int argc, char** argv)
         kind = args.takeFirst();
         if (kind == QLatin1String("pairs-with")) {
             const auto n = args.isEmpty() ? std::nullopt : kw::parseInteger(args.takeFirst());
-            if (!n || *n < 1 || *n > 50)
-                return fail(kUsage, QStringLiteral("pairs-with needs a number 1..50"));
+            if (!n || *n < 1 || *n > 42)
+                return fail(kUsage, QStringLiteral("pairs-with needs a number 1..42"));
             pairsWith = *n;
         }
     } else if (command == QLatin1String("analyse")) {
@@ -456,6 +466,16 @@ int main(int argc, char** argv)
     QStringList settings;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
+        static const QStringList known{
+            QStringLiteral("--data-folder"), QStringLiteral("--seed"),
+            QStringLiteral("--rows"),        QStringLiteral("--start"),
+            QStringLiteral("--end"),         QStringLiteral("--set"),
+            QStringLiteral("--list"),        QStringLiteral("--template"),
+            QStringLiteral("--pdf"),         QStringLiteral("--threshold"),
+            QStringLiteral("--baseline"),    QStringLiteral("--today"),
+            QStringLiteral("--date")};
+        if (!known.contains(option))
+            return fail(kUsage, QStringLiteral("unknown option '%1'").arg(option));
         if (args.isEmpty()) return fail(kUsage, QStringLiteral("%1 needs a value").arg(option));
         const QString value = args.takeFirst();
         if (option == QLatin1String("--data-folder")) {
@@ -507,6 +527,10 @@ int main(int argc, char** argv)
 
     if (command == QLatin1String("slip") && pdfFile.isEmpty())
         return fail(kUsage, QStringLiteral("slip needs --pdf OUT.pdf"));
+    if (command == QLatin1String("generate") && rows && *rows > kw::kTipRowCount &&
+        listFile.isEmpty())
+        return fail(kUsage, QStringLiteral("--rows above 12 needs --list FILE: the sheet holds "
+                                           "twelve rows, a tip list up to 6500"));
 
     ConsoleDialogs dialogs;
     NoShell shell;
@@ -579,7 +603,7 @@ int main(int argc, char** argv)
     if (!listFile.isEmpty()) {
         const auto lines = kw::readTextLines(listFile, &error);
         if (!lines) return fail(kFailed, error);
-        state.Gewinnzahlen = *lines;
+        state.Gewinnzahlen = kw::normaliseListLines(*lines);
         state.listView = true;
         state.setParameterMaximum(kw::Param::RowCount, kw::kMaxListRows);
     }
@@ -631,14 +655,17 @@ int main(int argc, char** argv)
     }
     const qsizetype before = state.Gewinnzahlen.size();
     kw::BrechnungStart(state, services, hooks);
+    int printed = 0;
     if (listFile.isEmpty()) {
         for (int r = 1; r <= kw::kTipRowCount; ++r) {
             if (state.sheet.cell(r, 1).isEmpty()) continue;
             QStringList numbers;
             for (int c = 1; c <= 5; ++c) numbers << state.sheet.cell(r, c);
             printRow(out, numbers);
+            printed += state.sheet.cell(r, 1) != QLatin1String("0");  // an exhausted row is 0
         }
     } else {
+        printed = static_cast<int>(state.Gewinnzahlen.size() - before);
         QString collapsed;
         for (qsizetype i = before; i < state.Gewinnzahlen.size(); ++i) {
             const kw::RowEntries fields = kw::splitListLine(state.Gewinnzahlen[i], collapsed);
@@ -648,5 +675,9 @@ int main(int argc, char** argv)
         }
     }
     out << state.statusText(1) << '\n';
+    out.flush();
+    if (printed == 0)
+        return fail(kFailed, QStringLiteral("no row was generated: no candidate met the "
+                                            "parameters within the attempts"));
     return dialogs.notices > notices ? kFailed : 0;
 }

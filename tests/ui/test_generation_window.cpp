@@ -6,12 +6,14 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include "support/companion.h"
 #include "support/window_fixture.h"
+#include "tips/text_file.h"
 #include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
 #include "ui/tip_list_view.h"
@@ -110,24 +112,78 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("no command") << QStringList{} << 2;
-        QTest::newRow("unknown option") << QStringList{"generate", "--colour", "red"} << 2;
-        QTest::newRow("bad parameter") << QStringList{"generate", "--set", "UpDown99=1"} << 2;
-        QTest::newRow("bad date") << QStringList{"stats", "frequency", "--end", "31.12.2025"} << 2;
+        QTest::addColumn<QString>("says");  // part of the message on standard error
+        QTest::newRow("no command") << QStringList{} << 2 << "usage:";
+        QTest::newRow("unknown option")
+            << QStringList{"generate", "--colour", "red"} << 2 << "unknown option '--colour'";
+        QTest::newRow("unknown option last")
+            << QStringList{"generate", "--colour"} << 2 << "unknown option '--colour'";
+        QTest::newRow("option without value")
+            << QStringList{"generate", "--seed"} << 2 << "--seed needs a value";
+        QTest::newRow("bad parameter")
+            << QStringList{"generate", "--set", "UpDown99=1"} << 2 << "UpDown99";
+        QTest::newRow("bad date") << QStringList{"stats", "frequency", "--end", "31.12.2025"} << 2
+                                  << "--end needs a date";
+        QTest::newRow("pairs with 43")
+            << QStringList{"stats", "pairs-with", "43"} << 2 << "pairs-with needs a number 1..42";
+        QTest::newRow("pairs with 0")
+            << QStringList{"stats", "pairs-with", "0"} << 2 << "pairs-with needs a number 1..42";
+        QTest::newRow("13 rows on the sheet")
+            << QStringList{"generate", "--rows", "13"} << 2 << "--rows above 12 needs --list";
+        QTest::newRow("no row generated")
+            << QStringList{"generate",    "--rows", "3",          "--seed", "1",        "--set",
+                           "UpDown1=239", "--set",  "UpDown2=21", "--set",  "UpDown7=1"}
+            << 1 << "no row was generated";
         QTest::newRow("missing history")
-            << QStringList{"stats", "overdue", "--data-folder", "/nonexistent/kw"} << 1;
+            << QStringList{"stats", "overdue", "--data-folder", "/nonexistent/kw"} << 1
+            << "/nonexistent/kw";
         QTest::newRow("bad list file")
-            << QStringList{"generate", "--list", "/nonexistent/list.txt"} << 1;
+            << QStringList{"generate", "--list", "/nonexistent/list.txt"} << 1 << "list.txt";
     }
     void companionReportsBadUse()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
+        QFETCH(QString, says);
         WindowFixture f;
         f.writeDraws(history());
         const Companion cli = runCompanion(f, arguments);
         QCOMPARE(cli.exitCode, exitCode);
-        QVERIFY(!cli.errors.isEmpty());
+        QVERIFY2(QString::fromUtf8(cli.errors).contains(says), cli.errors.constData());
+    }
+
+    // The companion reads a list file as the window loads one: numbers apart by
+    // blanks, commas or TABs.
+    void companionListSeparators()
+    {
+        WindowFixture f;
+        f.writeDraws(history());
+        QTemporaryDir dir;
+        const QString tabs = dir.filePath(QStringLiteral("tabs.txt"));
+        const QString mixed = dir.filePath(QStringLiteral("mixed.txt"));
+        QVERIFY(writeTextLines(tabs, {"1\t2\t3\t4\t5", "6\t7\t8\t9\t10", "11\t12\t13\t14\t15"},
+                               nullptr));
+        QVERIFY(
+            writeTextLines(mixed, {"1 2  3 4 5", "6,7,8,9,10", " 11\t12\t13\t14\t15 "}, nullptr));
+        const Companion expected = runCompanion(f, {"evaluate", "--list", tabs});
+        const Companion read = runCompanion(f, {"evaluate", "--list", mixed});
+        QCOMPARE(expected.exitCode, 0);
+        QCOMPARE(read.exitCode, 0);
+        QVERIFY(expected.lines.size() >= 3);
+        QVERIFY2(expected.lines[1].startsWith(QStringLiteral("6")), qPrintable(expected.lines[1]));
+        QCOMPARE(read.lines, expected.lines);
+    }
+
+    void companionVersion()
+    {
+        WindowFixture f;
+        const Companion cli = runCompanion(f, {"--version"});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(cli.lines.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^kugelwart-cli \\d+(\\.\\d+)+$"))
+                     .match(cli.lines.first())
+                     .hasMatch(),
+                 qPrintable(cli.lines.first()));
     }
 
     void companionStatistics()
