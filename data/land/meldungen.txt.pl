@@ -173,3 +173,5 @@ System
 Wybierz od 6 do 24 liczb.
 %1 zakładów nie zmieści się już na liście typów (najwyżej %2 wierszy).
 Liczba trafień w jednym zakładzie: co najmniej %1, gdy wylosowano %2 z wybranych liczb.
+Odpowiedź za %1 nieczytelna (wiersz %2), pobieranie zakończone
+Plik wyników nie został wczytany: %1 (większy niż %2 MB, przerwano)

@@ -307,29 +307,39 @@ void DrawDownload::takeDay(const HttpResponse& response)
 
 bool DrawDownload::storeLines(const QStringList& lines, const QString& body)
 {
-    const DrawFile file(m_state.drawFilePath());
-    for (const QString& line : lines) {
-        m_state.Datum1 = m_day;
-        const auto parsed = parseDrawLine(line);
-        if (!parsed) {
-            // The answer is shown as it came, but never more of it than fits a message.
-            QString shown = body.left(kShownAnswerLength);
-            if (body.size() > kShownAnswerLength) shown += QStringLiteral("\u2026");
-            m_services.dialogs.notify(QStringLiteral("Fehler:") + shown);
-            return false;
+    // The day's draws go to disk in one write: a program ended meanwhile leaves the
+    // day stored whole or not at all, and the next start asks for it again.
+    std::vector<DrawRecord> records;
+    qsizetype unreadable = -1;
+    m_state.Datum1 = m_day;
+    for (qsizetype i = 0; i < lines.size() && unreadable < 0; ++i) {
+        if (const auto parsed = parseDrawLine(lines[i])) {
+            applyDrawLine(m_record, *parsed, m_day);
+            records.push_back(m_record);
+        } else {
+            unreadable = i;
         }
-        applyDrawLine(m_record, *parsed, m_day);
-        m_state.Label29 = drawDateText(m_day) + QStringLiteral("   ");
-        // Each record goes to disk as it comes: whatever ends the download, what
-        // came before it stays.
+    }
+    if (!records.empty()) {
         QString error;
-        if (!file.append({m_record}, &error)) {
+        if (!DrawFile(m_state.drawFilePath()).append(records, &error)) {
             m_services.dialogs.notify(error);
             return false;
         }
         m_stored = true;
-        m_state.aktDatum = m_record.datum;
+        m_state.Label29 = drawDateText(m_day) + QStringLiteral("   ");
+        m_state.aktDatum = m_day;
         m_state.notifyDrawChanged();
+    }
+    if (unreadable >= 0) {
+        // The answer is shown as it came, but never more of it than fits a message.
+        QString shown = body.left(kShownAnswerLength);
+        if (body.size() > kShownAnswerLength) shown += QStringLiteral("\u2026");
+        m_services.dialogs.notify(QStringLiteral("Fehler:") + shown);
+        m_failure = m_state.messages.text(Message::DownloadUnreadable)
+                        .arg(shortDate(m_day))
+                        .arg(unreadable + 1);
+        return false;
     }
     return true;
 }
@@ -337,6 +347,12 @@ bool DrawDownload::storeLines(const QStringList& lines, const QString& body)
 void DrawDownload::takeResultsFile(const HttpResponse& response)
 {
     const QString address = withScheme(m_state.Ergebnisdatei);
+    if (response.outcome == HttpResponse::Outcome::TooLarge) {
+        fail(m_state.messages.text(Message::ResultsFileTooLarge)
+                 .arg(address)
+                 .arg(kResultsFileMaxBytes / (1024 * 1024)));
+        return;
+    }
     if (!response.answered() || response.statusCode >= 400) {
         fail(m_state.messages.text(Message::ResultsFileNotLoaded) + address + reasonOf(response));
         return;

@@ -1,6 +1,6 @@
 #pragma once
 // Fetching the missing draws: from the draw-data server, one request per day from
-// the day after the newest stored draw up to today, each answer line appended to
+// the day after the newest stored draw up to today, each day's answer appended to
 // the DrawFile as it comes; or, when no such server is set, as one complete results
 // file merged into the history by date. Also rebuilding the history from scratch.
 // The requests run in the background of the event loop; at the end the newest draw
@@ -46,10 +46,12 @@ void applyDrawLine(DrawRecord& record, const DrawLine& line, DayCount date);
 QString drawRequestUrl(const QString& server, const QDate& day);
 
 // What a server may send: a day's answer holds a draw or two; the results file
-// holds every draw since the game began.
+// holds every draw since the game began: some thousands of lines of about 30
+// bytes, well under a megabyte, so the limit leaves room for decades to come.
+// Past its limit an answer is abandoned as it comes: nothing more is read.
 inline constexpr qint64 kDayAnswerMaxBytes = 4096;
 inline constexpr int kDayAnswerMaxLines = 10;
-inline constexpr qint64 kResultsFileMaxBytes = 16 * 1024 * 1024;
+inline constexpr qint64 kResultsFileMaxBytes = 4 * 1024 * 1024;
 // How much of an unreadable answer its message shows.
 inline constexpr int kShownAnswerLength = 200;
 

@@ -6,10 +6,13 @@
 #include <QMutex>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include "state/atomic_write.h"
@@ -175,6 +178,12 @@ bool DrawFile::append(const std::vector<DrawRecord>& records, QString* error) co
     const QByteArray bytes = serialise(records);
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != whole + bytes.size())
         return fail(error, fileErrorText(file));
+#ifdef Q_OS_UNIX
+    // On the disk before the download goes on to the next day, as a rewrite's copy
+    // is before it takes the file's name: a power cut keeps what was reported stored.
+    if (::fdatasync(file.handle()) != 0)
+        return fail(error, fileErrorText(m_path, QString::fromLocal8Bit(std::strerror(errno))));
+#endif
     file.close();
     if (file.error() != QFileDevice::NoError) return fail(error, fileErrorText(file));
     return true;

@@ -256,6 +256,22 @@ ImportedLine parseImportLine(const QString& line, int starMaximum, const Message
     return result;
 }
 
+namespace {
+
+// A rejected line as a message quotes it: a file that is no draw text may hold a
+// line of megabytes or control characters, which no message or status bar shows.
+QString quotedLine(const QString& line)
+{
+    constexpr qsizetype kShown = 80;
+    QString shown = line.left(kShown);
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QChar::ReplacementCharacter;
+    if (line.size() > kShown) shown += QStringLiteral("\u2026");
+    return shown;
+}
+
+}  // namespace
+
 DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earliest,
                        const MessageTable& messages)
 {
@@ -277,8 +293,9 @@ DrawText parseDrawText(const QStringList& lines, int starMaximum, DayCount earli
             line.error = messages.text(Message::LineDateRepeated);
         if (!line.error.isEmpty()) {
             if (++result.rejected == 1)
-                result.firstRejected =
-                    messages.text(Message::RejectedLine).arg(i + 1).arg(text, line.error);
+                result.firstRejected = messages.text(Message::RejectedLine)
+                                           .arg(i + 1)
+                                           .arg(quotedLine(text), line.error);
             continue;
         }
         result.draws.push_back({*line.record, line.hasStars});

@@ -1,5 +1,6 @@
 #include "evaluation/win_calculation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/http_client.h"
@@ -157,6 +158,11 @@ std::optional<QuotaTable> parseQuotaBody(const QString& body, const QuotaTexts& 
     // The fields begin with the top class, the bottom row of the dialog.
     for (int i = 0; i < kPrizeClasses; ++i)
         table.quotas[kPrizeClasses - 1 - i] = quotaText(takeField(rest), locale);
+    // An answer without a single quota is none (a server's error page, say): the quotas
+    // shown stay as they are.
+    if (std::all_of(table.quotas.begin(), table.quotas.end(),
+                    [](const QString& q) { return q == kNotANumber; }))
+        return std::nullopt;
     return table;
 }
 

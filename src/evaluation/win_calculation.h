@@ -82,10 +82,10 @@ struct QuotaTable {
     QString caption;
     RowTexts quotas;
 };
-// nullopt when the body holds no ";". The fields: everything up to the first ","
-// dropped, one field skipped, the stake, then the quotas from the top class down.
-// A quota field loses up to three "." and whatever follows a blank; "unbesetzt"
-// (no winner) is 0. A last field without its ";" reaches to the end of the body.
+// nullopt when the body holds no ";" or not one quota can be read. The fields: everything up to the
+// first "," dropped, one field skipped, the stake, then the quotas from the top class down. A quota
+// field loses up to three "." and whatever follows a blank; "unbesetzt" (no winner) is 0. A last
+// field without its ";" reaches to the end of the body.
 std::optional<QuotaTable> parseQuotaBody(const QString& body, const QuotaTexts& texts,
                                          const QLocale& locale);
 

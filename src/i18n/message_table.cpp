@@ -220,6 +220,8 @@ QStringList MessageTable::builtIn()
         QStringLiteral("%1 Reihen passen nicht mehr in die Tippliste (h\u00F6chstens %2 Zeilen)."),
         QStringLiteral("Mindestens %1 Richtige in einer Reihe, wenn %2 der gew\u00E4hlten Zahlen "
                        "gezogen werden."),
+        QStringLiteral("Antwort f\u00FCr den %1 nicht lesbar (Zeile %2), Einlesen beendet"),
+        QStringLiteral("Ergebnisdatei nicht geladen: %1 (gr\u00F6\u00DFer als %2 MB, abgebrochen)"),
     };
 }
 

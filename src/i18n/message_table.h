@@ -114,6 +114,9 @@ enum : int {
     WheelPickNumbers,
     WheelTooManyRows,
     WheelGuaranteeMeaning,
+    // Answers of a server that cannot be taken.
+    DownloadUnreadable,
+    ResultsFileTooLarge,
 };
 }
 

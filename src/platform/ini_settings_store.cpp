@@ -49,22 +49,34 @@ bool IniSettingsStore::openKey(const QString& keyPath, bool create)
 {
     if (!create && !keyExists(keyPath)) return false;
     m_group = groupOf(keyPath);
+    m_names.reset();
     return m_settings->isWritable() || !create;
 }
 
 void IniSettingsStore::closeKey()
 {
     m_settings->sync();
+    m_names.reset();  // a sync brings in what other programs wrote meanwhile
+}
+
+const QHash<QString, QString>& IniSettingsStore::names() const
+{
+    if (!m_names) {
+        m_settings->beginGroup(m_group);
+        const QStringList keys = m_settings->childKeys();
+        m_settings->endGroup();
+        m_names.emplace();
+        m_names->reserve(keys.size());
+        // The first spelling listed wins, as a search through the list finds it.
+        for (auto it = keys.crbegin(); it != keys.crend(); ++it)
+            m_names->insert(it->toCaseFolded(), *it);
+    }
+    return *m_names;
 }
 
 QString IniSettingsStore::storedName(const QString& name) const
 {
-    m_settings->beginGroup(m_group);
-    const QStringList keys = m_settings->childKeys();
-    m_settings->endGroup();
-    for (const QString& key : keys)
-        if (key.compare(name, Qt::CaseInsensitive) == 0) return key;
-    return name;
+    return names().value(name.toCaseFolded(), name);
 }
 
 std::optional<QVariant> IniSettingsStore::read(const QString& name) const
@@ -76,7 +88,9 @@ std::optional<QVariant> IniSettingsStore::read(const QString& name) const
 
 void IniSettingsStore::write(const QString& name, const QVariant& value)
 {
-    m_settings->setValue(m_group + QLatin1Char('/') + storedName(name), value);
+    const QString stored = storedName(name);
+    m_settings->setValue(m_group + QLatin1Char('/') + stored, value);
+    m_names->insert(stored.toCaseFolded(), stored);
 }
 
 bool IniSettingsStore::valueExists(const QString& name) const

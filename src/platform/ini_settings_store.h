@@ -3,8 +3,10 @@
 // registry, the current user's registry branch on Windows. Key paths become
 // groups; an ini file holds every value as text, so reads convert and answer
 // nullopt when the text does not fit the kind.
+#include <QHash>
 #include <QSettings>
 #include <memory>
+#include <optional>
 
 #include "platform/settings_store.h"
 
@@ -37,9 +39,15 @@ private:
     QString storedName(const QString& name) const;  // the existing spelling, or name
     std::optional<QVariant> read(const QString& name) const;
     void write(const QString& name, const QVariant& value);
+    // The current key's value names by their case-folded form, each the first spelling
+    // QSettings lists. Listed once when first needed after the key was opened or
+    // written through, not on every read and write: listing is slow, and a key may hold
+    // many thousands of values the program does not know.
+    const QHash<QString, QString>& names() const;
 
     std::unique_ptr<QSettings> m_settings;
     QString m_group;
+    mutable std::optional<QHash<QString, QString>> m_names;
 };
 
 }  // namespace kw

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace kw {
 
@@ -24,6 +25,7 @@ bool reportsStatusOnly(QNetworkReply::NetworkError error)
             code <= QNetworkReply::UnknownServerError);
 }
 
+constexpr qint64 kMaxBuffer = 1024 * 1024;
 const QString kTimedOut = QStringLiteral("Operation timed out");
 const QString kTooLarge = QStringLiteral("Answer larger than %1 bytes");
 
@@ -69,6 +71,9 @@ public:
         });
         connect(reply, &QNetworkReply::downloadProgress, this, heard);
         connect(reply, &QNetworkReply::finished, this, &QtHttpCall::finished);
+        // The network layer buffers no more than the limit ahead of what is taken: a
+        // server sending faster than the event loop takes cannot fill the memory.
+        if (m_maxBody > 0) reply->setReadBufferSize(std::min<qint64>(m_maxBody + 1, kMaxBuffer));
         m_connectTimer.start(request.connectTimeout);
     }
 

@@ -241,6 +241,9 @@ private slots:
     {
         QVERIFY(!parseQuotaBody("20141010,Sternkugel,2,50", QuotaTexts(), kGerman));
         QVERIFY(!parseQuotaBody(QString(), QuotaTexts(), kGerman));
+        // Fields, but not one quota among them.
+        QVERIFY(
+            !parseQuotaBody("<html>;Fehler;</html>;\x01\x7F;;;;;;;;;;;", QuotaTexts(), kGerman));
     }
 
     void quotaWithADecimalPointSetting()

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +69,63 @@ private slots:
         QVERIFY(!store.readDate(QStringLiteral("number")));
         QVERIFY(!store.readInteger(QStringLiteral("missing")));
         QVERIFY(!store.valueExists(QStringLiteral("missing")));
+    }
+
+    void iniStoreFindsValuesUnderTheirStoredSpelling()
+    {
+        // A file written by another program: spellings of its own, two of one name, and
+        // values the program does not know.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.ini"));
+        const QString group = QStringLiteral("SOFTWARE/Quendel/Kleinkugel/");
+        {
+            QSettings raw(path, QSettings::IniFormat);
+            raw.setValue(group + QStringLiteral("HEIGHT"), 640);
+            raw.setValue(group + QStringLiteral("ansicht"), 1);
+            raw.setValue(group + QStringLiteral("Ansicht"), 0);
+            raw.setValue(group + QStringLiteral("Fremdwert"), QStringLiteral("abc"));
+            raw.setValue(QStringLiteral("SOFTWARE/Quendel/Anderes/Height"), 5);
+        }
+        // Of two spellings the one QSettings lists first is read and written.
+        QSettings listed(path, QSettings::IniFormat);
+        listed.beginGroup(group);
+        QString first;
+        for (const QString& key : listed.childKeys())
+            if (first.isEmpty() && key.compare(QStringLiteral("ANSICHT"), Qt::CaseInsensitive) == 0)
+                first = key;
+        const int firstValue = listed.value(first).toInt();
+        {
+            IniSettingsStore store(path);
+            QVERIFY(store.openKey(kKey, true));
+            QCOMPARE(store.readInteger(QStringLiteral("height")), std::optional<int>(640));
+            QCOMPARE(store.readInteger(QStringLiteral("ANSICHT")), std::optional<int>(firstValue));
+            QVERIFY(!store.valueExists(QStringLiteral("Anderes")));
+            store.writeInteger(QStringLiteral("Height"), 700);
+            store.writeInteger(QStringLiteral("ANSICHT"), 7);
+            store.writeString(QStringLiteral("Neu"), QStringLiteral("x"));
+            // A value written first is found under any spelling at once.
+            QCOMPARE(store.readString(QStringLiteral("NEU")), std::optional<QString>("x"));
+            store.closeKey();
+            QCOMPARE(store.readString(QStringLiteral("neu")), std::optional<QString>("x"));
+        }
+        QSettings raw(path, QSettings::IniFormat);
+        raw.beginGroup(group);
+        QStringList keys = raw.childKeys();
+        keys.sort();
+        QCOMPARE(keys, QStringList({"Ansicht", "Fremdwert", "HEIGHT", "Neu", "ansicht"}));
+        QCOMPARE(raw.value(QStringLiteral("HEIGHT")).toInt(), 700);
+        QCOMPARE(raw.value(first).toInt(), 7);
+        QCOMPARE(raw.value(first == QStringLiteral("Ansicht") ? QStringLiteral("ansicht")
+                                                              : QStringLiteral("Ansicht"))
+                     .toInt(),
+                 firstValue == 1 ? 0 : 1);
+        // Values the program does not know stay as they were.
+        QCOMPARE(raw.value(QStringLiteral("Fremdwert")).toString(), QStringLiteral("abc"));
+        QCOMPARE(raw.value(QStringLiteral("Neu")).toString(), QStringLiteral("x"));
+        QCOMPARE(QSettings(path, QSettings::IniFormat)
+                     .value(QStringLiteral("SOFTWARE/Quendel/Anderes/Height"))
+                     .toInt(),
+                 5);
     }
 
     void iniStoreKeepsKeysApart()

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
+#include <algorithm>
+#include <memory>
 
 namespace kw::test {
 
@@ -42,6 +44,29 @@ DrawServer::Answer DrawServer::brokenOff(const QByteArray& body)
 {
     Answer a = ok(body);
     a.mode = Answer::Mode::BreakOff;
+    return a;
+}
+
+DrawServer::Answer DrawServer::stream(const QByteArray& pattern, qint64 size)
+{
+    Answer a = ok(pattern);
+    a.mode = Answer::Mode::Stream;
+    a.size = size;
+    return a;
+}
+
+DrawServer::Answer DrawServer::endless(const QByteArray& piece, int delay)
+{
+    Answer a = ok(piece);
+    a.mode = Answer::Mode::Endless;
+    a.delay = delay;
+    return a;
+}
+
+DrawServer::Answer DrawServer::redirectLoop()
+{
+    Answer a = status(302, "Found");
+    a.mode = Answer::Mode::Loop;
     return a;
 }
 
@@ -117,20 +142,26 @@ void DrawServer::read(QTcpSocket* socket)
     if (onRequest) onRequest(request);
     if (reply.mode == Answer::Mode::Silent) return;
     QPointer<QTcpSocket> alive(socket);
-    QTimer::singleShot(reply.mode == Answer::Mode::Trickle ? 0 : reply.delay, this,
-                       [this, alive, reply] {
-                           if (alive) answer(alive, reply);
-                       });
+    const bool later = reply.mode != Answer::Mode::Trickle && reply.mode != Answer::Mode::Endless;
+    QTimer::singleShot(later ? reply.delay : 0, this, [this, alive, reply, request] {
+        if (alive) answer(alive, reply, request);
+    });
 }
 
-void DrawServer::answer(QTcpSocket* socket, const Answer& a)
+void DrawServer::answer(QTcpSocket* socket, const Answer& a, const Request& request)
 {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(a.status) + ' ' + a.reason + "\r\n";
     head += "Content-Type: text/plain\r\n";
-    head += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
+    if (a.mode != Answer::Mode::Endless)
+        head += "Content-Length: " +
+                QByteArray::number(a.mode == Answer::Mode::Stream ? a.size : a.body.size()) +
+                "\r\n";
     head += "Connection: close\r\n";
     for (const auto& [name, value] : a.headers) head += name + ": " + value + "\r\n";
+    if (a.mode == Answer::Mode::Loop) head += "Location: " + request.target + "\r\n";
     head += "\r\n";
+    connect(socket, &QTcpSocket::bytesWritten, this, [this](qint64 n) { bodyBytesSent += n; });
+    bodyBytesSent -= head.size();
     switch (a.mode) {
     case Answer::Mode::BreakOff:
         socket->write(head + a.body.left(a.body.size() / 2));
@@ -151,8 +182,36 @@ void DrawServer::answer(QTcpSocket* socket, const Answer& a)
         return;
     }
     case Answer::Mode::HangUp: socket->disconnectFromHost(); return;
+    case Answer::Mode::Stream:
+        socket->write(head);
+        stream(socket, a);
+        return;
+    case Answer::Mode::Endless: {
+        socket->write(head);
+        auto* timer = new QTimer(socket);
+        connect(timer, &QTimer::timeout, socket, [socket, a] { socket->write(a.body); });
+        timer->start(a.delay);
+        return;
+    }
     default: socket->write(head + a.body); socket->disconnectFromHost();
     }
+}
+
+void DrawServer::stream(QTcpSocket* socket, const Answer& a)
+{
+    // Never more than a few pieces wait in the socket: the body is made as it goes.
+    const QByteArray piece = a.body.repeated(64 * 1024 / std::max<qsizetype>(a.body.size(), 1) + 1);
+    auto left = std::make_shared<qint64>(a.size);
+    const auto more = [socket, piece, left] {
+        while (*left > 0 && socket->bytesToWrite() < 4 * piece.size()) {
+            const qint64 n = std::min<qint64>(*left, piece.size());
+            socket->write(piece.constData(), n);
+            *left -= n;
+        }
+        if (*left == 0 && socket->bytesToWrite() == 0) socket->disconnectFromHost();
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, more);
+    more();
 }
 
 }  // namespace kw::test

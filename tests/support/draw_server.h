@@ -26,6 +26,10 @@ public:
             Trickle,   // the status and headers at once, then the body in four pieces, delay ms
                        // apart
             HangUp,    // takes the request and closes without a word
+            Stream,    // a body of size bytes, the body repeated, made as the connection takes it
+            Endless,   // the status and headers, then the body every delay ms until the client
+                       // goes; no length is announced
+            Loop,      // a redirect to the very address asked for
         };
         int status = 200;
         QByteArray reason = "OK";
@@ -33,12 +37,16 @@ public:
         QList<std::pair<QByteArray, QByteArray>> headers;  // sent besides the usual ones
         int delay = 0;  // ms before the answer starts (Trickle: between its pieces)
         Mode mode = Mode::Complete;
+        qint64 size = 0;  // Stream: the body's length
     };
     static Answer ok(const QByteArray& body);
     static Answer status(int code, const QByteArray& reason);
     static Answer redirect(const QByteArray& location);
     static Answer silent();
     static Answer brokenOff(const QByteArray& body);
+    static Answer stream(const QByteArray& pattern, qint64 size);
+    static Answer endless(const QByteArray& piece, int delay);
+    static Answer redirectLoop();
 
     struct Request {
         QByteArray target;  // as sent: path and query, or the whole URL to a proxy
@@ -58,6 +66,7 @@ public:
     QMap<QByteArray, Answer> byPath;  // answers for other paths, looked at first
     Answer otherwise;                 // everything else: 200 with an empty body
     QList<Request> requests;
+    qint64 bodyBytesSent = 0;                       // of every answer, as the system took them
     std::function<void(const Request&)> onRequest;  // called as each request arrives
 
     QStringList requestedDates() const;
@@ -65,7 +74,8 @@ public:
 private:
     void accept();
     void read(QTcpSocket* socket);
-    void answer(QTcpSocket* socket, const Answer& answer);
+    void answer(QTcpSocket* socket, const Answer& answer, const Request& request);
+    void stream(QTcpSocket* socket, const Answer& answer);
 
     QTcpServer m_server;
     QMap<QTcpSocket*, QByteArray> m_pending;

@@ -206,7 +206,7 @@ private slots:
         QTest::newRow("broken off") << "broken"
                                     << "(";
         QTest::newRow("larger than any results file") << "large"
-                                                      << "(Answer larger than";
+                                                      << "(größer als 4 MB, abgebrochen)";
         QTest::newRow("past its deadline") << "slow"
                                            << "(Operation timed out)";
         QTest::newRow("nothing listens") << "refused"
