@@ -1,9 +1,12 @@
 // The stored settings: an ini file of any content, read through the settings store
-// and the settings table as the program starts, then saved and read once more.
+// and the settings table as the program starts, then saved and read once more; the
+// slip printing's values, with a few tips placed by the geometry they give.
 #include "fuzz_input.h"
 #include "generation/parameters.h"
 #include "platform/ini_settings_store.h"
 #include "platform/services.h"
+#include "printing/slip_settings.h"
+#include "slip_canvas.h"
 #include "state/main_state.h"
 #include "state/startup.h"
 #include "support/fakes.h"
@@ -41,6 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int n = 1; n <= kUpDownCount; ++n) {
         KW_FUZZ_CHECK(state.upDownPosition(n) >= state.upDownMinimum(n));
         KW_FUZZ_CHECK(state.upDownPosition(n) <= state.upDownMaximum(n));
+    }
+
+    {
+        SettingsFile file(fuzz::scratchPath(QStringLiteral("input.ini")));
+        SlipSettings slip;
+        readSlipSettings(file.store, kSettingsKey, slip);
+        if (const auto geometry = slipGeometry(slip, nullptr)) {
+            SlipPlacing placing;
+            placing.geometry = *geometry;
+            placing.cross = slip.cross;
+            placing.fontSize = slip.fontSize;
+            fuzz::AnySlip canvas;
+            placeTips({QStringLiteral("1,2,3,4,5,6,7"), QStringLiteral("38,39,40,41,42,10,1")},
+                      placing, canvas, file.dialogs);
+        }
     }
 
     const QString copy = fuzz::scratchPath(QStringLiteral("copy.ini"));

@@ -1,10 +1,14 @@
 // Tip files as "Tipps laden" reads them: into the sheet (the standard view's seven
 // comma-separated columns) and into the list view (free text: blanks, commas or
-// TABs between the numbers), each then evaluated against a draw.
+// TABs between the numbers), each then evaluated against a draw; and as the slip
+// printing's number list, placed on a slip.
 #include "evaluation/sheet_evaluation.h"
 #include "fuzz_input.h"
 #include "platform/sound.h"
+#include "printing/slip_layout.h"
+#include "slip_canvas.h"
 #include "state/main_state.h"
+#include "support/fakes.h"
 #include "tips/integer_text.h"
 #include "tips/text_file.h"
 #include "tips/tip_files.h"
@@ -63,5 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& line : listState.Gewinnzahlen)
         KW_FUZZ_CHECK(!line.contains(QLatin1Char(' ')) && !line.contains(QLatin1Char(',')));
     Listengewinncheck(listState, sound);
+
+    const QStringList slipLines = normaliseSlipList(*lines);
+    for (const QString& line : slipLines) tipLineNumbers(line);
+    fuzz::AnySlip canvas;
+    test::ScriptedDialogs dialogs;
+    SlipPlacing placing;
+    placing.firstSlipOnly = false;
+    placeTips(slipLines, placing, canvas, dialogs);
     return 0;
 }
