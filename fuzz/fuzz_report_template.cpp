@@ -24,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (ReportPage& page : report.pages()) {
         page.pageLayout();
         for (const ReportText& text : page.texts) {
+            // The reader refuses a font height of 0 or beyond 1000 pixels.
+            KW_FUZZ_CHECK(text.fontPixels >= 1 && text.fontPixels <= 1000);
             text.fontSize();
             KW_FUZZ_CHECK(page.text(text.name) != nullptr);
         }
