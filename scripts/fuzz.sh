@@ -16,7 +16,8 @@ fi
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
   -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_C_COMPILER=clang-14 "${launcher[@]}" \
   -DKUGELWART_FUZZ=ON -DKUGELWART_TESTS=OFF -DKUGELWART_BENCH=OFF -DKUGELWART_WERROR=OFF >/dev/null
-cmake --build "$build" --target kugelwart_fuzzers --parallel "${KUGELWART_JOBS:-2}"
+# As many compile jobs as the machine has cores, unless KUGELWART_JOBS says how many.
+cmake --build "$build" --target kugelwart_fuzzers --parallel ${KUGELWART_JOBS:-}
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
