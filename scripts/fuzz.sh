@@ -10,11 +10,11 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build/fuzz"
 launcher=()
 if command -v ccache >/dev/null; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 # Debug keeps Qt's assertions; -O1 is quick enough to fuzz with.
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
-  -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_C_COMPILER=clang-14 "${launcher[@]}" \
+  -DCMAKE_CXX_COMPILER=clang++-14 "${launcher[@]}" \
   -DKUGELWART_FUZZ=ON -DKUGELWART_TESTS=OFF -DKUGELWART_BENCH=OFF -DKUGELWART_WERROR=OFF >/dev/null
 # As many compile jobs as the machine has cores, unless KUGELWART_JOBS says how many.
 cmake --build "$build" --target kugelwart_fuzzers --parallel ${KUGELWART_JOBS:-}
