@@ -13,6 +13,9 @@ packages=(
 case "${1:-}" in
   --gui-tools) packages+=(xvfb xauth x11-apps imagemagick) ;;
   --format-tools) packages+=(clang-format git) ;;
+  # clang's libFuzzer and sanitizer runtimes are only recommended by clang-14,
+  # and recommendations are not installed; llvm-14 brings the symbolizer.
+  --fuzz-tools) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
 esac
 
 missing=()

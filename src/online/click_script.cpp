@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include "platform/settings_store.h"
 
@@ -27,28 +28,59 @@ QString starPlaceholder(int star, int b)
     return QStringLiteral("[S%1_%2]").arg(star).arg(b);
 }
 
-void replaceEverywhere(QStringList& lines, const QString& placeholder, const QString& value)
+// The values of one script's placeholders: the seven places of each of its tips
+// (the five numbers and the two star numbers; empty without a tip) and the keywords.
+using Placeholders = QHash<QString, QString>;
+
+void addTip(Placeholders& values, int b, const QStringList& fields)
 {
-    for (QString& line : lines) line.replace(placeholder, value);
+    for (int k = 1; k <= 5; ++k) values.insert(numberPlaceholder(k, b), fields.value(k - 1));
+    values.insert(starPlaceholder(1, b), fields.value(5));
+    values.insert(starPlaceholder(2, b), fields.value(6));
 }
 
-// The seven places of tip b: the five numbers and the two star numbers.
-void fillTip(QStringList& script, int b, const QStringList& fields)
+void addKeywords(Placeholders& values, const ScriptKeywords& keywords)
 {
-    for (int k = 1; k <= 5; ++k)
-        replaceEverywhere(script, numberPlaceholder(k, b), fields.value(k - 1));
-    replaceEverywhere(script, starPlaceholder(1, b), fields.value(5));
-    replaceEverywhere(script, starPlaceholder(2, b), fields.value(6));
+    values.insert(QStringLiteral("[DAUER]"), yesNo(keywords.longTerm));
+    values.insert(QStringLiteral("[DIFR]"), yesNo(keywords.tuesday && keywords.friday));
+    values.insert(QStringLiteral("[DI]"), yesNo(keywords.tuesday));
+    values.insert(QStringLiteral("[FR]"), yesNo(keywords.friday));
+    values.insert(QStringLiteral("[MELDUNGFERTIG]"), kScriptMessageReady);
+    values.insert(QStringLiteral("[TIPPDATEI]"), keywords.tipFile);
 }
 
-void fillKeywords(QStringList& script, const ScriptKeywords& keywords)
+// The longest placeholder, "[MELDUNGFERTIG]", with room to spare.
+constexpr qsizetype kPlaceholderMaxLength = 20;
+
+// The line with every placeholder replaced in one pass. What a value brings in is
+// never read as a placeholder again: a tip that holds another tip's placeholder
+// stays as it is, instead of making the script grow with every tip.
+QString filledLine(const QString& line, const Placeholders& values)
 {
-    replaceEverywhere(script, QStringLiteral("[DAUER]"), yesNo(keywords.longTerm));
-    replaceEverywhere(script, QStringLiteral("[DIFR]"), yesNo(keywords.tuesday && keywords.friday));
-    replaceEverywhere(script, QStringLiteral("[DI]"), yesNo(keywords.tuesday));
-    replaceEverywhere(script, QStringLiteral("[FR]"), yesNo(keywords.friday));
-    replaceEverywhere(script, QStringLiteral("[MELDUNGFERTIG]"), kScriptMessageReady);
-    replaceEverywhere(script, QStringLiteral("[TIPPDATEI]"), keywords.tipFile);
+    QString result;
+    qsizetype from = 0;
+    for (qsizetype open = line.indexOf(QLatin1Char('[')); open >= 0;
+         open = line.indexOf(QLatin1Char('['), open + 1)) {
+        const qsizetype close =
+            QStringView(line).mid(open, kPlaceholderMaxLength).indexOf(QLatin1Char(']'));
+        if (close < 0) continue;
+        const auto value = values.constFind(line.mid(open, close + 1));
+        if (value == values.constEnd()) continue;
+        result += QStringView(line).mid(from, open - from);
+        result += *value;
+        from = open + close + 1;
+        open = from - 1;
+    }
+    result += QStringView(line).mid(from);
+    return result;
+}
+
+QStringList filledScript(const QStringList& templateLines, const Placeholders& values)
+{
+    QStringList script;
+    script.reserve(templateLines.size());
+    for (const QString& line : templateLines) script << filledLine(line, values);
+    return script;
 }
 
 const QString kScriptValue = QStringLiteral("SternkugelScript");
@@ -83,22 +115,19 @@ QList<QStringList> fillClickScripts(const QStringList& templateLines, const QStr
                                     const ScriptKeywords& keywords)
 {
     QList<QStringList> scripts;
-    QStringList script = templateLines;
+    Placeholders values;
+    addKeywords(values, keywords);
     int b = 0;
     for (const QString& line : tipLines) {
-        const QString normalised = normaliseScriptLine(line);
         if (b == kScriptTips) {
-            fillKeywords(script, keywords);
-            scripts << script;
-            script = templateLines;
+            scripts << filledScript(templateLines, values);
             b = 0;
         }
         ++b;
-        fillTip(script, b, normalised.split(QLatin1Char(',')));
+        addTip(values, b, normaliseScriptLine(line).split(QLatin1Char(',')));
     }
-    for (int t = b + 1; t <= kScriptTips; ++t) fillTip(script, t, {});
-    fillKeywords(script, keywords);
-    scripts << script;
+    for (int t = b + 1; t <= kScriptTips; ++t) addTip(values, t, {});
+    scripts << filledScript(templateLines, values);
     return scripts;
 }
 

@@ -556,6 +556,32 @@ private slots:
         QCOMPARE(scripts[0], expected);
     }
 
+    // What a tip brings into the script is never read as a placeholder again: a tip
+    // holding the next tip's placeholder stays as written. Read again, twelve tips
+    // that each name the next one eight times would make the line 8^12 times longer.
+    void placeholdersInTipsStayText_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("tips");
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("the next tip's placeholder")
+            << "[Z1_1]" << QStringList{"[Z1_2]", "x"} << "[Z1_2]";
+        QTest::newRow("a keyword") << "[Z1_1] [DI]" << QStringList{"[DAUER]"} << "[DAUER] JA";
+        QStringList chain;
+        for (int b = 1; b <= 12; ++b) chain << QStringLiteral("[Z1_%1]").arg(b + 1).repeated(8);
+        QTest::newRow("twelve tips naming the next") << "[Z1_1]" << chain << chain[0];
+        QTest::newRow("brackets around a placeholder")
+            << "[[Z1_1]] [Z1_1" << QStringList{"7"} << "[7] [Z1_1";
+    }
+    void placeholdersInTipsStayText()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, tips);
+        QFETCH(QString, filled);
+        const auto scripts = fillClickScripts({line}, tips, drawDaysFor({2026, 8, 24}));
+        QCOMPARE(scripts, QList<QStringList>{{filled}});
+    }
+
     // Thirty tips: three scripts, the third with tips 25 to 30 and empty positions 7 to 12.
     void thirtyTipsThreeScripts()
     {

@@ -386,6 +386,9 @@ private slots:
         QTest::newRow("font height nought")
             << filled().replace("Font.Height=\"-16\"", "Font.Height=\"0\"")
             << QStringList{"Font.Height=\"0\"", "Schriftgröße"};
+        QTest::newRow("font height the lowest 64-bit number")
+            << filled().replace("Font.Height=\"-16\"", "Font.Height=\"-9223372036854775808\"")
+            << QStringList{"Font.Height=\"-9223372036854775808\"", "Schriftgröße"};
         QTest::newRow("paper without width")
             << filled().replace("PaperWidth=\"105\"", "PaperWidth=\"0\"")
             << QStringList{"Page1", "PaperWidth=\"0\"", "Zeile 7"};

@@ -141,11 +141,13 @@ ReportText readText(QXmlStreamReader& xml)
         text.fontName = attributes.text(QStringLiteral("Font.Name"));
     }
     if (const auto height = attributes.integer(QStringLiteral("Font.Height"))) {
-        if (*height == 0 || std::abs(*height) > 1000) {
+        // Compared before the sign is dropped: the lowest 64-bit number has no positive.
+        if (*height == 0 || *height < -1000 || *height > 1000) {
             attributes.fail(QStringLiteral("Font.Height"),
                             QStringLiteral("ist keine Schriftgröße"));
+        } else {
+            text.fontPixels = int(std::abs(*height));
         }
-        text.fontPixels = int(std::abs(*height));
     }
     if (const auto colour = attributes.integer(QStringLiteral("Font.Color"))) {
         text.color = colourOf(*colour);
