@@ -13,6 +13,8 @@ packages=(
 case "${1:-}" in
   --gui-tools) packages+=(xvfb xauth x11-apps imagemagick) ;;
   --format-tools) packages+=(clang-format git) ;;
+  --icon-tools) packages+=(librsvg2-bin) ;;
+  --package-tools) packages+=(dpkg-dev file) ;;
 esac
 
 missing=()

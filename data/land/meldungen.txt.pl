@@ -173,3 +173,11 @@ System
 Wybierz od 6 do 24 liczb.
 %1 zakładów nie zmieści się już na liście typów (najwyżej %2 wierszy).
 Liczba trafień w jednym zakładzie: co najmniej %1, gdy wylosowano %2 z wybranych liczb.
+O programie Kugelwart
+Wersja %1
+Wolne oprogramowanie na licencji GNU GPL v3 lub późniejszej
+Losowania pochodzą z serwera danych losowań %1.
+Losowania pochodzą z pliku wyników %1.
+Folder danych: %1
+Folder programu: %1
+Nie znaleziono instrukcji obsługi. Szukano: %1

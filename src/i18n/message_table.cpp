@@ -220,6 +220,14 @@ QStringList MessageTable::builtIn()
         QStringLiteral("%1 Reihen passen nicht mehr in die Tippliste (h\u00F6chstens %2 Zeilen)."),
         QStringLiteral("Mindestens %1 Richtige in einer Reihe, wenn %2 der gew\u00E4hlten Zahlen "
                        "gezogen werden."),
+        QStringLiteral("\u00DCber Kugelwart"),
+        QStringLiteral("Version %1"),
+        QStringLiteral("Freie Software unter der GNU GPL v3 oder sp\u00E4ter"),
+        QStringLiteral("Die Ziehungen kommen vom Ziehungsdaten-Server %1."),
+        QStringLiteral("Die Ziehungen kommen aus der Ergebnisdatei %1."),
+        QStringLiteral("Datenordner: %1"),
+        QStringLiteral("Programmordner: %1"),
+        QStringLiteral("Die Anleitung wurde nicht gefunden. Gesucht: %1"),
     };
 }
 

@@ -114,6 +114,15 @@ enum : int {
     WheelPickNumbers,
     WheelTooManyRows,
     WheelGuaranteeMeaning,
+    // The help menu: the about box and the user guide.
+    AboutCaption,
+    AboutVersion,
+    AboutLicence,
+    AboutDrawServer,
+    AboutResultsFile,
+    AboutDataFolder,
+    AboutProgramFolder,
+    GuideMissing,
 };
 }
 
