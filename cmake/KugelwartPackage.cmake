@@ -10,15 +10,16 @@ set(CPACK_PACKAGE_NAME kugelwart)
 set(CPACK_PACKAGE_VENDOR "Kugelwart")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tip generator and analyser for the Polish Mini Lotto")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Kugelwart keeps the history of every Mini Lotto draw (five of 1 to 42 each day) and "
-  "fetches new draws, shows statistics as bar charts (frequency, overdue numbers, sums, "
-  "pairs, triples, quadruples), generates tip rows or long tip lists from a weighted "
-  "number pool under many conditions, evaluates tips against every stored draw, "
-  "prints them as text or as crosses on a lottery slip and hands them to online portals.\n"
-  "The interface is German; English and Polish language files come with it.\n"
-  "The companion kugelwart-cli runs the generation and the statistics without windows.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# The long description, as the control file's lines (an empty line parts paragraphs).
+set(CPACK_PACKAGE_DESCRIPTION [=[Kugelwart keeps the history of every Mini Lotto draw (five of 1 to 42
+each day) and fetches new draws, shows statistics as bar charts (frequency,
+overdue numbers, sums, pairs, triples, quadruples), generates tip rows or long
+tip lists from a weighted number pool under many conditions, evaluates tips
+against every stored draw, prints them as text or as crosses on a lottery slip
+and hands them to online portals.
+
+The interface is German. English and Polish language files come with it. The
+companion kugelwart-cli runs the generation and the statistics without windows.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

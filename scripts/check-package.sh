@@ -89,7 +89,9 @@ mkdir -p "$root/root/.config/Quendel"
 printf '[SOFTWARE/Quendel/Kleinkugel]\nErgebnisdatei=\n' >"$root/root/.config/Quendel/Kleinkugel.ini"
 start=$(date +%s)
 log=$cache/last-package-run.log
-in_root QT_QPA_PLATFORM=offscreen /bin/sh -c "exec $exec_line </dev/null" >"$log" 2>&1 &
+# chroot, env and sh each become the next (exec): the process started is the program.
+chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+  QT_QPA_PLATFORM=offscreen /bin/sh -c "exec $exec_line </dev/null" >"$log" 2>&1 &
 app_pid=$!
 up=""
 for _ in $(seq 1 60); do

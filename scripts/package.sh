@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" --package-tools
 build="$here/build/release"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --parallel
+cmake --build "$build" --parallel "$(nproc)"
 rm -f "$build"/kugelwart_*.deb
 (cd "$build" && cpack)
 ls "$build"/kugelwart_*.deb
