@@ -16,6 +16,8 @@ case "${1:-}" in
   # clang's libFuzzer and sanitizer runtimes are only recommended by clang-14,
   # and recommendations are not installed; llvm-14 brings the symbolizer.
   --fuzz-tools) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
+  --icon-tools) packages+=(librsvg2-bin) ;;
+  --package-tools) packages+=(dpkg-dev file) ;;
 esac
 
 missing=()

@@ -48,6 +48,12 @@ Chiński
 
 Za&mknij
 
+Pomo&c
+
+O &programie Kugelwart
+
+&Instrukcja obsługi
+
 Przegląd zakładów
 
 

@@ -175,3 +175,11 @@ Wybierz od 6 do 24 liczb.
 Liczba trafień w jednym zakładzie: co najmniej %1, gdy wylosowano %2 z wybranych liczb.
 Odpowiedź za %1 nieczytelna (wiersz %2), pobieranie zakończone
 Plik wyników nie został wczytany: %1 (większy niż %2 MB, przerwano)
+O programie Kugelwart
+Wersja %1
+Wolne oprogramowanie na licencji GNU GPL v3 lub późniejszej
+Losowania pochodzą z serwera danych losowań %1.
+Losowania pochodzą z pliku wyników %1.
+Folder danych: %1
+Folder programu: %1
+Nie znaleziono instrukcji obsługi. Szukano: %1

@@ -8,7 +8,9 @@
 #include "platform/qt_http_client.h"
 #include "platform/qt_sound.h"
 #include "platform/system_clock.h"
+#include "state/program_folder.h"
 #include "ui/main_window.h"
+#include "ui/program_icon.h"
 #include "ui/qt_translations.h"
 #include "ui/widget_dialogs.h"
 
@@ -17,6 +19,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendels Kleinkugel"));
     QApplication::setApplicationVersion(QStringLiteral(KUGELWART_VERSION));
+    QApplication::setWindowIcon(kw::programIcon());
+    // The desktop matches the windows to the menu entry kugelwart.desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kugelwart"));
     // The interface is German; without a locale of the user's own (C / POSIX),
     // dates and weekdays follow it too.
     if (QLocale::system().language() == QLocale::C)
@@ -37,7 +42,7 @@ int main(int argc, char** argv)
                           settings,
                           qEnvironmentVariable("APPDATA"),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QCoreApplication::applicationDirPath(),
+                          kw::programFolderPath(QCoreApplication::applicationDirPath()),
                           &http};
 
     kw::TForm1 window(services);

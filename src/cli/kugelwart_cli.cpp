@@ -40,6 +40,7 @@
 #include "printing/slip_report.h"
 #include "printing/tip_printout.h"
 #include "state/main_state.h"
+#include "state/program_folder.h"
 #include "state/startup.h"
 #include "stats/statistics.h"
 #include "tips/integer_text.h"
@@ -544,7 +545,7 @@ int main(int argc, char** argv)
                           store,
                           qEnvironmentVariable("APPDATA"),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QCoreApplication::applicationDirPath()};
+                          kw::programFolderPath(QCoreApplication::applicationDirPath())};
     kw::MainState state;
     if (!kw::prepareState(state, services, dataFolder)) return kFailed;
     const kw::StartSettings saved = kw::loadStartSettings(state, services);

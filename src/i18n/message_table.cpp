@@ -222,6 +222,14 @@ QStringList MessageTable::builtIn()
                        "gezogen werden."),
         QStringLiteral("Antwort f\u00FCr den %1 nicht lesbar (Zeile %2), Einlesen beendet"),
         QStringLiteral("Ergebnisdatei nicht geladen: %1 (gr\u00F6\u00DFer als %2 MB, abgebrochen)"),
+        QStringLiteral("\u00DCber Kugelwart"),
+        QStringLiteral("Version %1"),
+        QStringLiteral("Freie Software unter der GNU GPL v3 oder sp\u00E4ter"),
+        QStringLiteral("Die Ziehungen kommen vom Ziehungsdaten-Server %1."),
+        QStringLiteral("Die Ziehungen kommen aus der Ergebnisdatei %1."),
+        QStringLiteral("Datenordner: %1"),
+        QStringLiteral("Programmordner: %1"),
+        QStringLiteral("Die Anleitung wurde nicht gefunden. Gesucht: %1"),
     };
 }
 

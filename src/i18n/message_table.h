@@ -117,6 +117,15 @@ enum : int {
     // Answers of a server that cannot be taken.
     DownloadUnreadable,
     ResultsFileTooLarge,
+    // The help menu: the about box and the user guide.
+    AboutCaption,
+    AboutVersion,
+    AboutLicence,
+    AboutDrawServer,
+    AboutResultsFile,
+    AboutDataFolder,
+    AboutProgramFolder,
+    GuideMissing,
 };
 }
 

@@ -21,6 +21,8 @@ public:
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
     // Notice with an OK button.
     virtual void notify(const QString& text, const QString& caption = {}) = 0;
+    // The program's about box (with its icon); a plain notice where there is none.
+    virtual void about(const QString& text, const QString& caption) { notify(text, caption); }
     // Input box; nullopt when cancelled.
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
                                              const QString& defaultText) = 0;

@@ -173,6 +173,15 @@ void TForm1::buildMenu()
     auto* close = menuAction(this, "Schlieen1", QStringLiteral("&Schließen"));
     connect(close, &QAction::triggered, this, &TForm1::Schlieen1Click);
     bar->addAction(close);
+
+    QMenu* help = named(bar->addMenu(QStringLiteral("&Hilfe")), "Hilfe1");
+    auto* about = menuAction(this, "UeberKugelwart1", QStringLiteral("Ü&ber Kugelwart"));
+    connect(about, &QAction::triggered, this, &TForm1::UeberKugelwart1Click);
+    help->addAction(about);
+    auto* guide =
+        menuAction(this, "Anleitung1", QStringLiteral("&Anleitung"), QKeySequence(Qt::Key_F1));
+    connect(guide, &QAction::triggered, this, &TForm1::Anleitung1Click);
+    help->addAction(guide);
 }
 
 void TForm1::buildPages()

@@ -176,6 +176,9 @@ public slots:
     void Finnisch1Click();
     void Portugisisch1Click();
     void Chinese1Click();
+    // The help menu: the about box and the user guide.
+    void UeberKugelwart1Click();
+    void Anleitung1Click();
 
 signals:
     // A fresh entry dialog, preset, about to run modally (a test fills and ends it).

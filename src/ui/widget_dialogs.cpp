@@ -47,6 +47,11 @@ void WidgetDialogs::notify(const QString& text, const QString& caption)
                 caption.isEmpty() ? qApp->applicationName() : caption, text, QMessageBox::Ok);
 }
 
+void WidgetDialogs::about(const QString& text, const QString& caption)
+{
+    QMessageBox::about(m_parent, caption, text);
+}
+
 std::optional<QString> WidgetDialogs::inputText(const QString& title, const QString& prompt,
                                                 const QString& defaultText)
 {

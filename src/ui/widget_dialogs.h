@@ -13,6 +13,7 @@ public:
 
     bool askYesNo(const QString& text, const QString& caption) override;
     void notify(const QString& text, const QString& caption = {}) override;
+    void about(const QString& text, const QString& caption) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     QString openFileName(const FileDialogRequest& request) override;

@@ -24,7 +24,7 @@ public:
     std::function<void(const QString& question)> whileAsking;
 
     struct Shown {
-        QString kind;  // "question", "notice", "input", "open", "save"
+        QString kind;  // "question", "notice", "about", "input", "open", "save"
         QString text;
         QString caption;
         FileDialogRequest file;
@@ -36,6 +36,10 @@ public:
 
     bool askYesNo(const QString& text, const QString& caption) override;
     void notify(const QString& text, const QString& caption = {}) override;
+    void about(const QString& text, const QString& caption) override
+    {
+        shown.append({QStringLiteral("about"), text, caption, {}});
+    }
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     QString openFileName(const FileDialogRequest& request) override;
