@@ -173,3 +173,14 @@ System
 Wybierz od 6 do 24 liczb.
 %1 zakładów nie zmieści się już na liście typów (najwyżej %2 wierszy).
 Liczba trafień w jednym zakładzie: co najmniej %1, gdy wylosowano %2 z wybranych liczb.
+Data	Dzień	1. liczba	2. liczba	3. liczba	4. liczba	5. liczba	Suma
+Brak zapisanych losowań
+1 losowanie z dnia %1 (%2)
+Losowania: %1, od %2 do %3 (%4)
+najnowsze jest z dzisiaj
+najnowsze jest z wczoraj
+najnowsze jest sprzed %1 dni
+najnowsze jest z przyszłości
+Losowania z liczbą %1: %2, ostatnie %3
+Brak losowań z liczbą %1
+Dwuklik: pokaż to losowanie jako bieżące

@@ -220,6 +220,17 @@ QStringList MessageTable::builtIn()
         QStringLiteral("%1 Reihen passen nicht mehr in die Tippliste (h\u00F6chstens %2 Zeilen)."),
         QStringLiteral("Mindestens %1 Richtige in einer Reihe, wenn %2 der gew\u00E4hlten Zahlen "
                        "gezogen werden."),
+        QStringLiteral("Datum\tTag\t1. Zahl\t2. Zahl\t3. Zahl\t4. Zahl\t5. Zahl\tQuersumme"),
+        QStringLiteral("Keine Ziehungen gespeichert"),
+        QStringLiteral("1 Ziehung vom %1 (%2)"),
+        QStringLiteral("%1 Ziehungen vom %2 bis %3 (%4)"),
+        QStringLiteral("die neueste ist von heute"),
+        QStringLiteral("die neueste ist von gestern"),
+        QStringLiteral("die neueste ist %1 Tage alt"),
+        QStringLiteral("die neueste liegt in der Zukunft"),
+        QStringLiteral("Ziehungen mit der %1: %2, die letzte am %3"),
+        QStringLiteral("Keine Ziehung mit der %1"),
+        QStringLiteral("Doppelklick: diese Ziehung als aktuelle Ziehung zeigen"),
     };
 }
 
