@@ -358,6 +358,12 @@ Analiza historyczna od daty wybranej powyżej
 
 Czy losowanie dało już kiedyś czwórkę lub piątkę?
 
+Zapisane losowania
+
+&Liczba:
+
+Pokaż tylko losowania z tą liczbą (puste: wszystkie)
+Pokaż tylko losowania z tą liczbą (puste: wszystkie)
 Opcje internetowe
 
 Proxy

@@ -183,3 +183,14 @@ Losowania pochodzą z pliku wyników %1.
 Folder danych: %1
 Folder programu: %1
 Nie znaleziono instrukcji obsługi. Szukano: %1
+Data	Dzień	1. liczba	2. liczba	3. liczba	4. liczba	5. liczba	Suma
+Brak zapisanych losowań
+1 losowanie z dnia %1 (%2)
+Losowania: %1, od %2 do %3 (%4)
+najnowsze jest z dzisiaj
+najnowsze jest z wczoraj
+najnowsze jest sprzed %1 dni
+najnowsze jest z przyszłości
+Losowania z liczbą %1: %2, ostatnie %3
+Brak losowań z liczbą %1
+Dwuklik: pokaż to losowanie jako bieżące

@@ -57,13 +57,18 @@ void finish(MainState& state, Services& services)
 
 }  // namespace
 
+QString weekdayText(int dayOfWeek)
+{
+    QString weekday = QLocale().dayName(dayOfWeek, QLocale::ShortFormat);
+    if (weekday.endsWith(QLatin1Char('.'))) weekday.chop(1);
+    return weekday;
+}
+
 QString drawDateText(DayCount day)
 {
     const QDate date = dateFromDayCount(day);
-    QString weekday =
-        QLocale().dayName(date.isValid() ? date.dayOfWeek() : 1, QLocale::ShortFormat);
-    if (weekday.endsWith(QLatin1Char('.'))) weekday.chop(1);
-    return weekday + QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy"));
+    return weekdayText(date.isValid() ? date.dayOfWeek() : 1) + QLatin1Char(' ') +
+           date.toString(QStringLiteral("dd.MM.yy"));
 }
 
 QString drawDisplayText(const DrawRecord& record, bool firstRecord)
@@ -74,7 +79,9 @@ QString drawDisplayText(const DrawRecord& record, bool firstRecord)
     return text;
 }
 
-void selectDrawForDate(MainState& state, Services& services)
+namespace {
+
+void selectDrawFrom(MainState& state, Services& services, DayCount from)
 {
     const DrawFile file(state.drawFilePath());
     if (!file.exists()) {
@@ -83,7 +90,7 @@ void selectDrawForDate(MainState& state, Services& services)
         if (!file.createEmpty(&error)) services.dialogs.notify(error);
         return;
     }
-    state.aktDatum = std::round(state.DateTimePicker1.date());
+    state.aktDatum = from;
     const auto records = readDraws(state, services);
     if (!records) return;
     // The first record on or after the date, else the last one.
@@ -109,6 +116,19 @@ void selectDrawForDate(MainState& state, Services& services)
     }
     state.Position = std::max(0, position - 1);
     finish(state, services);
+}
+
+}  // namespace
+
+void selectDrawForDate(MainState& state, Services& services)
+{
+    selectDrawFrom(state, services, std::round(state.DateTimePicker1.date()));
+}
+
+void selectDrawOn(MainState& state, Services& services, DayCount date)
+{
+    // The picker follows the draw as it does for every selection.
+    selectDrawFrom(state, services, std::floor(date));
 }
 
 void selectNewestDraw(MainState& state, Services& services)

@@ -10,6 +10,8 @@ namespace kw {
 class MainState;
 struct Services;
 
+// "Fr": the short name of a weekday (1 Monday .. 7 Sunday) in the locale, without a trailing dot.
+QString weekdayText(int dayOfWeek);
 // "Fr 05.01.24": the short weekday of the locale (without a trailing dot) and the date.
 QString drawDateText(DayCount date);
 // "Fr 05.01.24" (short weekday of the locale, without a trailing dot), then two
@@ -18,6 +20,9 @@ QString drawDisplayText(const DrawRecord& record, bool firstRecord = false);
 
 // Selects the draw on or after the date of DateTimePicker1 (else the last one).
 void selectDrawForDate(MainState& state, Services& services);
+// The same from the day of date instead of the picker's: the draw of that day
+// when one is stored. DateTimePicker1 follows it (as far as its minimum allows).
+void selectDrawOn(MainState& state, Services& services, DayCount date);
 // The digit-sum text of the shown draw (Label13) in the table's language.
 void composeDigitSum(MainState& state);
 // Selects the newest stored draw, which ends the analysis window: what follows

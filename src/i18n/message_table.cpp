@@ -230,6 +230,17 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Datenordner: %1"),
         QStringLiteral("Programmordner: %1"),
         QStringLiteral("Die Anleitung wurde nicht gefunden. Gesucht: %1"),
+        QStringLiteral("Datum\tTag\t1. Zahl\t2. Zahl\t3. Zahl\t4. Zahl\t5. Zahl\tQuersumme"),
+        QStringLiteral("Keine Ziehungen gespeichert"),
+        QStringLiteral("1 Ziehung vom %1 (%2)"),
+        QStringLiteral("%1 Ziehungen vom %2 bis %3 (%4)"),
+        QStringLiteral("die neueste ist von heute"),
+        QStringLiteral("die neueste ist von gestern"),
+        QStringLiteral("die neueste ist %1 Tage alt"),
+        QStringLiteral("die neueste liegt in der Zukunft"),
+        QStringLiteral("Ziehungen mit der %1: %2, die letzte am %3"),
+        QStringLiteral("Keine Ziehung mit der %1"),
+        QStringLiteral("Doppelklick: diese Ziehung als aktuelle Ziehung zeigen"),
     };
 }
 

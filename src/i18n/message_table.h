@@ -126,6 +126,20 @@ enum : int {
     AboutDataFolder,
     AboutProgramFolder,
     GuideMissing,
+    // The stored draws on the "Datenbank" page: the table's column titles, the summary
+    // of the history (the newest draw's age as its last part) and of one number, the
+    // table's hint (a table is no control the language files know).
+    DrawTableColumns,
+    DrawsNone,
+    DrawsOne,
+    DrawsMany,
+    DrawAgeToday,
+    DrawAgeYesterday,
+    DrawAgeDays,
+    DrawAgeFuture,
+    DrawsWithNumber,
+    DrawsWithNumberNever,
+    DrawTableHint,
 };
 }
 

@@ -103,6 +103,7 @@ TForm1::TForm1(Services services, QWidget* parent) : QMainWindow(parent), m_serv
     bindWheel();
     bindOnline();
     bindLanguage();
+    bindDrawTable();
 }
 
 TForm1::~TForm1()
@@ -113,6 +114,7 @@ TForm1::~TForm1()
     // The pages go before the state they mirror, and say nothing to a window
     // that is already half gone.
     m_tipPage->disconnect(this);
+    m_pages->disconnect(this);
     delete m_pages;
 }
 

@@ -114,6 +114,9 @@ public slots:
     void BitBtn4Click();
     void BitBtn3Click();
     void BitBtn10Click();
+    // The table of the stored draws: its number filter; a draw made the CurrentDraw.
+    void Edit120Change();
+    void StringGrid3DblClick(int row);
     // Tip files.
     void SpeedButton15Click();
     void SpeedButton16Click();
@@ -212,6 +215,8 @@ private:
     void bindStatistics();
     void bindGeneration();
     void bindMaintenance();
+    void bindDrawTable();
+    void showDrawTable();
     void bindDownload();
     void bindWinCalculation();
     void bindOdds();

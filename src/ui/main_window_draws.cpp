@@ -15,17 +15,20 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
 #include "draws/current_draw.h"
 #include "draws/day_count.h"
 #include "draws/draw_download.h"
+#include "draws/draw_file.h"
 #include "draws/draw_maintenance.h"
 #include "evaluation/history_analysis.h"
 #include "evaluation/sheet_evaluation.h"
 #include "generation/lucky_number.h"
 #include "generation/number_pool.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "state/input_throttle.h"
@@ -36,6 +39,7 @@
 #include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/dialog_windows.h"
+#include "ui/draw_table.h"
 #include "ui/number_selection_dialog.h"
 #include "ui/parameter_page.h"
 #include "ui/side_pages.h"
@@ -164,6 +168,42 @@ void TForm1::BitBtn3Click()
 void TForm1::BitBtn10Click()
 {
     importDraws(m_state, m_services);
+}
+
+void TForm1::bindDrawTable()
+{
+    DatabasePage* db = m_databasePage;
+    // Every change of the DrawFile (entry, deletion, import, download) ends in a
+    // new selection; the table reads the file only when it is another than shown.
+    connect(&m_state, &MainState::drawChanged, this, &TForm1::showDrawTable);
+    // The newest draw's age follows the day whenever the page comes up.
+    connect(m_pages, &QTabWidget::currentChanged, this, &TForm1::showDrawTable);
+    connect(db->Edit120, &QLineEdit::textChanged, this, &TForm1::Edit120Change);
+    connect(db->StringGrid3, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { StringGrid3DblClick(index.row()); });
+    showDrawTable();
+}
+
+void TForm1::showDrawTable()
+{
+    const DrawFile file(m_state.drawFilePath());
+    QString error;
+    // A file that cannot be read leaves the table as it was: the operations say why.
+    DrawHistory records =
+        file.exists() ? file.readShared(&error) : std::make_shared<const std::vector<DrawRecord>>();
+    if (!records) return;
+    m_databasePage->showDraws(records, m_services.clock.today(), m_state.messages);
+}
+
+void TForm1::Edit120Change()
+{
+    showDrawTable();
+}
+
+void TForm1::StringGrid3DblClick(int row)
+{
+    const DayCount date = m_databasePage->drawTable->dateAt(row);
+    if (date > 0) selectDrawOn(m_state, m_services, date);
 }
 
 }  // namespace kw

@@ -86,6 +86,7 @@ bool TForm1::DateiLaden1Click(const QString& baseFile, const QString& code)
     m_form5->showOptionItems(m_state.messages);
     composeDigitSum(m_state);
     showDraw();
+    showDrawTable();
     m_state.notifyRunChanged();
     return true;
 }

@@ -8,12 +8,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "i18n/message_table.h"
+#include "stats/draw_overview.h"
 #include "ui/chart_view.h"
 #include "ui/controls.h"
+#include "ui/draw_table.h"
 #include "ui/language_texts.h"
 
 namespace kw {
@@ -96,7 +100,10 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
 
 DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
 {
-    auto* layout = new QVBoxLayout(this);
+    // The keeping of the history on the left, the draws themselves beside it.
+    auto* columns = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    columns->addLayout(layout, 1);
     auto* draw = named(new QGroupBox(QStringLiteral("Ziehung"), this), "GroupBox1");
     auto* drawLayout = new QHBoxLayout(draw);
     DateTimePicker1 = makeDatePicker(draw, "DateTimePicker1", kEndDateHint);
@@ -154,33 +161,84 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent)
     statisticsLayout->addStretch();
     layout->addWidget(statistics);
 
-    // The two looks back over the history, from the date above on, each beside what it answers.
+    // The two looks back over the history, from the date above on, each under what it
+    // answers: the page keeps room beside them for the table of the draws.
     auto* analyses = new QGroupBox(this);
     auto* analysesLayout = new QGridLayout(analyses);
     BitBtn9 = makeButton(analyses, "BitBtn9", QStringLiteral("Historische Analyse der Parameter"));
-    analysesLayout->addWidget(
+    auto* question9 =
         makeLabel(analyses, "Label86",
                   QStringLiteral("Anhand der eingestellten Parameter werden Tipps berechnet und "
-                                 "ausgewertet")),
-        0, 0);
-    analysesLayout->addWidget(BitBtn9, 0, 1);
+                                 "ausgewertet"));
+    analysesLayout->addWidget(question9, 0, 0, 1, 3);
+    analysesLayout->addWidget(BitBtn9, 1, 0);
     Zufallsvergleich = named(
         new QCheckBox(QStringLiteral("mit Zufallstipps vergleichen"), analyses), "Zufallsvergleich",
         QStringLiteral("Spielt dieselben Wochen auch mit Zufallstipps und "
                        "vergleicht die Treffer"));
-    analysesLayout->addWidget(Zufallsvergleich, 0, 2);
+    analysesLayout->addWidget(Zufallsvergleich, 1, 1);
     BitBtn19 = makeButton(analyses, "BitBtn19",
                           QStringLiteral("Historische Analyse beginnend mit dem oben gewählten "
                                          "Datum"));
-    analysesLayout->addWidget(
-        makeLabel(analyses, "Label87",
-                  QStringLiteral("War eine Ziehung schonmal ein 4er oder 5er?")),
-        1, 0);
-    analysesLayout->addWidget(BitBtn19, 1, 1);
-    analysesLayout->setColumnStretch(3, 1);
+    auto* question19 = makeLabel(analyses, "Label87",
+                                 QStringLiteral("War eine Ziehung schonmal ein 4er oder 5er?"));
+    analysesLayout->addWidget(question19, 2, 0, 1, 3);
+    analysesLayout->addWidget(BitBtn19, 3, 0, 1, 2, Qt::AlignLeft);
+    for (QLabel* question : {question9, question19}) question->setWordWrap(true);
+    analysesLayout->setColumnStretch(2, 1);
     for (QPushButton* b : {BitBtn9, BitBtn19}) b->setEnabled(false);
     layout->addWidget(analyses);
     layout->addStretch();
+
+    auto* draws =
+        named(new QGroupBox(QStringLiteral("Gespeicherte Ziehungen"), this), "GroupBox12");
+    auto* drawsLayout = new QVBoxLayout(draws);
+    Label120 = makeLabel(draws, "Label120", QString());
+    setTag(Label120, kValueLabelTag);
+    Label120->setWordWrap(true);
+    drawsLayout->addWidget(Label120);
+    auto* filter = new QHBoxLayout;
+    auto* numberLabel = makeLabel(draws, "Label121", QStringLiteral("&Zahl:"));
+    Edit120 = named(new NumberEdit(draws, 2), "Edit120",
+                    QStringLiteral("Nur die Ziehungen mit dieser Zahl zeigen (leer: alle)"));
+    // Nothing but 1..42 can be typed (an int validator would let 43 through as unfinished).
+    Edit120->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[1-9]|[1-3][0-9]|4[0-2]")), Edit120));
+    numberLabel->setBuddy(Edit120);
+    Label122 = makeLabel(draws, "Label122", QString());
+    setTag(Label122, kValueLabelTag);
+    filter->addWidget(numberLabel);
+    filter->addWidget(Edit120);
+    filter->addWidget(Label122, 1);
+    drawsLayout->addLayout(filter);
+    StringGrid3 = named(new DrawTableView(draws), "StringGrid3");
+    drawTable = new DrawTableModel(StringGrid3);
+    StringGrid3->setModel(drawTable);
+    StringGrid3->setSortingEnabled(true);
+    StringGrid3->sortByColumn(static_cast<int>(DrawColumn::Date), Qt::DescendingOrder);
+    StringGrid3->fitToFont();
+    drawsLayout->addWidget(StringGrid3, 1);
+    // As wide as the table's columns; what the window has beyond goes to the left.
+    columns->addWidget(draws);
+}
+
+int DatabasePage::filterNumber() const
+{
+    const int number = Edit120->text().toInt();
+    return number >= 1 && number <= 42 ? number : 0;
+}
+
+void DatabasePage::showDraws(const DrawHistory& records, const QDate& today,
+                             const MessageTable& messages)
+{
+    if (drawTable->setColumnTitles(messages.text(Message::DrawTableColumns)))
+        StringGrid3->fitToFont();
+    StringGrid3->setToolTip(messages.text(Message::DrawTableHint));
+    drawTable->setRecords(records);
+    drawTable->setFilter(filterNumber());
+    Label120->setText(drawHistorySummary(drawTable->records(), today, messages));
+    const int number = drawTable->filter();
+    Label122->setText(number ? numberSummary(drawTable->records(), number, messages) : QString());
 }
 
 InternetPage::InternetPage(QWidget* parent, const QStringList& links) : QWidget(parent)

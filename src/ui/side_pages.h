@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "draws/draw_file.h"
+
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -17,6 +19,10 @@ class QToolButton;
 namespace kw {
 
 class ChartData;
+class DrawTableModel;
+class DrawTableView;
+class MessageTable;
+class NumberEdit;
 class StatisticsChartView;
 
 class ChartPage : public QWidget {
@@ -60,6 +66,17 @@ public:
     QPushButton* BitBtn9;         // the historic analysis of the parameters
     QCheckBox* Zufallsvergleich;  // and whether it compares with random tips
     QPushButton* BitBtn19;        // the historic analysis of the database
+
+    // The stored draws: how many and since when, the table and its number filter.
+    QLabel* Label120;     // the summary of the history
+    NumberEdit* Edit120;  // "Zahl": only the draws with it; empty: all
+    QLabel* Label122;     // how often that number came, and when last
+    DrawTableView* StringGrid3;
+    DrawTableModel* drawTable;
+    // The number Edit120 asks for, 1..42; 0 when it asks for none.
+    int filterNumber() const;
+    // Shows the draws of the history on today, in the table's language.
+    void showDraws(const DrawHistory& records, const QDate& today, const MessageTable& messages);
 };
 
 class InternetPage : public QWidget {
