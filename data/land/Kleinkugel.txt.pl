@@ -296,6 +296,10 @@ Przebieg
 Przebieg częstości losowanych liczb, począwszy od bieżącej daty
 Przebieg
 Przebieg częstości losowanych liczb, począwszy od bieżącej daty
+Oś od 0
+Oś wartości zaczyna się od 0, aby słupki miały właściwe proporcje
+Zapisz wykres
+Zapisuje wykres jako obraz PNG
 Częstość
 Rozkład wylosowanych liczb
 Suma

@@ -194,3 +194,25 @@ najnowsze jest z przyszłości
 Losowania z liczbą %1: %2, ostatnie %3
 Brak losowań z liczbą %1
 Dwuklik: pokaż to losowanie jako bieżące
+Liczba %1: wylosowana %2 razy
+Liczba %1 – zaległa: %2
+Suma %1: %2 razy
+Para %1–%2: %3 razy
+Trójka %1–%2: %3 razy
+Czwórka %1–%2: %3 razy
+Liczba %1 z %2: wylosowane razem %3 razy
+Liczba dodatkowa %1 – zaległa: %2
+Liczba %1: %2 razy w zakładach
+Liczba pierwsza
+Nie liczba pierwsza
+Losowania z tą sumą
+Losowania z tym ciągiem liczb
+Wylosowane razem z %1
+Zaległość liczby dodatkowej
+Zapisz wykres
+Obrazy PNG (*.png)
+Wykres zapisany w %1
+Wykres nie został zapisany: %1
+„%1” nie jest liczbą
+„%1” nie jest liczbą od 1 do %2
+Osiągnięto już %1 zakładów – wyczyść listę (kosz „Usuń wszystkie zakłady”) lub zwiększ „Liczba zakładów”, aby kontynuować.

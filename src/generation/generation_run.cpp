@@ -186,8 +186,7 @@ RunResult generationRun(MainState& state, Services& services, RunHooks& hooks)
     const bool fillsList = listShown(state);
     if (fillsList) {
         if (state.Gewinnzahlen.size() >= requested) {
-            services.dialogs.notify(QStringLiteral("Es sind schon ") + QString::number(requested) +
-                                    QStringLiteral(" Reihen erreicht"));
+            services.dialogs.notify(m.text(Message::ListAlreadyReached).arg(requested));
             return outcome;
         }
         if (state.Gewinnzahlen.size() > kMaxListRows) {

@@ -241,6 +241,30 @@ QStringList MessageTable::builtIn()
         QStringLiteral("Ziehungen mit der %1: %2, die letzte am %3"),
         QStringLiteral("Keine Ziehung mit der %1"),
         QStringLiteral("Doppelklick: diese Ziehung als aktuelle Ziehung zeigen"),
+        QStringLiteral("Zahl %1: %2-mal gezogen"),
+        QStringLiteral("Zahl %1 \u2013 \u00FCberf\u00E4llig: %2"),
+        QStringLiteral("Quersumme %1: %2-mal"),
+        QStringLiteral("Paar %1\u2013%2: %3-mal"),
+        QStringLiteral("Dreier %1\u2013%2: %3-mal"),
+        QStringLiteral("Vierer %1\u2013%2: %3-mal"),
+        QStringLiteral("Zahl %1 mit %2: %3-mal zusammen gezogen"),
+        QStringLiteral("Sternzahl %1 \u2013 \u00FCberf\u00E4llig: %2"),
+        QStringLiteral("Zahl %1: %2-mal in den Tipps"),
+        QStringLiteral("Primzahl"),
+        QStringLiteral("keine Primzahl"),
+        QStringLiteral("Ziehungen mit dieser Quersumme"),
+        QStringLiteral("Ziehungen mit dieser Zahlenfolge"),
+        QStringLiteral("mit %1 zusammen gezogen"),
+        QStringLiteral("\u00DCberf\u00E4lligkeit der Sternzahl"),
+        QStringLiteral("Diagramm speichern"),
+        QStringLiteral("PNG-Bilder (*.png)"),
+        QStringLiteral("Diagramm gespeichert in %1"),
+        QStringLiteral("Diagramm nicht gespeichert: %1"),
+        QStringLiteral("\u201E%1\u201C ist keine Zahl"),
+        QStringLiteral("\u201E%1\u201C ist keine Zahl von 1 bis %2"),
+        QStringLiteral("Es sind schon %1 Reihen erreicht \u2013 Liste leeren (Papierkorb "
+                       "\u201ELöschen aller Tipps\u201C) oder \u201EAnzahl Tipps\u201C "
+                       "erhöhen, um weiterzumachen."),
     };
 }
 

@@ -140,6 +140,30 @@ enum : int {
     DrawsWithNumber,
     DrawsWithNumberNever,
     DrawTableHint,
+    // The statistics chart: the texts of its bars, its legend, saving it as a picture.
+    ChartBarDrawn,         // number, count
+    ChartBarOverdue,       // number, draws
+    ChartBarSum,           // sum, count
+    ChartBarPair,          // first number, last number, count
+    ChartBarTriple,        // first number, last number, count
+    ChartBarQuadruple,     // first number, last number, count
+    ChartBarPairedWith,    // number, the chosen number, count
+    ChartBarExtraOverdue,  // star number, draws
+    ChartBarInTips,        // number, count
+    ChartLegendPrime,
+    ChartLegendNotPrime,
+    ChartLegendSums,
+    ChartLegendRuns,
+    ChartLegendPairedWith,  // the chosen number
+    ChartLegendExtra,
+    ChartSaveCaption,
+    ChartSaveFilter,
+    ChartSaved,     // file
+    ChartNotSaved,  // file: reason
+    // Why a tip cell refused what was typed; a full list that stops the generation.
+    CellNotANumber,      // the text typed
+    CellOutOfRange,      // the text typed, the largest number
+    ListAlreadyReached,  // rows
 };
 }
 

@@ -93,4 +93,19 @@ void MainState::setStatusText(int panel, const QString& text)
     emit statusChanged(panel, text);
 }
 
+void MainState::enterCell(int edit, const QString& text)
+{
+    const CellRefusal refusal = sheet.setCell(edit, text);
+    if (refusal == CellRefusal::None) {
+        if (!m_cellRefusal.isEmpty() && statusText(1) == m_cellRefusal) setStatusText(1, {});
+        m_cellRefusal.clear();
+        return;
+    }
+    m_cellRefusal =
+        refusal == CellRefusal::NotANumber
+            ? messages.text(Message::CellNotANumber).arg(text.trimmed())
+            : messages.text(Message::CellOutOfRange).arg(text.trimmed()).arg(sheet.maximumOf(edit));
+    setStatusText(1, m_cellRefusal);
+}
+
 }  // namespace kw

@@ -156,6 +156,9 @@ public:
 
     const QString& statusText(int panel) const;
     void setStatusText(int panel, const QString& text);
+    // A text typed into a tip cell: written through the sheet's validation; a refused
+    // one says why in status panel 1, the next kept one takes that reason away.
+    void enterCell(int edit, const QString& text);
 
     // Tell the window what to show again.
     void notifyDrawChanged() { emit drawChanged(); }
@@ -195,6 +198,7 @@ private:
     std::array<ParameterValue, kParamCount> m_parameters{};
     std::array<int, 2> m_radioGroup{};
     std::array<QString, kStatusPanels> m_status;
+    QString m_cellRefusal;  // the reason enterCell shows, while it shows
 };
 
 }  // namespace kw

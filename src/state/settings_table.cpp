@@ -160,6 +160,11 @@ std::vector<SettingsValue> buildTable()
         QStringLiteral("Zufallsvergleich"), SettingsKind::Boolean, false, LoadGroup::Parameters,
         [](const MainState& s) { return QVariant(s.compareWithRandom); },
         [](MainState& s, const QVariant& v) { s.compareWithRandom = v.toBool(); }));
+    // The chart's value axis from 0 ("Achse ab 0").
+    table.push_back(stateValue(
+        QStringLiteral("CheckBox41"), SettingsKind::Boolean, false, LoadGroup::Parameters,
+        [](const MainState& s) { return QVariant(s.chart.axisFromZero()); },
+        [](MainState& s, const QVariant& v) { s.chart.setAxisFromZero(v.toBool()); }));
     // The 84 tip cells in ascending field number, each through the sheet's validation.
     for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) {
         if (TipSheet::rowOfEdit(edit) == 0) continue;

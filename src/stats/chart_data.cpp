@@ -7,6 +7,8 @@ namespace kw {
 void ChartData::clear()
 {
     m_points.clear();
+    m_barText = nullptr;
+    m_legend.clear();
 }
 
 void ChartData::addPoint(double x, double y, std::optional<ChartColour> colour)
@@ -55,6 +57,19 @@ void ChartData::setTitle(const QString& title)
 void ChartData::hideValueLabels()
 {
     m_valueLabels = false;
+}
+
+QString ChartData::barText(int position) const
+{
+    if (!m_barText || position < 0 || position >= count()) return {};
+    return m_barText(m_points[static_cast<size_t>(position)]);
+}
+
+void ChartData::setAxisFromZero(bool fromZero)
+{
+    if (m_axisFromZero == fromZero) return;
+    m_axisFromZero = fromZero;
+    emit changed();
 }
 
 }  // namespace kw

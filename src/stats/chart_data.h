@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,15 @@ struct ChartPoint {
     std::optional<ChartColour> colour;  // none: the series' default colour
 };
 
+// What one colour of the bars stands for in the chart shown.
+struct LegendEntry {
+    ChartColour colour = kDefaultBarColour;
+    QString text;
+};
+
+// A bar's own text, from its point (e.g. "Zahl 17: 23-mal gezogen").
+using BarText = std::function<QString(const ChartPoint&)>;
+
 class ChartData : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +40,8 @@ public:
     int count() const { return static_cast<int>(m_points.size()); }
     double y(int position) const { return m_points.at(static_cast<size_t>(position)).y; }
 
-    // Makes the bar series the active one and empties it (every operation starts so).
+    // Makes the bar series the active one and empties it, with its bar texts and
+    // legend (every operation starts so).
     void clear();
     void addPoint(double x, double y, std::optional<ChartColour> colour = std::nullopt);
 
@@ -50,6 +61,18 @@ public:
     bool valueLabelsVisible() const { return m_valueLabels; }
     void hideValueLabels();
 
+    // The text of the bar at a position (empty where the chart gives none).
+    QString barText(int position) const;
+    void setBarText(BarText text) { m_barText = std::move(text); }
+    // The colours' meanings, in the order the chart names them.
+    const std::vector<LegendEntry>& legend() const { return m_legend; }
+    void setLegend(std::vector<LegendEntry> legend) { m_legend = std::move(legend); }
+
+    // The view's choice: the value axis starts at 0 instead of just below the
+    // smallest value. Tells the view at once.
+    bool axisFromZero() const { return m_axisFromZero; }
+    void setAxisFromZero(bool fromZero);
+
     // Tells the view that a whole operation has finished writing.
     void publish() { emit changed(); }
 
@@ -63,6 +86,9 @@ private:
     double m_maximum = 0;
     QString m_title;
     bool m_valueLabels = true;
+    BarText m_barText;
+    std::vector<LegendEntry> m_legend;
+    bool m_axisFromZero = false;
 };
 
 }  // namespace kw

@@ -72,10 +72,33 @@ void showEndDate(MainState& state)
     state.setStatusText(0, dateFromDayCount(state.dfb).toString(QStringLiteral("dd.MM.yyyy")));
 }
 
-// Bars x = 1..42 with y = values[x], coloured by number, and the range
-// 0, largest, smallest over values[1..42].
-bool addNumberBars(ChartData& chart, const std::array<int, kNumbers + 1>& values)
+QString whole(double value)
 {
+    return QString::number(static_cast<long long>(std::llround(value)));
+}
+
+// Each bar's text: the message with the bar's x and then its value.
+BarText xAndValue(const QString& message)
+{
+    return [message](const ChartPoint& p) { return message.arg(whole(p.x), whole(p.y)); };
+}
+
+// Each bar's text for runs of length numbers from the bar's x on.
+BarText runAndValue(const QString& message, int length)
+{
+    return [message, length](const ChartPoint& p) {
+        return message.arg(whole(p.x), whole(p.x + length - 1), whole(p.y));
+    };
+}
+
+// Bars x = 1..42 with y = values[x], coloured by number, and the range
+// 0, largest, smallest over values[1..42]; the bars' text is barMessage.
+bool addNumberBars(ChartData& chart, const std::array<int, kNumbers + 1>& values,
+                   const MessageTable& m, int barMessage)
+{
+    chart.setBarText(xAndValue(m.text(barMessage)));
+    chart.setLegend({{kPrimeRed, m.text(Message::ChartLegendPrime)},
+                     {kDarkGreen, m.text(Message::ChartLegendNotPrime)}});
     int smallest = values[1], largest = values[1];
     for (int n = 1; n <= kNumbers; ++n) {
         smallest = std::min(smallest, values[n]);
@@ -99,7 +122,7 @@ void frequencyChart(MainState& state, Services& services)
     chart.clear();
     const Frequencies counted = countFrequencies(*draws, window);
     const int count = counted.draws;
-    if (addNumberBars(chart, counted.drawn)) {
+    if (addNumberBars(chart, counted.drawn, state.messages, Message::ChartBarDrawn)) {
         if (const auto mean = meanSum(counted.sumTotal, count)) {
             const MessageTable& m = state.messages;
             chart.setTitle(m.text(6) + QStringLiteral("     ") + m.text(7) +
@@ -125,7 +148,8 @@ void overdueChart(MainState& state, Services& services)
     if (!draws) return;
     ChartData& chart = state.chart;
     chart.clear();
-    addNumberBars(chart, overdueCounts(*draws, window, inDateOrder(draws)));
+    addNumberBars(chart, overdueCounts(*draws, window, inDateOrder(draws)), state.messages,
+                  Message::ChartBarOverdue);
     chart.setTitle(state.messages.text(34));
     chart.publish();
     state.requestChartPage();
@@ -144,6 +168,8 @@ void sumsChart(MainState& state, Services& services)
     const SumCounts sums = countSums(*draws, window);
     const int count = sums.count;
     for (int s = sums.smallest; s <= sums.largest; ++s) chart.addPoint(s, sums.draws[s]);
+    chart.setBarText(xAndValue(state.messages.text(Message::ChartBarSum)));
+    chart.setLegend({{kDefaultBarColour, state.messages.text(Message::ChartLegendSums)}});
     chart.setAutomatic(true);
     if (const auto mean = meanSum(sums.total, count)) {
         const MessageTable& m = state.messages;
@@ -178,6 +204,11 @@ void runChart(MainState& state, Services& services, RunLength length)
     }
     const int points = length == RunLength::Quadruples ? kNumbers : lastStart;
     for (int k = 1; k <= points; ++k) chart.addPoint(k, run[k]);
+    const int barMessage = length == RunLength::Pairs     ? Message::ChartBarPair
+                           : length == RunLength::Triples ? Message::ChartBarTriple
+                                                          : Message::ChartBarQuadruple;
+    chart.setBarText(runAndValue(state.messages.text(barMessage), g));
+    chart.setLegend({{kDefaultBarColour, state.messages.text(Message::ChartLegendRuns)}});
     if (length == RunLength::Quadruples) {
         chart.setAutomatic(true);
     } else {
@@ -225,6 +256,11 @@ void pairsWithChart(MainState& state, Services& services)
             }
         }
     }
+    const MessageTable& m = state.messages;
+    chart.setBarText([message = m.text(Message::ChartBarPairedWith), n](const ChartPoint& p) {
+        return message.arg(whole(p.x), QString::number(n), whole(p.y));
+    });
+    chart.setLegend({{kPairBlue, m.text(Message::ChartLegendPairedWith).arg(n)}});
     chart.setAutomatic(false);
     chart.setMinimum(1);
     if (chart.setMaximum(maxN)) {
@@ -272,6 +308,8 @@ void extraNumberChart(MainState& state, Services& services)
         chart.addPoint(k, due[static_cast<size_t>(k)]);
     }
     setRange(chart, -100, largest, smallest);
+    chart.setBarText(xAndValue(state.messages.text(Message::ChartBarExtraOverdue)));
+    chart.setLegend({{kDefaultBarColour, state.messages.text(Message::ChartLegendExtra)}});
     chart.setTitle(state.messages.text(54));
     chart.publish();
     if (!state.Berechnunglaeuft) state.requestChartPage();
@@ -306,7 +344,7 @@ void tipDistributionChart(MainState& state, Services& services)
         for (int r = 1; r <= kTipRowCount && going; ++r)
             for (int c = 1; c <= 5 && going; ++c) going = count(state.sheet.cell(r, c));
     }
-    addNumberBars(chart, counts);
+    addNumberBars(chart, counts, state.messages, Message::ChartBarInTips);
     chart.setTitle(state.messages.text(39));
     chart.publish();
     state.requestChartPage();

@@ -1,5 +1,7 @@
 #include "tips/tip_sheet.h"
 
+#include <QRegularExpression>
+
 #include "tips/integer_text.h"
 
 namespace kw {
@@ -62,18 +64,27 @@ QString TipSheet::validated(const QString& text, int maximum)
     return QString::number(*value);
 }
 
+CellRefusal TipSheet::refusal(const QString& text, int maximum)
+{
+    if (!validated(text, maximum).isEmpty() || text.trimmed().isEmpty()) return CellRefusal::None;
+    // Digits that do not fit 32 bits are a number too, only far too large.
+    static const QRegularExpression digits(QStringLiteral("^ *[+-]?[0-9]+$"));
+    return digits.match(text).hasMatch() ? CellRefusal::OutOfRange : CellRefusal::NotANumber;
+}
+
 QString TipSheet::cell(int edit) const
 {
     return edit >= 1 && edit <= kMaxEdit ? m_cells[edit] : QString();
 }
 
-void TipSheet::setCell(int edit, const QString& text)
+CellRefusal TipSheet::setCell(int edit, const QString& text)
 {
-    if (!isNumberCell(edit) && !isStarCell(edit)) return;
-    const QString value = validated(text, isStarCell(edit) ? m_starMaximum : kHighestNumber);
+    if (!isNumberCell(edit) && !isStarCell(edit)) return CellRefusal::None;
+    const QString value = validated(text, maximumOf(edit));
     const bool changed = m_cells[edit] != value;
     m_cells[edit] = value;
     if (changed || value != text) emit cellChanged(edit);
+    return refusal(text, maximumOf(edit));
 }
 
 bool TipSheet::isHit(int edit) const

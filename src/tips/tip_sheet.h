@@ -11,6 +11,9 @@ namespace kw {
 inline constexpr int kTipRowCount = 12;
 inline constexpr int kHighestNumber = 42;
 
+// Why a cell did not keep a text: no whole number at all, or one outside 1..maximum.
+enum class CellRefusal { None, NotANumber, OutOfRange };
+
 // Where one row's cells and labels are: the designer numbers.
 struct TipRowLayout {
     int firstNumberEdit;  // Edit<first> .. Edit<first + 4>
@@ -37,6 +40,10 @@ public:
     // The text a cell keeps after validation: the integer without leading zeros,
     // or empty when it is no integer or outside 1..maximum.
     static QString validated(const QString& text, int maximum);
+    // Why validated() keeps nothing of a text that is not blank; None when it keeps it.
+    static CellRefusal refusal(const QString& text, int maximum);
+    // The largest number a cell takes: 42, or the star maximum in columns 6 and 7.
+    int maximumOf(int edit) const { return isStarCell(edit) ? m_starMaximum : kHighestNumber; }
 
     int starMaximum() const { return m_starMaximum; }
     void setStarMaximum(int maximum) { m_starMaximum = maximum; }
@@ -44,8 +51,8 @@ public:
     QString cell(int edit) const;
     QString cell(int row, int column) const { return cell(editNumber(row, column)); }
     // Writes through the validation; emits cellChanged when the stored text changes
-    // or differs from what was written.
-    void setCell(int edit, const QString& text);
+    // or differs from what was written. Says why a text that is not blank was refused.
+    CellRefusal setCell(int edit, const QString& text);
     void setCell(int row, int column, const QString& text)
     {
         setCell(editNumber(row, column), text);

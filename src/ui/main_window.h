@@ -109,6 +109,7 @@ public slots:
     void BitBtn20Click();
     void BitBtn21Click();
     void Timer1Timer();
+    void Button21Click();  // saves the chart as a PNG picture
     // Keeping the draw history: entry, deletion, export, import.
     void BitBtn8Click();
     void BitBtn4Click();

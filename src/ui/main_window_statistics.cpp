@@ -2,9 +2,11 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -31,6 +34,7 @@
 #include "stats/statistics.h"
 #include "tips/tip_files.h"
 #include "tips/tip_operations.h"
+#include "ui/chart_view.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/dialog_windows.h"
@@ -64,6 +68,15 @@ void TForm1::bindStatistics()
     connect(chart->BitBtn21, &QToolButton::clicked, this, &TForm1::BitBtn21Click);
     connect(chart->UpDown21, &QSpinBox::valueChanged, this,
             [this](int n) { m_state.UpDown21 = n; });
+    connect(chart->CheckBox41, &QCheckBox::toggled, this,
+            [this](bool on) { m_state.chart.setAxisFromZero(on); });
+    const auto showAxisOption = [this] {
+        const QSignalBlocker block(m_chartPage->CheckBox41);
+        m_chartPage->CheckBox41->setChecked(m_state.chart.axisFromZero());
+    };
+    connect(&m_state.chart, &ChartData::changed, this, showAxisOption);
+    showAxisOption();
+    connect(chart->Button21, &QPushButton::clicked, this, &TForm1::Button21Click);
     connect(db->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(db->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(db->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
@@ -143,6 +156,25 @@ void TForm1::BitBtn21Click()
 void TForm1::Timer1Timer()
 {
     if (!frequencyHistoryTick(m_state, m_services)) m_timer1->stop();
+}
+
+void TForm1::Button21Click()
+{
+    const MessageTable& m = m_state.messages;
+    FileDialogRequest request;
+    request.title = m.text(Message::ChartSaveCaption);
+    request.initialFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    request.filter = m.text(Message::ChartSaveFilter);
+    request.defaultExtension = QStringLiteral("png");
+    request.proposedName = QStringLiteral("Diagramm.png");
+    const QString path = m_services.dialogs.saveFileName(request);
+    if (path.isEmpty()) return;
+    QString error;
+    if (!m_chartPage->Chart1->savePicture(path, &error)) {
+        m_services.dialogs.notify(m.text(Message::ChartNotSaved).arg(error));
+        return;
+    }
+    m_state.setStatusText(1, m.text(Message::ChartSaved).arg(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace kw

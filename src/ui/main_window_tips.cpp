@@ -51,6 +51,8 @@ void TForm1::bindTips()
 {
     TipPage* page = m_tipPage;
     page->bindSheet(m_state.sheet);
+    connect(page, &TipPage::cellTyped, this,
+            [this](int edit, const QString& text) { m_state.enterCell(edit, text); });
     connect(page, &TipPage::cellLeft, this, &TForm1::Edit1Exit);
     connect(page, &TipPage::rowLabelClicked, this, &TForm1::Label30Click);
     connect(page->SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);

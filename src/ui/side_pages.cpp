@@ -67,6 +67,14 @@ ChartPage::ChartPage(QWidget* parent, const ChartData& chart) : QWidget(parent)
     BitBtn21->hide();
     top->addWidget(BitBtn20);
     top->addWidget(BitBtn21);
+    top->addSpacing(12);
+    CheckBox41 = named(new QCheckBox(QStringLiteral("Achse ab 0"), this), "CheckBox41",
+                       QStringLiteral("Die Werteachse beginnt bei 0, damit die Balken im "
+                                      "richtigen Verhältnis zueinander stehen"));
+    top->addWidget(CheckBox41);
+    Button21 = makeButton(this, "Button21", QStringLiteral("Diagramm speichern"),
+                          QStringLiteral("Speichert das Diagramm als PNG-Bild"));
+    top->addWidget(Button21);
     top->addStretch();
     layout->addLayout(top);
 

@@ -42,6 +42,8 @@ public:
     QPushButton* SpeedButton29;  // "nächste"
     QToolButton* BitBtn20;       // history start
     QToolButton* BitBtn21;       // history stop
+    QCheckBox* CheckBox41;       // the value axis from 0
+    QPushButton* Button21;       // "Diagramm speichern"
 };
 
 class DatabasePage : public QWidget {

@@ -287,13 +287,13 @@ QLabel* TipPage::resultLabel(int row, bool sum) const
     return sum ? m_sumLabels[row - 1] : m_hitLabels[row - 1];
 }
 
-void TipPage::bindSheet(TipSheet& tipSheet)
+void TipPage::bindSheet(const TipSheet& tipSheet)
 {
     m_sheet = &tipSheet;
     for (int edit = 1; edit <= TipSheet::kMaxEdit; ++edit) {
         if (!m_edits[edit]) continue;
         connect(m_edits[edit], &QLineEdit::textEdited, this,
-                [this, edit](const QString& text) { m_sheet->setCell(edit, text); });
+                [this, edit](const QString& text) { emit cellTyped(edit, text); });
         showCell(edit);
     }
     connect(&tipSheet, &TipSheet::cellChanged, this, &TipPage::showCell);

@@ -44,14 +44,16 @@ public:
     QLabel* rowLabel(int row) const;  // 1..12
     QLabel* resultLabel(int row, bool sum) const;
 
-    // Mirrors the sheet: cell texts, hit colours, lock colours, results.
-    void bindSheet(TipSheet& tipSheet);
+    // Mirrors the sheet: cell texts, hit colours, lock colours, results. What is
+    // typed into a cell goes out as cellTyped, for the state to validate.
+    void bindSheet(const TipSheet& tipSheet);
     // Shows the list view's lines and results, or the sheet.
     void showLists(const MainState& state);
 
 signals:
     void rowLabelClicked(int row);
     void cellLeft(int edit);
+    void cellTyped(int edit, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,7 +72,7 @@ private:
     std::array<QLabel*, 12> m_rowLabels{};
     std::array<QLabel*, 12> m_hitLabels{};
     std::array<QLabel*, 12> m_sumLabels{};
-    TipSheet* m_sheet = nullptr;
+    const TipSheet* m_sheet = nullptr;
 };
 
 }  // namespace kw

@@ -273,7 +273,12 @@ private slots:
 
         f.dialogs.shown.clear();
         BrechnungStart(f.state, f.services, f.hooks);
-        QCOMPARE(f.dialogs.notices(), QStringList{"Es sind schon 100 Reihen erreicht"});
+        // The notice tells how to go on: empty the list or ask for more rows.
+        QCOMPARE(f.dialogs.notices(),
+                 QStringList{QStringLiteral(
+                     "Es sind schon 100 Reihen erreicht \u2013 Liste leeren (Papierkorb "
+                     "\u201ELöschen aller Tipps\u201C) oder \u201EAnzahl Tipps\u201C erhöhen, "
+                     "um weiterzumachen.")});
         QCOMPARE(f.state.Gewinnzahlen.size(), 100);
     }
 

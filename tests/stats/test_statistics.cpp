@@ -1,4 +1,7 @@
 #include <QTest>
+#include <algorithm>
+#include <functional>
+#include <map>
 
 #include "evaluation/sheet_evaluation.h"
 #include "generation/random_generator.h"
@@ -360,6 +363,74 @@ private slots:
         QCOMPARE(entered.bar(1), 30.0);
         QCOMPARE(entered.state.chart.minimum(), 1.0);
         QCOMPARE(entered.state.chart.maximum(), 30.0);
+    }
+
+    // Each chart names its bars with their own category and value, and says what
+    // its colours stand for (one draw 7 8 9 20 30, counted in every window).
+    void barTextsAndLegend_data()
+    {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("legend");  // "RRGGBB meaning"
+        const QStringList primes{"ff0000 Primzahl", "008000 keine Primzahl"};
+        QTest::newRow("frequency") << "frequency" << 6 << "Zahl 7: 1-mal gezogen" << primes;
+        QTest::newRow("frequency, not drawn")
+            << "frequency" << 0 << "Zahl 1: 0-mal gezogen" << primes;
+        QTest::newRow("overdue, in the last draw")
+            << "overdue" << 6 << "Zahl 7 \u2013 überfällig: 1" << primes;
+        QTest::newRow("overdue, never drawn")
+            << "overdue" << 41 << "Zahl 42 \u2013 überfällig: 2" << primes;
+        QTest::newRow("sums") << "sums" << 0 << "Quersumme 74: 1-mal"
+                              << QStringList{"00a000 Ziehungen mit dieser Quersumme"};
+        const QStringList runs{"00a000 Ziehungen mit dieser Zahlenfolge"};
+        QTest::newRow("pairs") << "pairs" << 6 << "Paar 7\u20138: 1-mal" << runs;
+        QTest::newRow("pairs, none") << "pairs" << 9 << "Paar 10\u201311: 0-mal" << runs;
+        QTest::newRow("triples") << "triples" << 6 << "Dreier 7\u20139: 1-mal" << runs;
+        QTest::newRow("quadruples") << "quadruples" << 5 << "Vierer 6\u20139: 0-mal" << runs;
+        QTest::newRow("pairs with 7") << "pairs with" << 7 << "Zahl 8 mit 7: 1-mal zusammen gezogen"
+                                      << QStringList{"0000ff mit 7 zusammen gezogen"};
+        QTest::newRow("extra numbers") << "extra numbers" << 2 << "Sternzahl 3 \u2013 überfällig: 1"
+                                       << QStringList{"00a000 Überfälligkeit der Sternzahl"};
+        QTest::newRow("tips") << "tips" << 2 << "Zahl 3: 1-mal in den Tipps" << primes;
+    }
+    void barTextsAndLegend()
+    {
+        QFETCH(QString, chart);
+        QFETCH(int, position);
+        QFETCH(QString, text);
+        QFETCH(QStringList, legend);
+        StatsFixture f({makeDraw(QDate(2025, 3, 2), {7, 8, 9, 20, 30})}, QDate(2025, 3, 1));
+        f.state.UpDown21 = 7;
+        for (int c = 1; c <= 5; ++c) f.state.sheet.setCell(1, c, QString::number(c));
+        const std::map<QString, std::function<void()>> charts{
+            {"frequency", [&] { frequencyChart(f.state, f.services); }},
+            {"overdue", [&] { overdueChart(f.state, f.services); }},
+            {"sums", [&] { sumsChart(f.state, f.services); }},
+            {"pairs", [&] { runChart(f.state, f.services, RunLength::Pairs); }},
+            {"triples", [&] { runChart(f.state, f.services, RunLength::Triples); }},
+            {"quadruples", [&] { runChart(f.state, f.services, RunLength::Quadruples); }},
+            {"pairs with", [&] { pairsWithChart(f.state, f.services); }},
+            {"extra numbers", [&] { extraNumberChart(f.state, f.services); }},
+            {"tips", [&] { tipDistributionChart(f.state, f.services); }},
+        };
+        // The texts of the chart before never carry over.
+        sumsChart(f.state, f.services);
+        charts.at(chart)();
+        QCOMPARE(f.state.chart.barText(position), text);
+        QCOMPARE(f.state.chart.barText(f.state.chart.count()), QString());
+        QStringList shown;
+        for (const LegendEntry& entry : f.state.chart.legend())
+            shown << QStringLiteral("%1 %2")
+                         .arg(entry.colour, 6, 16, QLatin1Char('0'))
+                         .arg(entry.text);
+        QCOMPARE(shown, legend);
+        // Every bar colour the chart uses has its meaning.
+        for (const ChartPoint& p : f.state.chart.points()) {
+            const ChartColour colour = p.colour.value_or(kDefaultBarColour);
+            QVERIFY(std::any_of(f.state.chart.legend().begin(), f.state.chart.legend().end(),
+                                [colour](const LegendEntry& e) { return e.colour == colour; }));
+        }
     }
 
     void tipDistributionOfTheSheet()

@@ -189,41 +189,144 @@ private slots:
         QCOMPARE(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), QDate(2018, 1, 1));
     }
 
+    // Each key is validated as it comes; a refused text empties the cell and says
+    // why in the status bar, until a kept one takes the reason away.
     void keystrokeValidation_data()
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("status");
+        const QString range = QStringLiteral("\u201E%1\u201C ist keine Zahl von 1 bis 42");
+        const QString noNumber = QStringLiteral("\u201E%1\u201C ist keine Zahl");
         QTest::newRow("0") << "0"
-                           << "";
+                           << "" << range.arg("0");
         QTest::newRow("42") << "42"
-                            << "42";
+                            << "42"
+                            << "";
         QTest::newRow("43 empties on the second key") << "43"
-                                                      << "";
+                                                      << "" << range.arg("43");
         QTest::newRow("4 3 then 1") << "431"
-                                    << "1";
+                                    << "1"
+                                    << "";
         QTest::newRow("12") << "12"
-                            << "12";
+                            << "12"
+                            << "";
         QTest::newRow("leading zero") << "07"
-                                      << "7";
+                                      << "7"
+                                      << "";
         QTest::newRow("letter") << "x"
-                                << "";
+                                << "" << noNumber.arg("x");
         QTest::newRow("minus") << "-"
-                               << "";
+                               << "" << noNumber.arg("-");
         QTest::newRow("blank") << " "
+                               << ""
                                << "";
         QTest::newRow("huge") << "99999999999999999999"
-                              << "";
+                              << "" << range.arg("99");
     }
     void keystrokeValidation()
     {
         QFETCH(QString, keys);
         QFETCH(QString, text);
+        QFETCH(QString, status);
         WindowFixture f;
         auto w = f.shownWindow();
         QLineEdit* edit = w->tipPage()->edit(43);
         typeInto(edit, keys);
         QCOMPARE(edit->text(), text);
         QCOMPARE(w->state().sheet.cell(43), text);
+        QCOMPARE(child<QLabel>(w.get(), "StatusPanel1")->text(), status);
+    }
+
+    // A whole text as it arrives at a cell (pasted, say): kept or refused, and why.
+    void typedTextsSayWhy_data()
+    {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("7") << 1 << "7"
+                           << "7"
+                           << "";
+        QTest::newRow("+07 ") << 1 << " +07"
+                              << "7"
+                              << "";
+        QTest::newRow("43") << 1 << "43"
+                            << ""
+                            << "\u201E43\u201C ist keine Zahl von 1 bis 42";
+        QTest::newRow("-3") << 2 << "-3"
+                            << ""
+                            << "\u201E-3\u201C ist keine Zahl von 1 bis 42";
+        QTest::newRow("beyond 32 bits") << 2 << "4294967303"
+                                        << ""
+                                        << "\u201E4294967303\u201C ist keine Zahl von 1 bis 42";
+        QTest::newRow("letters") << 79 << "ab"
+                                 << ""
+                                 << "\u201Eab\u201C ist keine Zahl";
+        QTest::newRow("decimal") << 79 << "7,5"
+                                 << ""
+                                 << "\u201E7,5\u201C ist keine Zahl";
+        QTest::newRow("star 10") << 6 << "10"
+                                 << "10"
+                                 << "";
+        QTest::newRow("star 11") << 93 << "11"
+                                 << ""
+                                 << "\u201E11\u201C ist keine Zahl von 1 bis 10";
+        QTest::newRow("emptied") << 1 << ""
+                                 << ""
+                                 << "";
+    }
+    void typedTextsSayWhy()
+    {
+        QFETCH(int, edit);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, status);
+        WindowFixture f;
+        auto w = f.shownWindow();
+        QLabel* panel = child<QLabel>(w.get(), "StatusPanel1");
+        emit w->tipPage()->cellTyped(edit, typed);
+        QCOMPARE(w->state().sheet.cell(edit), kept);
+        QCOMPARE(w->tipPage()->edit(edit)->text(), kept);
+        QCOMPARE(panel->text(), status);
+        // The next kept text takes the reason away; another text in the panel stays.
+        w->state().enterCell(edit, QStringLiteral("3"));
+        QCOMPARE(panel->text(), QString());
+        w->state().setStatusText(1, QStringLiteral("Hinweis"));
+        w->state().enterCell(edit, QStringLiteral("4"));
+        QCOMPARE(panel->text(), QStringLiteral("Hinweis"));
+    }
+
+    // A list that holds the rows asked for stops the generation and names the
+    // controls that let it go on.
+    void fullListSaysHowToGoOn()
+    {
+        WindowFixture f;
+        auto w = f.shownWindow();
+        TipPage* page = w->tipPage();
+        page->Listenansicht->click();  // no questions answered: the list stays as it is
+        w->state().Gewinnzahlen = {"1\t2\t3\t4\t5", "6\t7\t8\t9\t10", "11\t12\t13\t14\t15"};
+        w->state().notifyListChanged();
+        page->UpDown8->setValue(3);
+        f.dialogs.shown.clear();
+        QTest::mouseClick(page->BitBtn4, Qt::LeftButton);
+        const QStringList notices = f.dialogs.notices();
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices.first(),
+                 QStringLiteral("Es sind schon 3 Reihen erreicht \u2013 Liste leeren (Papierkorb "
+                                "\u201ELöschen aller Tipps\u201C) oder \u201EAnzahl Tipps\u201C "
+                                "erhöhen, um weiterzumachen."));
+        // The names are the controls' own.
+        QVERIFY(notices.first().contains(page->SpeedButton11->toolTip()));
+        QVERIFY(notices.first().contains(
+            child<QLabel>(w.get(), "Label73")->text().remove(QLatin1Char(':'))));
+        QCOMPARE(w->state().Gewinnzahlen.size(), 3);
+        // Raising the count lets the generation go on.
+        page->UpDown8->setValue(4);
+        f.dialogs.shown.clear();
+        QTest::mouseClick(page->BitBtn4, Qt::LeftButton);
+        QTRY_VERIFY(!w->state().run.goingOn(Task::Generation));
+        QVERIFY(!f.dialogs.notices().join('\n').contains(QStringLiteral("erreicht")));
     }
 
     void programWritesAreValidated_data()
