@@ -2,6 +2,7 @@
 
 #include <QStandardPaths>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 namespace kw {
@@ -15,6 +16,19 @@ QString groupOf(const QString& keyPath)
     while (group.startsWith(QLatin1Char('/'))) group.remove(0, 1);
     while (group.endsWith(QLatin1Char('/'))) group.chop(1);
     return group;
+}
+
+// A hash that is the same for two names that differ in case only (as a case-insensitive comparison
+// sees them: one UTF-16 unit at a time, folded), without making a folded copy.
+size_t foldedHash(const QString& name)
+{
+    size_t hash = static_cast<size_t>(name.size());
+    for (const QChar c : name) {
+        // A surrogate's character is folded whole; it never folds to a single unit.
+        const char16_t folded = c.isSurrogate() ? 0xFFFF : QChar::toCaseFolded(c.unicode());
+        hash = hash * 31 + folded;
+    }
+    return hash;
 }
 
 }  // namespace
@@ -59,24 +73,31 @@ void IniSettingsStore::closeKey()
     m_names.reset();  // a sync brings in what other programs wrote meanwhile
 }
 
-const QHash<QString, QString>& IniSettingsStore::names() const
+const IniSettingsStore::Names& IniSettingsStore::names() const
 {
     if (!m_names) {
         m_settings->beginGroup(m_group);
-        const QStringList keys = m_settings->childKeys();
+        Names names{m_settings->childKeys(), {}, {}};
         m_settings->endGroup();
-        m_names.emplace();
-        m_names->reserve(keys.size());
-        // The first spelling listed wins, as a search through the list finds it.
-        for (auto it = keys.crbegin(); it != keys.crend(); ++it)
-            m_names->insert(it->toCaseFolded(), *it);
+        names.byFolded.reserve(static_cast<size_t>(names.listed.size()));
+        for (int i = 0; i < names.listed.size(); ++i)
+            names.byFolded.emplace_back(foldedHash(names.listed[i]), i);
+        std::sort(names.byFolded.begin(), names.byFolded.end());
+        m_names = std::move(names);
     }
     return *m_names;
 }
 
 QString IniSettingsStore::storedName(const QString& name) const
 {
-    return names().value(name.toCaseFolded(), name);
+    // The first spelling listed that matches, as a search through the list finds it.
+    const Names& all = names();
+    const size_t hash = foldedHash(name);
+    auto it = std::lower_bound(all.byFolded.begin(), all.byFolded.end(), std::pair{hash, 0});
+    for (; it != all.byFolded.end() && it->first == hash; ++it)
+        if (all.listed[it->second].compare(name, Qt::CaseInsensitive) == 0)
+            return all.listed[it->second];
+    return all.written.value(name.toCaseFolded(), name);
 }
 
 std::optional<QVariant> IniSettingsStore::read(const QString& name) const
@@ -90,7 +111,7 @@ void IniSettingsStore::write(const QString& name, const QVariant& value)
 {
     const QString stored = storedName(name);
     m_settings->setValue(m_group + QLatin1Char('/') + stored, value);
-    m_names->insert(stored.toCaseFolded(), stored);
+    m_names->written.insert(stored.toCaseFolded(), stored);
 }
 
 bool IniSettingsStore::valueExists(const QString& name) const

@@ -5,8 +5,11 @@
 // nullopt when the text does not fit the kind.
 #include <QHash>
 #include <QSettings>
+#include <QStringList>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/settings_store.h"
 
@@ -39,15 +42,19 @@ private:
     QString storedName(const QString& name) const;  // the existing spelling, or name
     std::optional<QVariant> read(const QString& name) const;
     void write(const QString& name, const QVariant& value);
-    // The current key's value names by their case-folded form, each the first spelling
-    // QSettings lists. Listed once when first needed after the key was opened or
-    // written through, not on every read and write: listing is slow, and a key may hold
-    // many thousands of values the program does not know.
-    const QHash<QString, QString>& names() const;
+    // The current key's value names, listed once when first needed after the key was
+    // opened or written through, not on every read and write: listing is slow, and a
+    // key may hold many thousands of values the program does not know.
+    struct Names {
+        QStringList listed;                            // in QSettings' order
+        std::vector<std::pair<size_t, int>> byFolded;  // (hashOfFolded, index), sorted
+        QHash<QString, QString> written;               // names new since, by folded form
+    };
+    const Names& names() const;
 
     std::unique_ptr<QSettings> m_settings;
     QString m_group;
-    mutable std::optional<QHash<QString, QString>> m_names;
+    mutable std::optional<Names> m_names;
 };
 
 }  // namespace kw
