@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     std::printf("  parse the DrawFile (%lld bytes)          %7.3f ms\n",
                 static_cast<long long>(bytes.size()),
                 medianMs([&] { kw::DrawFile::parse(bytes); }));
-    std::printf("  read the unchanged file (cached)       %7.3f ms\n",
+    std::printf("  read the unchanged file (cached)         %7.3f ms\n",
                 medianMs([&] { file.readShared(nullptr); }));
     std::printf("  rows of the history (logic only)       %7.3f ms\n",
                 medianMs([&] { kw::drawRows(*history); }));

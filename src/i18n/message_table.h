@@ -127,7 +127,7 @@ enum : int {
     AboutProgramFolder,
     GuideMissing,
     // The stored draws on the "Datenbank" page: the table's column titles, the summary
-    // of the history (the newest draw's age as its last part) and of one number, the
+    // of the history (ending with the newest draw's age) and of one number, the
     // table's hint (a table is no control the language files know).
     DrawTableColumns,
     DrawsNone,

@@ -174,7 +174,8 @@ void TForm1::bindDrawTable()
 {
     DatabasePage* db = m_databasePage;
     // Every change of the DrawFile (entry, deletion, import, download) ends in a
-    // new selection; the table reads the file only when it is another than shown.
+    // new selection. The file read is cached while unchanged, and the rows are
+    // built again only when the records differ from those shown.
     connect(&m_state, &MainState::drawChanged, this, &TForm1::showDrawTable);
     // The newest draw's age follows the day whenever the page comes up.
     connect(m_pages, &QTabWidget::currentChanged, this, &TForm1::showDrawTable);

@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(rows[0].weekday, 3);
         QCOMPARE(rows[0].numbers, (std::array<int, 5>{5, 11, 17, 25, 40}));
         QCOMPARE(rows[0].digitSum, 98);
-        QCOMPARE(rows[1].digitSum, 105);  // the star number is no part of it
+        QCOMPARE(rows[1].digitSum, 105);  // the star number does not count
         QCOMPARE(rows[2].weekday, 1);
         QCOMPARE(rows[3].weekday, 7);
         QCOMPARE(rows[3].digitSum, 95);
