@@ -2,9 +2,15 @@
 // pages and the dialogs the guide shows. With KUGELWART_SHOTS they go into that folder
 // (scripts/screenshots.sh points it at docs/bilder); otherwise into a temporary folder,
 // so that every run still checks that each picture is drawn, at its size, with content.
+#include <QAbstractBarSeries>
+#include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QSpinBox>
@@ -12,11 +18,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "support/draw_records.h"
 #include "support/window_fixture.h"
+#include "ui/chart_view.h"
 #include "ui/main_window.h"
+#include "ui/side_pages.h"
 #include "ui/tip_page.h"
+#include "ui/widget_dialogs.h"
 #include "ui/win_calculation_dialog.h"
 
 using namespace kw;
@@ -93,17 +103,53 @@ private slots:
         QCoreApplication::processEvents();  // the button's caption back in its layout
         save(w.get(), QStringLiteral("tipps"));
 
-        const QList<std::pair<const char*, QString>> pages = {
-            {"TabSheet6", QStringLiteral("parameter")},
-            {"TabSheet5", QStringLiteral("diagramm")},
-            {"TabSheet4", QStringLiteral("datenbank")},
-            {"TabSheet3", QStringLiteral("internet")},
-        };
-        for (const auto& [sheet, name] : pages) {
+        const auto showPage = [&](const char* sheet) {
             w->pageControl()->setCurrentWidget(child<QWidget>(w.get(), sheet));
             QCoreApplication::processEvents();
-            save(w.get(), name);
-        }
+        };
+        showPage("TabSheet6");
+        save(w.get(), QStringLiteral("parameter"));
+
+        // The frequencies since the first draw, with the value of bar 17 shown. The
+        // chart drops the items of the axes it replaces later, as the event loop of the
+        // running program would.
+        const auto settle = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        };
+        showPage("TabSheet5");
+        ChartPage* chart = w->chartPage();
+        chart->DateTimePicker2->setDate(QDate(2018, 1, 1));
+        chart->SpeedButton2->click();  // "Häufigkeit"
+        settle();
+        for (QAbstractSeries* series : chart->Chart1->chart()->series())
+            if (auto* bars = qobject_cast<QAbstractBarSeries*>(series))
+                for (QBarSet* set : bars->barSets())
+                    if (set->at(16) != 0) emit set->hovered(true, 16);
+        settle();
+        QVERIFY(chart->Chart1->hoveredText().startsWith(QStringLiteral("Zahl 17")));
+        save(w.get(), QStringLiteral("diagramm"));
+
+        // The draws with 17, the newest first.
+        showPage("TabSheet4");
+        QTest::keyClicks(child<QLineEdit>(w.get(), "Edit120"), QStringLiteral("17"));
+        QCoreApplication::processEvents();
+        save(w.get(), QStringLiteral("datenbank"));
+
+        showPage("TabSheet3");
+        save(w.get(), QStringLiteral("internet"));
+
+        // The about box as the program shows it (the fixture's dialogs only record it).
+        w->UeberKugelwart1Click();
+        const auto about = f.dialogs.shown.last();
+        QCOMPARE(about.kind, QStringLiteral("about"));
+        QTimer::singleShot(0, this, [this] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            save(box, QStringLiteral("ueber"));
+            box->close();
+        });
+        WidgetDialogs(w.get()).about(about.text, about.caption);
 
         bool shown = false;
         connect(w.get(), &TForm1::winCalculationOpened, this, [&](TForm9* dialog) {
