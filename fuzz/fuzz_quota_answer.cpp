@@ -1,6 +1,7 @@
 // The quota server's answer for the win calculation: the stake and the twelve
 // classes' quotas, read in a German and an English locale and multiplied out.
 #include <QLocale>
+#include <algorithm>
 
 #include "evaluation/win_calculation.h"
 #include "fuzz_input.h"
@@ -20,8 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QuotaTexts texts;
     for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
         const auto table = parseQuotaBody(body, texts, locale);
-        KW_FUZZ_CHECK(table.has_value() == body.contains(QLatin1Char(';')));
+        // An answer is taken only with a ";" and at least one quota that can be read
+        // (one that cannot shows "-").
+        KW_FUZZ_CHECK(!table || body.contains(QLatin1Char(';')));
         if (!table) continue;
+        KW_FUZZ_CHECK(std::any_of(table->quotas.begin(), table->quotas.end(),
+                                  [](const QString& q) { return q != QStringLiteral("-"); }));
         RowTexts counts;
         for (int i = 0; i < kPrizeClasses; ++i) counts[i] = QString::number(i % 3);
         computeWinnings(counts, table->quotas, locale);
